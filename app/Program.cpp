@@ -1,0 +1,39 @@
+#include "app/Program.h"
+
+#include "app/Cues.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+Program::Program(Ports p, Paths paths_)
+    : ports(p),
+      paths(std::move(paths_)),
+      frmMain(*this),
+      frmInput(*this),
+      frmOmedeto(*this),
+      frmOption(*this),
+      frmQues(*this),
+      frmScoreTable(*this),
+      frmSel(*this),
+      frmStartPan(*this) {}
+
+void Program::Guard(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const Error& e) {
+    ports.dialogs.ShowError(e.what());
+  } catch (const std::bad_alloc&) {
+    ports.dialogs.ShowError("メモリが足りません");
+  }
+  if (onChanged) onChanged();
+}
+
+std::unique_ptr<Timer> Program::NewTimer(int intervalMs, bool enabled,
+                                         std::function<void()> onTimer) {
+  return ports.timers.NewTimer(intervalMs, enabled,
+                               [this, tick = std::move(onTimer)] { Guard(tick); });
+}
+
+void Program::Play(const Cue& c) { PlayCue(ports.sound, c); }
+
+}  // namespace vcq

@@ -1,0 +1,22 @@
+// The splash window shown during the start-up sequence. It has no behaviour
+// of its own: the main window's start-up timer shows and closes it.
+#pragma once
+
+#include "platform/Control.h"
+
+namespace vcq {
+
+class Program;
+
+class TfrmStartPan {
+ public:
+  explicit TfrmStartPan(Program&) {
+    form.Caption = "MiravelCompany";
+    form.Width = 224;
+    form.Height = 72;
+    form.Color = FromTColor(8889785);
+  }
+  Control form;  // visible from creation
+};
+
+}  // namespace vcq

@@ -1,0 +1,81 @@
+// The main window: the function-key command bar, the start-up sequence, the
+// record commands and the place of the score map.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "platform/Control.h"
+#include "platform/Ports.h"
+
+namespace vcq {
+
+class Program;
+
+inline constexpr int kMainClientWidth = 593;
+inline constexpr int kMainClientHeight = 423;
+
+class TfrmMain {
+ public:
+  explicit TfrmMain(Program& app);
+
+  // Event handlers.
+  void FormCreate();
+  void Timer3Timer();
+  void FormKeyDown(int key);
+  // Runs whatever closes the window (F1, the title bar): saves the open
+  // record. Returns false, and the window stays open, when the save failed.
+  bool FormClose();
+
+  void pnlQuitClick() { cmdQuit(); }
+  void pnlOpenClick() { cmdOpen(); }
+  void pnlFileCreateClick() { cmdFileCreate(); }
+  void pnlSelClick() { cmdSel(); }
+  void pnlGoClick() { cmdGo(); }
+  void pnlOptionClick() { cmdOption(); }
+  void pnlSheetClick() { cmdSheet(); }
+  void pnlHelpClick() { cmdHelp(); }
+  void pnlReDrawClick() { cmdReDraw(); }
+
+  // Commands.
+  void cmdQuit();
+  void cmdOpen();
+  void cmdFileCreate();
+  void cmdSel();
+  void cmdGo();
+  void cmdOption();
+  void cmdSheet();
+  void cmdHelp();
+  void cmdReDraw();
+
+  void ShowStartCommands();
+  void ShowRecord();
+  void ShowRecordCommands();
+  void SaveIfOpen();
+
+  // The window itself: Caption, Visible, outer Width and Height.
+  Control form;
+  bool Closed = false;  // the program ends
+
+  Control pnlQuit, pnlOpen, pnlFileCreate;
+  Control pnlSel, lblsel, lblsel2;
+  Control pnlGo, lblGo, lblGo2;
+  Control pnlOption, lblOption, lblOption2;
+  Control pnlSheet, lblSheet, lblSheet2;
+  Control pnlHelp, pnlReDraw, lblHelp2;
+  Control lblTitle, lblPlayer;
+  std::array<Control, 20> LesPanel;  // pnl0 .. pnl19
+
+  std::unique_ptr<Timer> Timer3;
+  int StartTick = 0;
+  int NewCancel = 0;
+  // Right and wrong first-pass answers since the program started.
+  std::int32_t OkSum = 0;
+  std::int32_t NgSum = 0;
+
+ private:
+  Program& app_;
+};
+
+}  // namespace vcq

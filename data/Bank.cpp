@@ -1,0 +1,145 @@
+#include "data/Bank.h"
+
+#include "data/Cp932.h"
+#include "data/LineReader.h"
+#include "data/TextUtil.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+
+void CheckCount(std::int32_t n, int max, const char* what, const LineReader& in) {
+  if (n < 0 || n > max)
+    throw RangeError(in.Here() + what + "は 0 から " + std::to_string(max) + " までですが " +
+                     std::to_string(n) + " でした");
+}
+
+std::int32_t ReadCountLine(LineReader& in, int max, const char* what) {
+  std::string line = in.Next(kHeaderBytes);
+  std::int32_t n = ParseInt(line, in.Here(), what);
+  CheckCount(n, max, what, in);
+  return n;
+}
+
+void ReadNames(LineReader& in, std::int32_t count, std::array<std::string, kMaxLessons>& names) {
+  for (std::int32_t i = 0; i < count; ++i) names[i] = in.Next(kNameBytes);
+}
+
+// A blank split whose range error names the line.
+Fields SplitLine(const LineReader& in, std::string_view line) {
+  try {
+    return SplitBlank(line);
+  } catch (const RangeError& e) {
+    throw RangeError(in.Here() + e.what());
+  }
+}
+
+// Lines of one question record after its number line.
+int TextLines(std::int32_t form) { return form == 3 ? 4 : 3; }
+
+}  // namespace
+
+void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
+                  const std::string& fileName) {
+  Bank next = bank;  // a question count of 0 leaves the lessons of the questions as they were
+  LineReader in(bytes, fileName);
+  in.Next(kHeaderBytes);
+  Fields header = SplitLine(in, in.Next(kHeaderBytes));
+  const std::string at = in.Here();
+  next.BankTitle = std::string(CutBytes(header.Words[0], kTitleBytes));
+  next.DataKind = ParseInt(header.Words[1], at, "種類");
+  next.QuesCount = ParseInt(header.Words[2], at, "問題数");
+  next.DataForm = next.DataKind % 10;
+  CheckCount(next.QuesCount, kMaxQuestions, "問題数", in);
+  next.LesCount = 0;
+  next.LesCount2 = 0;
+  next.LesLines = 0;
+
+  const std::int32_t form = next.DataForm;
+  if (form == 0) {
+    for (std::int32_t q = 0; q < next.QuesCount; ++q) next.QuesLes[q] = next.QuesLes2[q] = 0;
+    next.LesCount = 1;
+    next.LesName[0] = Sj("全問題");
+  } else if (form >= 1 && form <= 3) {
+    next.LesCount = ReadCountLine(in, kMaxLessons, "分野の数");
+    ReadNames(in, next.LesCount, next.LesName);
+    if (form >= 2) {
+      next.LesCount2 = ReadCountLine(in, kMaxLessons, "第二分類の数");
+      ReadNames(in, next.LesCount2, next.LesName2);
+    }
+    next.LesLines = form == 1 ? next.LesCount + 1 : next.LesCount + next.LesCount2 + 2;
+    for (std::int32_t q = 0; q < next.QuesCount; ++q) {
+      std::string line = in.Next(kHeaderBytes);
+      const std::string here = in.Here() + "問題 " + std::to_string(q) + " の";
+      if (form == 1) {
+        next.QuesLes[q] = ParseInt(line, here, "分野番号");
+      } else {
+        Fields nums = SplitLine(in, line);
+        next.QuesLes[q] = ParseInt(nums.Words[0], here, "分野番号");
+        next.QuesLes2[q] = ParseInt(nums.Words[1], here, "第二分類番号");
+      }
+      for (int k = 0; k < TextLines(form); ++k) in.Next(kTextBytes);
+    }
+  }
+  if (form == 0) LesSel[0] = 1;
+  bank = std::move(next);
+}
+
+void LoadBank(Bank& bank, LessonFlags& LesSel) {
+  try {
+    std::string bytes = ReadWholeFile(bank.QuesFileName);
+    LoadBankText(bank, LesSel, bytes, bank.QuesFileName);
+  } catch (const Error&) {
+    bank.QuesCount = bank.LesCount = bank.LesCount2 = bank.LesLines = 0;
+    throw;
+  }
+}
+
+void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::string_view bytes,
+                        const std::string& fileName) {
+  if (count < 1 || count > kBatchSize)
+    throw RangeError("出題の組の問題数 " + std::to_string(count) + " が範囲外です");
+  LineReader in(bytes, fileName);
+  const std::int32_t form = bank.DataForm;
+  in.Next(kHeaderBytes);
+  in.Next(kHeaderBytes);
+  if (form > 0)
+    for (std::int32_t i = 0; i < bank.LesLines; ++i) in.Next(kHeaderBytes);
+  if (form < 0 || form > 3) {
+    for (int j = 0; j < count; ++j)
+      bank.BatchSent[j] = bank.BatchPrompt[j] = bank.BatchNote[j] = bank.BatchChoice[j] = {};
+    return;
+  }
+  for (std::int32_t q = 0; q < bank.QuesCount; ++q) {
+    if (form > 0) in.Next(kHeaderBytes);
+    std::string sent, prompt, note, choice;
+    if (form == 0) {
+      sent = in.Next(kTextBytes);
+      prompt = in.Next(kTextBytes);
+    } else if (form < 3) {
+      sent = in.Next(kTextBytes);
+      prompt = in.Next(kTextBytes);
+      note = in.Next(kTextBytes);
+    } else {
+      prompt = in.Next(kTextBytes);
+      choice = in.Next(kTextBytes);
+      sent = in.Next(kTextBytes);
+      note = in.Next(kTextBytes);
+    }
+    for (int j = 0; j < count; ++j) {
+      if (Batch[j] != q) continue;
+      bank.BatchSent[j] = sent;
+      bank.BatchPrompt[j] = prompt;
+      bank.BatchNote[j] = note;
+      if (form == 3) bank.BatchChoice[j] = choice;
+    }
+  }
+}
+
+void ReadBatchTexts(Bank& bank, const BatchSlots& Batch, int count) {
+  std::string bytes = ReadWholeFile(bank.QuesFileName);
+  ReadBatchTextsFrom(bank, Batch, count, bytes, bank.QuesFileName);
+}
+
+}  // namespace vcq

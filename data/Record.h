@@ -1,0 +1,29 @@
+// The open study record: the learner's options, study range and the progress
+// of every question of the bank.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "data/Bank.h"
+
+namespace vcq {
+
+using QuestionTable = std::array<std::int32_t, 600>;
+
+struct Record {
+  std::string RecFileName;  // UTF-8 path
+  std::int32_t RecOpen = 0;
+  std::string PlayerName;  // CP932
+  std::int32_t FreeMode = 0;
+  std::int32_t FlashTime = 0;
+  std::int32_t OrderMode = 0;
+  std::int32_t OneLetter = 0;
+  LessonFlags LesSel{};
+  LessonFlags LesSel2{};
+  QuestionTable AnsCount{};
+  QuestionTable OkLevel{};
+};
+
+}  // namespace vcq

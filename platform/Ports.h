@@ -1,0 +1,76 @@
+// The only ways out of the core: timers, the time of day, sound and dialogs.
+// Each has a real adapter in ui/ and a fake for tests in platform/Fakes.h.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vcq {
+
+// A window timer: ticks every Interval ms while enabled, on the one thread.
+// Enabling a disabled timer or changing the interval restarts its count.
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  virtual void SetInterval(int ms) = 0;
+  virtual int Interval() const = 0;
+  virtual void SetEnabled(bool on) = 0;
+  virtual bool Enabled() const = 0;
+};
+
+class TimerPort {
+ public:
+  virtual ~TimerPort() = default;
+  virtual std::unique_ptr<Timer> NewTimer(int intervalMs, bool enabled,
+                                          std::function<void()> onTimer) = 0;
+};
+
+struct TimeOfDay {
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+class ClockPort {
+ public:
+  virtual ~ClockPort() = default;
+  virtual TimeOfDay NowUtc() = 0;
+};
+
+enum class CueMode { Async, Sync };
+
+class SoundPort {
+ public:
+  virtual ~SoundPort() = default;
+  // Stops whatever plays and starts `file` (a name without folder). Sync
+  // returns when the cue has ended. Never fails: a missing file plays nothing.
+  virtual void PlayCue(std::string_view file, CueMode mode) = 0;
+};
+
+struct FileDialogSpec {
+  std::string title;   // UTF-8
+  std::string filter;  // UTF-8, "caption |*.ext"
+  std::string folder;  // where it opens
+};
+
+class DialogPort {
+ public:
+  virtual ~DialogPort() = default;
+  // The full path picked, or nothing when cancelled.
+  virtual std::optional<std::string> OpenFile(const FileDialogSpec& spec) = 0;
+  // Shows the player window modally; returns when it has closed.
+  virtual void ExecInput() = 0;
+  virtual void ShowError(const std::string& utf8Message) = 0;
+  virtual bool AskYesNo(const std::string& utf8Message) = 0;
+  virtual void ShowHelp() = 0;
+};
+
+struct Ports {
+  TimerPort& timers;
+  ClockPort& clock;
+  SoundPort& sound;
+  DialogPort& dialogs;
+};
+
+}  // namespace vcq

@@ -1,0 +1,91 @@
+#include "tests/support/Fakes.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace vcq::test {
+
+struct ManualClock::Entry {
+  int interval;
+  bool enabled;
+  long long due;
+  std::function<void()> onTimer;
+};
+
+class ManualTimer : public Timer {
+ public:
+  ManualTimer(ManualClock& clock, int interval, bool enabled, std::function<void()> onTimer)
+      : clock_(clock), e_{interval, enabled, clock.now_ + interval, std::move(onTimer)} {
+    clock_.live_.push_back(&e_);
+  }
+  ~ManualTimer() override { std::erase(clock_.live_, &e_); }
+  void SetInterval(int ms) override {
+    if (ms == e_.interval) return;
+    e_.interval = ms;
+    e_.due = clock_.now_ + ms;
+  }
+  int Interval() const override { return e_.interval; }
+  void SetEnabled(bool on) override {
+    if (on == e_.enabled) return;
+    e_.enabled = on;
+    if (on) e_.due = clock_.now_ + e_.interval;
+  }
+  bool Enabled() const override { return e_.enabled; }
+
+ private:
+  ManualClock& clock_;
+  ManualClock::Entry e_;
+};
+
+std::unique_ptr<Timer> ManualClock::NewTimer(int intervalMs, bool enabled,
+                                             std::function<void()> onTimer) {
+  return std::make_unique<ManualTimer>(*this, intervalMs, enabled, std::move(onTimer));
+}
+
+long long ManualClock::NextDue() const {
+  long long best = -1;
+  for (const Entry* e : live_)
+    if (e->enabled && e->interval > 0 && (best < 0 || e->due < best)) best = e->due;
+  return best < 0 ? -1 : best - now_;
+}
+
+void ManualClock::Advance(long long ms) {
+  const long long end = now_ + ms;
+  for (;;) {
+    Entry* next = nullptr;
+    for (Entry* e : live_)
+      if (e->enabled && e->interval > 0 && e->due <= end && (!next || e->due < next->due))
+        next = e;
+    if (!next) break;
+    now_ = next->due;
+    next->due += next->interval;
+    auto tick = next->onTimer;  // the handler may replace or destroy the timer
+    tick();
+  }
+  now_ = end;
+}
+
+std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogSpec& spec) {
+  fileDialogs.push_back(spec);
+  if (files.empty()) return std::nullopt;
+  auto answer = files.front();
+  files.pop_front();
+  return answer;
+}
+
+void ScriptedDialogs::ExecInput() {
+  if (inputs.empty()) throw std::logic_error("player window shown with no scripted answer");
+  auto act = std::move(inputs.front());
+  inputs.pop_front();
+  act();
+}
+
+bool ScriptedDialogs::AskYesNo(const std::string& utf8Message) {
+  questions.push_back(utf8Message);
+  if (yesNo.empty()) return false;
+  bool answer = yesNo.front();
+  yesNo.pop_front();
+  return answer;
+}
+
+}  // namespace vcq::test
