@@ -1,5 +1,8 @@
-// The player window: asks for the player's name and the record's name.
+// The player window: a modal box with one line of entry, used to ask for the
+// player's name and for the name of a new record.
 #pragma once
+
+#include <string>
 
 #include "platform/Control.h"
 
@@ -7,13 +10,34 @@ namespace vcq {
 
 class Program;
 
+inline constexpr std::size_t kInputBytes = 12;
+
 class TfrmInput {
  public:
-  explicit TfrmInput(Program& app) : app_(app) { form.Visible = false; }
-  Control form;
+  explicit TfrmInput(Program& app);
+
+  // Shows the window modally with InputCaption and InputPrompt; returns when
+  // it has closed. InputText then holds the answer, empty when cancelled.
+  void ShowModal();
+
+  void FormShow();
+  // The learner edited the box: `cp932` is its new text, kept to 12 bytes
+  // without splitting a character.
+  void MaskEdit1Change(const std::string& cp932);
+  void BitBtn1Click();  // OK, also Enter
+  void BitBtn2Click();  // Cancel, also Esc
+  void FormKeyDown(int key);
+  void FormClose();  // the title bar's close button
+
+  Control form;       // Caption, Visible
+  Control Label1;     // the prompt
+  Control MaskEdit1;  // Caption is the entry box's text
+  std::string InputCaption;
+  std::string InputPrompt;
+  std::string InputText;
 
  private:
-  [[maybe_unused]] Program& app_;
+  Program& app_;
 };
 
 }  // namespace vcq
