@@ -131,8 +131,7 @@ def gear_path(cx, cy, r_out, r_in, teeth, hole, top=0.38, base=0.62):
 def render(name, w, h, drawing, bg="none"):
     """Render `drawing` (units = output pixels) to OUT/name."""
     ext = name.rsplit(".", 1)[1]
-    canvas_bg = bg if bg != "none" else "none"
-    cmd = [CONVERT, "-size", f"{w * SS}x{h * SS}", f"xc:{canvas_bg}",
+    cmd = [CONVERT, "-size", f"{w * SS}x{h * SS}", f"xc:{bg}",
            "-draw", f"affine {SS},0,0,{SS},0,0 " + drawing,
            "-scale", f"{w}x{h}!"]
     target = os.path.join(OUT, name)
@@ -144,7 +143,7 @@ def render(name, w, h, drawing, bg="none"):
                 "-type", "TrueColor", "-strip", f"BMP3:{target}"]
     elif ext == "jpg":
         cmd += ["-background", bg, "-alpha", "remove", "-alpha", "off", "-depth", "8",
-                "-strip", "-quality", "92", "-sampling-factor", "1x1",
+                "-strip", "-quality", "95", "-sampling-factor", "1x1",
                 "-interlace", "none", f"JPEG:{target}"]
     else:
         raise ValueError(name)
@@ -330,7 +329,7 @@ def chick(pose=None, **kw):
             x, y = e[1], e[2]
             extra += line([(x, y), (x, y + 15)], stroke="#7a4a1e", sw=1.0)
             # a two-coloured pennant
-            extra += poly([(x, y), (x + 10.5, y + 3.4), (x, y + 6.8)], fill="#2f86e0", stroke="#0c3e78", sw=0.6)
+            extra += poly([(x, y), (x + 10.5, y + 3.4), (x, y + 6.8)], fill="#e8303c", stroke="#8a1420", sw=0.6)
             extra += poly([(x + 0.3, y + 2.3), (x + 7.2, y + 3.4), (x + 0.3, y + 4.5)], fill="#ffe14a", stroke="none")
     return figure + extra
 
@@ -345,7 +344,7 @@ POSES = {
                extras=(("bang", 21.3, 1.2),)),
     "u5": dict(eyes="worried", beak="sad", wing_l=4, wing_r=4, head_dy=0.6, extras=(("tear", 20.6, 7.0),)),
     "u6": dict(eyes="down", beak="sad", wing_l=0, wing_r=0, head_dy=1.6, head_tilt=-12, tuft="droop",
-               body_ry=7.3, extras=(("gloom", 2.0, 1.5), ("tear", 3.8, 16.5))),
+               body_ry=7.3, extras=(("gloom", 15.5, 0.8), ("tear", 3.8, 16.5))),
     "u7": dict(eyes="cry", beak="sad", wing_l=0, wing_r=0, head_dy=3.4, feet="sit", body_ry=6.6,
                tuft="droop", extras=(("tear", 4.4, 17.4), ("tear", 19.8, 18.6), ("gloom", 9.6, 1.0))),
 }
@@ -421,7 +420,6 @@ def icon_sheet():
     s += line([(3.6, 8.5), (28.4, 8.5)], stroke=DARK, sw=1.0, cap="butt")
     for x, top, col in ((7, 18, "#ef8a2b"), (13.2, 12, "#2fa84a"), (19.4, 15, "#e8c21e")):
         s += rect(x, top, x + 4.6, 27.5, fill=col, stroke="#444", sw=0.7, join="miter")
-    s += line([(24.5, 27.5), (24.5, 27.5)], stroke="none")
     s += line([(5, 27.8), (27, 27.8)], stroke=DARK, sw=1.0, cap="butt")
     return s
 
@@ -454,10 +452,9 @@ def icon_redraw():
 
 def icon_back():
     # a U-turn arrow pointing left: back to the lesson list
-    s = path("M 25.5,27 L 25.5,16 C 25.5,11.2 22.5,9.6 18.5,9.6 L 11,9.6", stroke="#0c3e78", sw=6.4, cap="butt")
-    s += path("M 25.5,27 L 25.5,16 C 25.5,11.2 22.5,9.6 18.5,9.6 L 11,9.6", stroke="#2f86e0", sw=4.0, cap="butt")
+    s = path("M 25.5,28.5 L 25.5,16 C 25.5,11.2 22.5,9.6 18.5,9.6 L 11,9.6", stroke="#0c3e78", sw=6.4, cap="butt")
+    s += path("M 25.5,27.9 L 25.5,16 C 25.5,11.2 22.5,9.6 18.5,9.6 L 11,9.6", stroke="#2f86e0", sw=4.0, cap="butt")
     s += poly([(12.2, 2.4), (2.6, 9.6), (12.2, 16.8)], fill="#2f86e0", stroke="#0c3e78", sw=1.2)
-    s += rect(22.3, 26.3, 28.7, 28.3, fill="#2f86e0", stroke="#0c3e78", sw=1.0, join="miter")
     return s
 
 
@@ -503,13 +500,11 @@ def icon_wrong():  # 16 x 16: the cross of a wrong answer
 # Letter "A" as a shape, for the ABC block and the application icon.
 
 def letter_a(x, y, h, **st):
-    w = h * 0.9
     u = h / 10.0
     outer = [(0, 10), (3.6, 0), (5.4, 0), (9, 10), (6.8, 10), (6.1, 7.9), (2.9, 7.9), (2.2, 10)]
     hole = [(3.5, 6.1), (5.5, 6.1), (4.5, 3.0)]
     d = "M " + " L ".join(f"{n(x + px * u)},{n(y + py * u)}" for px, py in outer) + " Z "
     d += "M " + " L ".join(f"{n(x + px * u)},{n(y + py * u)}" for px, py in hole) + " Z"
-    del w
     return path(d, evenodd=True, **st)
 
 
