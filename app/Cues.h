@@ -16,8 +16,8 @@ struct Cue {
 
 namespace cue {
 inline constexpr Cue kStartUp{"huku.wav", CueMode::Async};
-inline constexpr Cue kCommand{"button.wav", CueMode::Async};    // F1 F2 F3 F5 F6 F7
-inline constexpr Cue kRangeClick{"button.wav", CueMode::Async}; // range window
+inline constexpr Cue kCommand{"button.wav", CueMode::Async};     // F1 F2 F3 F5 F6 F7
+inline constexpr Cue kRangeClick{"button.wav", CueMode::Async};  // range window
 inline constexpr Cue kMapRefresh{"piyo1.wav", CueMode::Sync};
 inline constexpr Cue kBatchStart{"change.wav", CueMode::Sync};
 inline constexpr Cue kLeaveChoice{"change.wav", CueMode::Sync};  // Esc in a choice question
@@ -32,6 +32,8 @@ inline constexpr Cue kReview{"huku.wav", CueMode::Async};
 inline constexpr Cue kAllDone{"huku.wav", CueMode::Async};
 }  // namespace cue
 
-inline void PlayCue(SoundPort& sound, const Cue& c) { sound.PlayCue(c.file, c.mode); }
+inline void PlayCue(SoundPort& sound, const Cue& c) {
+  sound.PlayCue(c.file, c.mode);
+}
 
 }  // namespace vcq

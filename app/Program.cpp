@@ -34,6 +34,8 @@ std::unique_ptr<Timer> Program::NewTimer(int intervalMs, bool enabled,
                                [this, tick = std::move(onTimer)] { Guard(tick); });
 }
 
-void Program::Play(const Cue& c) { PlayCue(ports.sound, c); }
+void Program::Play(const Cue& c) {
+  PlayCue(ports.sound, c);
+}
 
 }  // namespace vcq

@@ -12,6 +12,7 @@
 #include "data/Bank.h"
 #include "data/MyInput.h"
 #include "data/Record.h"
+#include "data/RecordFile.h"
 #include "drill/DrillState.h"
 #include "drill/QuesPan.h"
 #include "platform/Ports.h"
@@ -52,6 +53,7 @@ class Program {
   Record rec;
   DrillState drill;
   std::int32_t QuesChosen = 0;
+  FileOps fileOps;  // how records are saved; a test makes a step fail
 
   // The windows, created in this order.
   TfrmMain frmMain;

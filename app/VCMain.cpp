@@ -1,7 +1,5 @@
 #include "app/VCMain.h"
 
-#include <filesystem>
-
 #include "app/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
@@ -112,20 +110,35 @@ void TfrmMain::ShowStartCommands() {
 
 void TfrmMain::FormKeyDown(int key) {
   switch (key) {
-    case vk::kF1: cmdQuit(); break;
-    case vk::kF2: cmdOpen(); break;
-    case vk::kF3: cmdFileCreate(); break;
-    case vk::kF4: if (pnlSel.Visible) cmdSel(); break;
-    case vk::kF5: if (pnlGo.Visible) cmdGo(); break;
-    case vk::kF6: if (pnlOption.Visible) cmdOption(); break;
-    case vk::kF7: if (pnlSheet.Visible) cmdSheet(); break;
+    case vk::kF1:
+      cmdQuit();
+      break;
+    case vk::kF2:
+      cmdOpen();
+      break;
+    case vk::kF3:
+      cmdFileCreate();
+      break;
+    case vk::kF4:
+      if (pnlSel.Visible) cmdSel();
+      break;
+    case vk::kF5:
+      if (pnlGo.Visible) cmdGo();
+      break;
+    case vk::kF6:
+      if (pnlOption.Visible) cmdOption();
+      break;
+    case vk::kF7:
+      if (pnlSheet.Visible) cmdSheet();
+      break;
     case vk::kF9:
       if (pnlHelp.Visible)
         cmdHelp();
       else
         cmdReDraw();
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -142,29 +155,6 @@ void TfrmMain::cmdQuit() {
   FormClose();
 }
 
-void TfrmMain::SaveIfOpen() {}
-
-void TfrmMain::cmdOpen() {
-  app_.Play(cue::kCommand);
-  SaveIfOpen();
-}
-
-void TfrmMain::cmdFileCreate() {
-  app_.Play(cue::kCommand);
-  NewCancel = 0;
-  SaveIfOpen();
-  auto picked = app_.ports.dialogs.OpenFile(
-      {"取り組む問題を選んでください。", "問題 | *.dat", app_.paths.workDir});
-  if (picked) {
-    app_.paths.workDir = std::filesystem::path(*picked).parent_path().string();
-    app_.bank.QuesFileName = *picked;
-    LoadBank(app_.bank, app_.rec.LesSel);
-    app_.QuesChosen = 1;
-  }
-}
-
-void TfrmMain::ShowRecord() {}
-
 void TfrmMain::ShowRecordCommands() {
   pnlSheet.Visible = lblSheet.Visible = lblSheet2.Visible = true;
   pnlGo.Visible = lblGo.Visible = lblGo2.Visible = true;
@@ -173,7 +163,9 @@ void TfrmMain::ShowRecordCommands() {
   pnlSel.Visible = lblsel.Visible = lblsel2.Visible = lessons;
 }
 
-void TfrmMain::cmdSel() { app_.frmSel.form.Visible = true; }
+void TfrmMain::cmdSel() {
+  app_.frmSel.form.Visible = true;
+}
 
 void TfrmMain::cmdGo() {
   app_.Play(cue::kCommand);

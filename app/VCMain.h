@@ -5,9 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
+#include "data/Bank.h"
 #include "platform/Control.h"
 #include "platform/Ports.h"
+#include "screens/ScoreMap.h"
 
 namespace vcq {
 
@@ -66,6 +69,7 @@ class TfrmMain {
   Control pnlHelp, pnlReDraw, lblHelp2;
   Control lblTitle, lblPlayer;
   std::array<Control, 20> LesPanel;  // pnl0 .. pnl19
+  ScoreMap map;
 
   std::unique_ptr<Timer> Timer3;
   int StartTick = 0;
@@ -75,7 +79,14 @@ class TfrmMain {
   std::int32_t NgSum = 0;
 
  private:
+  // After the record commands: the order restarts from the top.
+  void RestartOrder();
+  // Loads QuesFileName again; the bank in use changes only when the load succeeded.
+  void ReloadBank();
+
   Program& app_;
+  // A bank picked with F3 while a record is open, until a new record takes it.
+  std::optional<Bank> chosenBank_;
 };
 
 }  // namespace vcq

@@ -36,7 +36,9 @@ Fields SplitLine(const LineReader& in, std::string_view line) {
 }
 
 // Lines of one question record after its number line.
-int TextLines(std::int32_t form) { return form == 3 ? 4 : 3; }
+int TextLines(std::int32_t form) {
+  return form == 3 ? 4 : 3;
+}
 
 }  // namespace
 

@@ -104,7 +104,11 @@ bool LooksLikeUtf8(std::string_view bytes) {
   bool multi = false;
   for (std::size_t i = 0; i < bytes.size();) {
     unsigned char c = static_cast<unsigned char>(bytes[i]);
-    std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    std::size_t n = c < 0x80           ? 1
+                    : (c >> 5) == 0x6  ? 2
+                    : (c >> 4) == 0xE  ? 3
+                    : (c >> 3) == 0x1E ? 4
+                                       : 0;
     if (n == 0 || i + n > bytes.size()) return false;
     for (std::size_t k = 1; k < n; ++k)
       if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;

@@ -38,6 +38,8 @@ bool LooksLikeUtf8(std::string_view bytes);
 std::string LowerCp932(std::string_view s);
 
 // A fixed UTF-8 text of the program in CP932 (the literals in the source are UTF-8).
-inline std::string Sj(std::string_view utf8) { return ToCp932(utf8); }
+inline std::string Sj(std::string_view utf8) {
+  return ToCp932(utf8);
+}
 
 }  // namespace vcq

@@ -48,7 +48,9 @@ std::string LineReader::Next(std::size_t limit) {
   return std::string(kept);
 }
 
-std::string LineReader::Here() const { return Where(fileName_, lineNo_); }
+std::string LineReader::Here() const {
+  return Where(fileName_, lineNo_);
+}
 
 std::int32_t ParseInt(std::string_view field, const std::string& where, std::string_view what) {
   std::size_t i = 0;

@@ -56,8 +56,12 @@ void Permute(int n, const TimeOfDay& now, Table& out) {
 
 }  // namespace
 
-Fields SplitBlank(std::string_view s) { return Split(s, ' '); }
-Fields SplitComma(std::string_view s) { return Split(s, ','); }
+Fields SplitBlank(std::string_view s) {
+  return Split(s, ' ');
+}
+Fields SplitComma(std::string_view s) {
+  return Split(s, ',');
+}
 
 std::string UnderToBlank(std::string_view s) {
   std::string out(s);

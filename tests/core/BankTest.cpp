@@ -100,7 +100,9 @@ TEST(LoadBankTest, QuestionCountZeroKeepsLessonsOfQuestions) {
 
 TEST(LoadBankTest, LineEnds) {
   // CR alone, LF alone and CR LF all end a line; 0x1A ends the file.
-  std::string mixed = "c\rT 0 2\na\r\nb\nc\rd\x1A" "garbage\r\n";
+  std::string mixed =
+      "c\rT 0 2\na\r\nb\nc\rd\x1A"
+      "garbage\r\n";
   Loaded l = Load(mixed);
   EXPECT_EQ(l.bank.QuesCount, 2);
   BatchSlots batch{1};
@@ -200,9 +202,8 @@ TEST(LoadBankTest, FailedLoadLeavesTheBankEmpty) {
 }
 
 TEST(ReadBatchTextsTest, FillsEverySlotOfAQuestion) {
-  std::string bytes = Lines({"", "T 3 2", "1", "L", "2", "A", "B",
-                             "0 0", "prompt0", "a b c", "x @b y", "note0",
-                             "0 1", "prompt1", "-", "@typed here", "note1"});
+  std::string bytes = Lines({"", "T 3 2", "1", "L", "2", "A", "B", "0 0", "prompt0", "a b c",
+                             "x @b y", "note0", "0 1", "prompt1", "-", "@typed here", "note1"});
   Loaded l = Load(bytes);
   EXPECT_EQ(l.bank.LesLines, 5);
   BatchSlots batch{1, 0, 1};

@@ -19,7 +19,10 @@ TEST(Cp932Test, RoundTripOfTheCharactersShiftJisRefuses) {
 TEST(Cp932Test, BadBytesShowAsReplacementCharacters) {
   // A lone lead byte at the end, and an invalid byte in the middle.
   EXPECT_EQ(ToUtf8("ab\x82"), "ab\xEF\xBF\xBD");
-  EXPECT_EQ(ToUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(ToUtf8("a\xFF"
+                   "b"),
+            "a\xEF\xBF\xBD"
+            "b");
 }
 
 TEST(Cp932Test, CutsNeverSplitACharacter) {

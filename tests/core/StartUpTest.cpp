@@ -37,8 +37,8 @@ TEST(StartUpTest, SplashCueAndCommandsFollowTheTimer) {
   EXPECT_FALSE(m.Timer3->Enabled());
   EXPECT_TRUE(m.pnlQuit.Visible && m.pnlOpen.Visible && m.pnlFileCreate.Visible &&
               m.pnlHelp.Visible);
-  EXPECT_FALSE(m.pnlSel.Visible || m.pnlGo.Visible || m.pnlOption.Visible ||
-               m.pnlSheet.Visible || m.pnlReDraw.Visible);
+  EXPECT_FALSE(m.pnlSel.Visible || m.pnlGo.Visible || m.pnlOption.Visible || m.pnlSheet.Visible ||
+               m.pnlReDraw.Visible);
   EXPECT_EQ(m.lblHelp2.Caption, Sj("ﾍﾙﾌﾟ"));
 
   t.clock.Advance(10000);

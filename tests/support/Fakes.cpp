@@ -54,8 +54,7 @@ void ManualClock::Advance(long long ms) {
   for (;;) {
     Entry* next = nullptr;
     for (Entry* e : live_)
-      if (e->enabled && e->interval > 0 && e->due <= end && (!next || e->due < next->due))
-        next = e;
+      if (e->enabled && e->interval > 0 && e->due <= end && (!next || e->due < next->due)) next = e;
     if (!next) break;
     now_ = next->due;
     next->due += next->interval;

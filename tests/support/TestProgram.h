@@ -10,7 +10,8 @@ namespace vcq::test {
 
 struct TestProgram {
   explicit TestProgram(std::string workDir = ".", std::string assetDir = VCQ_ASSETS)
-      : app(Ports{clock, timeOfDay, sound, dialogs}, Paths{std::move(assetDir), std::move(workDir)}) {}
+      : app(Ports{clock, timeOfDay, sound, dialogs},
+            Paths{std::move(assetDir), std::move(workDir)}) {}
 
   // Runs the start-up sequence to its end (13 ticks of 100 ms).
   void StartUp() { clock.Advance(1300); }

@@ -1,0 +1,117 @@
+// The main window's record commands: F2 opens a record, F3 creates one, and
+// every command that leaves the record saves it first.
+#include <filesystem>
+
+#include "app/Cues.h"
+#include "app/Program.h"
+#include "app/VCMain.h"
+#include "data/Cp932.h"
+#include "data/StudyRecord.h"
+#include "drill/QuesOrder.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
+}
+
+}  // namespace
+
+void TfrmMain::SaveIfOpen() {
+  if (app_.rec.RecOpen == 1) WriteRecord(app_);
+}
+
+void TfrmMain::RestartOrder() {
+  app_.drill.OrderPos = 0;
+  app_.drill.PassStart = 0;
+  BuildQuesOrder(app_.drill, app_.bank.QuesCount, app_.rec.OrderMode, app_.ports.clock.NowUtc());
+}
+
+void TfrmMain::ReloadBank() {
+  Bank fresh = app_.bank;
+  LoadBank(fresh, app_.rec.LesSel);
+  app_.bank = std::move(fresh);
+}
+
+void TfrmMain::cmdOpen() {
+  app_.Play(cue::kCommand);
+  SaveIfOpen();
+  auto picked =
+      app_.ports.dialogs.OpenFile({"成績を選んでください。", "成績 |*.ret", app_.paths.workDir});
+  if (picked) {
+    app_.paths.workDir = FolderOf(*picked);
+    CommitRecord(app_, ReadRecord(*picked));
+    chosenBank_.reset();
+  }
+  if (app_.rec.RecOpen == 1) {
+    ReloadBank();
+    RestartOrder();
+  }
+  ShowRecord();
+}
+
+void TfrmMain::cmdFileCreate() {
+  app_.Play(cue::kCommand);
+  NewCancel = 0;
+  SaveIfOpen();
+  auto picked = app_.ports.dialogs.OpenFile(
+      {"取り組む問題を選んでください。", "問題 | *.dat", app_.paths.workDir});
+  if (picked) {
+    app_.paths.workDir = FolderOf(*picked);
+    try {
+      ToCp932(*picked);
+    } catch (const ConvertError&) {
+      throw IoError("問題ファイルの場所「" + *picked +
+                    "」には Shift-JIS で書けない文字があるため、成績に記録できません。"
+                    "フォルダかファイルの名前を変えてください。");
+    }
+    if (app_.rec.RecOpen == 1) {
+      // The open record keeps its own bank until a new record takes this one.
+      Bank b = app_.bank;
+      b.QuesFileName = *picked;
+      LessonFlags unused{};
+      LoadBank(b, unused);
+      chosenBank_ = std::move(b);
+    } else {
+      app_.bank.QuesFileName = *picked;
+      LoadBank(app_.bank, app_.rec.LesSel);
+      chosenBank_.reset();
+    }
+    app_.QuesChosen = 1;
+  }
+  if (app_.QuesChosen == 1) {
+    const std::string player = AskPlayerName(app_);
+    std::string name;
+    if (!player.empty()) name = AskRecordName(app_);
+    std::optional<std::string> path;
+    if (!name.empty()) path = NewRecordPath(app_, name);
+    if (!path) {
+      NewCancel = 1;
+    } else {
+      if (chosenBank_) app_.bank = std::move(*chosenBank_);
+      chosenBank_.reset();
+      Record rec;
+      rec.RecFileName = *path;
+      rec.PlayerName = player;
+      NewRecordDefaults(app_.bank, rec);
+      rec.RecOpen = 1;
+      app_.rec = std::move(rec);
+      RestartOrder();
+    }
+  }
+  ShowRecord();
+}
+
+void TfrmMain::ShowRecord() {
+  if (app_.rec.RecOpen != 1) return;
+  ReloadBank();
+  ShowRecordCommands();
+  lblTitle.Caption = app_.bank.BankTitle;
+  lblPlayer.Caption = app_.rec.PlayerName;
+  lblTitle.Visible = lblPlayer.Visible = true;
+}
+
+}  // namespace vcq

@@ -1,0 +1,182 @@
+#include "data/RecordFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include "data/Cp932.h"
+#include "data/LineReader.h"
+#include "data/TextUtil.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+
+constexpr std::size_t kWholeLine = 4096;  // a path or a name: the whole line
+constexpr std::size_t kNumberLine = 80;
+constexpr std::size_t kWrittenLine = 120;
+constexpr std::size_t kWrittenNumber = 20;
+
+Fields SplitNumbers(const LineReader& in, std::string_view line) {
+  try {
+    return SplitComma(line);
+  } catch (const RangeError& e) {
+    throw RangeError(in.Here() + e.what());
+  }
+}
+
+std::int32_t ReadCount(LineReader& in, int max, const char* what) {
+  std::int32_t n = ParseInt(in.Next(kNumberLine), in.Here(), what);
+  if (n < 0 || n > max)
+    throw RangeError(in.Here() + what + "は 0 から " + std::to_string(max) + " までですが " +
+                     std::to_string(n) + " でした");
+  return n;
+}
+
+void ReadFlags(LineReader& in, std::int32_t count, LessonFlags& flags, const char* what) {
+  for (std::int32_t i = 0; i < count; ++i)
+    flags[i] = ParseInt(in.Next(kNumberLine), in.Here(), what);
+}
+
+std::string Cut(std::string s, std::size_t limit) {
+  return std::string(CutBytes(s, limit));
+}
+
+}  // namespace
+
+RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
+  RecordFile r;
+  LineReader in(bytes, fileName);
+  r.QuesFileName = ToUtf8(in.Next(kWholeLine));
+  r.BankTitle = in.Next(kTitleBytes);
+  r.PlayerName = in.Next(kWholeLine);
+  Fields head = SplitNumbers(in, in.Next(kNumberLine));
+  if (in.PastEnd()) throw IoError(in.Here() + "成績ファイルが途中で終わっています");
+  const std::string at = in.Here();
+  r.DataKind = ParseInt(head.Words[0], at, "種類");
+  r.QuesCount = ParseInt(head.Words[1], at, "問題数");
+  r.FreeMode = ParseInt(head.Words[2], at, "自由練習");
+  r.FlashTime = ParseInt(head.Words[3], at, "フラッシュ時間");
+  r.OrderMode = ParseInt(head.Words[4], at, "出題順");
+  r.OneLetter = ParseInt(head.Words[5], at, "一字表示");
+  r.DataForm = r.DataKind % 10;
+  if (r.QuesCount < 0 || r.QuesCount > kMaxQuestions)
+    throw RangeError(at + "問題数は 0 から 600 までですが " + std::to_string(r.QuesCount) +
+                     " でした");
+  if (r.DataForm > 0) {
+    r.LesCount = ReadCount(in, kMaxLessons, "分野の数");
+    ReadFlags(in, r.LesCount, r.LesSel, "分野の選択");
+  }
+  if (r.DataForm > 1) {
+    r.LesCount2 = ReadCount(in, kMaxLessons, "第二分類の数");
+    ReadFlags(in, r.LesCount2, r.LesSel2, "第二分類の選択");
+  }
+  for (std::int32_t i = 0; i < r.QuesCount; ++i) {
+    Fields f = SplitNumbers(in, in.Next(kNumberLine));
+    const std::string here = in.Here() + "問題 " + std::to_string(i) + " の";
+    r.AnsCount[i] = ParseInt(f.Words[0], here, "解答回数");
+    r.OkLevel[i] = ParseInt(f.Words[1], here, "習得段階");
+  }
+  return r;
+}
+
+std::string FormatRecord(const RecordFile& r) {
+  std::string out;
+  auto line = [&](std::string_view s) {
+    out += s;
+    out += "\r\n";
+  };
+  auto num = [](std::int32_t v) { return Cut(std::to_string(v), kWrittenNumber); };
+  line(ToCp932(r.QuesFileName));
+  line(r.BankTitle);
+  line(r.PlayerName);
+  line(Cut(std::to_string(r.DataKind) + "," + std::to_string(r.QuesCount) + "," +
+               std::to_string(r.FreeMode) + "," + std::to_string(r.FlashTime) + "," +
+               std::to_string(r.OrderMode) + "," + std::to_string(r.OneLetter),
+           kWrittenLine));
+  if (r.DataForm > 0) {
+    line(num(r.LesCount));
+    for (std::int32_t i = 0; i < r.LesCount; ++i) line(num(r.LesSel[i]));
+  }
+  if (r.DataForm > 1) {
+    line(num(r.LesCount2));
+    for (std::int32_t i = 0; i < r.LesCount2; ++i) line(num(r.LesSel2[i]));
+  }
+  for (std::int32_t i = 0; i < r.QuesCount; ++i)
+    line(Cut(num(r.AnsCount[i]) + "," + num(r.OkLevel[i]), kWrittenNumber));
+  return out;
+}
+
+RecordFile ToRecordFile(const Bank& bank, const Record& rec) {
+  RecordFile r;
+  r.QuesFileName = bank.QuesFileName;
+  r.BankTitle = bank.BankTitle;
+  r.PlayerName = rec.PlayerName;
+  r.DataKind = bank.DataKind;
+  r.DataForm = bank.DataForm;
+  r.QuesCount = bank.QuesCount;
+  r.FreeMode = rec.FreeMode;
+  r.FlashTime = rec.FlashTime;
+  r.OrderMode = rec.OrderMode;
+  r.OneLetter = rec.OneLetter;
+  r.LesCount = bank.LesCount;
+  r.LesSel = rec.LesSel;
+  r.LesCount2 = bank.LesCount2;
+  r.LesSel2 = rec.LesSel2;
+  r.AnsCount = rec.AnsCount;
+  r.OkLevel = rec.OkLevel;
+  return r;
+}
+
+FileOps::FileOps()
+    : write([](int fd, const char* data, unsigned long size) {
+        return static_cast<long>(::write(fd, data, size));
+      }),
+      fsync(::fsync),
+      rename(::rename) {}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
+  static std::atomic<unsigned> serial{0};
+  const std::string temp =
+      path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+  auto fail = [&](const std::string& what) {
+    throw IoError("「" + path + "」を保存できません (" + what + "): " + std::strerror(errno));
+  };
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) fail("作成");
+  auto abandon = [&](const std::string& what) {
+    int saved = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    errno = saved;
+    fail(what);
+  };
+  for (std::size_t done = 0; done < bytes.size();) {
+    long n = ops.write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      abandon("書き込み");
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (ops.fsync(fd) != 0) abandon("書き込み");
+  if (::close(fd) != 0) {
+    int saved = errno;
+    ::unlink(temp.c_str());
+    errno = saved;
+    fail("書き込み");
+  }
+  if (ops.rename(temp.c_str(), path.c_str()) != 0) {
+    int saved = errno;
+    ::unlink(temp.c_str());
+    errno = saved;
+    fail("置き換え");
+  }
+}
+
+}  // namespace vcq

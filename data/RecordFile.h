@@ -1,0 +1,59 @@
+// The study record file: what it holds, how it is read and written. A read
+// fills a fresh RecordFile, so a failure part-way changes nothing in use.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "data/Bank.h"
+#include "data/Record.h"
+
+namespace vcq {
+
+struct RecordFile {
+  std::string QuesFileName;  // UTF-8 path, as the file holds it
+  std::string BankTitle;     // CP932
+  std::string PlayerName;    // CP932
+  std::int32_t DataKind = 0;
+  std::int32_t DataForm = 0;
+  std::int32_t QuesCount = 0;
+  std::int32_t FreeMode = 0;
+  std::int32_t FlashTime = 0;
+  std::int32_t OrderMode = 0;
+  std::int32_t OneLetter = 0;
+  std::int32_t LesCount = 0;
+  LessonFlags LesSel{};
+  std::int32_t LesCount2 = 0;
+  LessonFlags LesSel2{};
+  QuestionTable AnsCount{};
+  QuestionTable OkLevel{};
+};
+
+// Parses a record. IoError, ConvertError or RangeError name the file and line:
+// a file that ends early, a field that is not a number, more than 600
+// questions or 20 lessons or entries.
+RecordFile ParseRecord(std::string_view bytes, const std::string& fileName);
+
+// The bytes of a record file, CP932 with CR LF. The path must have a CP932
+// form (ConvertError otherwise).
+std::string FormatRecord(const RecordFile& r);
+
+// The record in memory as a file, and back: the bank's values are the ones in use.
+RecordFile ToRecordFile(const Bank& bank, const Record& rec);
+
+// The system calls a save goes through; a test replaces one to make it fail.
+struct FileOps {
+  std::function<long(int fd, const char* data, unsigned long size)> write;
+  std::function<int(int fd)> fsync;
+  std::function<int(const char* from, const char* to)> rename;
+  FileOps();
+};
+
+// Writes `bytes` to a new file beside `path` and renames it over `path`, so
+// a save that fails or is interrupted leaves the old file whole. IoError
+// names the file and the reason.
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops = {});
+
+}  // namespace vcq
