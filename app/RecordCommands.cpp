@@ -108,10 +108,9 @@ void TfrmMain::cmdFileCreate() {
 void TfrmMain::ShowRecord() {
   if (app_.rec.RecOpen != 1) return;
   ReloadBank();
+  CountLesQues(app_);
+  DrawScoreMap(app_);
   ShowRecordCommands();
-  lblTitle.Caption = app_.bank.BankTitle;
-  lblPlayer.Caption = app_.rec.PlayerName;
-  lblTitle.Visible = lblPlayer.Visible = true;
 }
 
 }  // namespace vcq

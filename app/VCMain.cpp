@@ -165,6 +165,7 @@ void TfrmMain::ShowRecordCommands() {
 
 void TfrmMain::cmdSel() {
   app_.frmSel.form.Visible = true;
+  app_.frmSel.OpenRange();
 }
 
 void TfrmMain::cmdGo() {
@@ -175,11 +176,12 @@ void TfrmMain::cmdGo() {
 void TfrmMain::cmdOption() {
   app_.Play(cue::kCommand);
   app_.frmOption.form.Visible = true;
+  app_.frmOption.OpenOption();
 }
 
 void TfrmMain::cmdSheet() {
   app_.Play(cue::kCommand);
-  app_.frmScoreTable.form.Visible = true;
+  app_.frmScoreTable.ShowScoreTable();
   RefreshScoreMap(app_);
 }
 

@@ -1,17 +1,177 @@
 #include "screens/ScoreMap.h"
 
+#include <algorithm>
+#include <string>
+
 #include "app/Cues.h"
 #include "app/Program.h"
+#include "data/TextUtil.h"
+#include "platform/Error.h"
 
 namespace vcq {
 
-void CountLesQues(Program&) {}
-void DrawScoreMap(Program&) {}
-void PlaceLesLabels(Program&) {}
-void DrawMapCells(Program&) {}
+namespace {
+
+struct Layout {
+  int perRow, top, cellWidth, colPitch;
+};
+constexpr int kLeft = 123;
+constexpr int kCellHeight = 12;
+constexpr int kRowPitch = 14;
+constexpr Layout kNormal{50, 130, 7, 9};
+constexpr Layout kDense{65, 102, 5, 7};
+
+// The bank loader checks its counts, but the map must not read past its
+// tables whatever the state holds.
+void CheckCounts(const Bank& b) {
+  if (b.QuesCount < 0 || b.QuesCount > kMaxQuestions)
+    throw RangeError(Where(b.QuesFileName) + "問題数 " + std::to_string(b.QuesCount) +
+                     " は 0 から " + std::to_string(kMaxQuestions) + " の範囲外です");
+  if (b.LesCount > kMaxLessons)
+    throw RangeError(Where(b.QuesFileName) + "分野の数 " + std::to_string(b.LesCount) +
+                     " は 0 から " + std::to_string(kMaxLessons) + " の範囲外です");
+}
+
+// The loader lets any number through as a lesson; the map's tables stop at 19.
+int CheckedLesson(const Bank& b, int q, std::int32_t g, const char* what) {
+  if (g < 0 || g >= kMaxLessons)
+    throw RangeError(Where(b.QuesFileName) + "問題 " + std::to_string(q) + " の" + what + " " +
+                     std::to_string(g) + " は 0 から " + std::to_string(kMaxLessons - 1) +
+                     " の範囲外です");
+  return g;
+}
+
+bool InRange(const Bank& b, const Record& r, int q) {
+  if (b.DataForm > 0 && r.LesSel[CheckedLesson(b, q, b.QuesLes[q], "分野番号")] == 0) return false;
+  if (b.DataForm > 1 && r.LesSel2[CheckedLesson(b, q, b.QuesLes2[q], "第二分類番号")] == 0)
+    return false;
+  return true;
+}
+
+void ComputeRows(const std::array<int, 20>& cnt, int count, int perRow, std::array<int, 21>& top) {
+  top[0] = 0;
+  for (int g = 0; g < count; ++g) {
+    const int rows = std::max(1, (cnt[g] + perRow - 1) / perRow);
+    top[g + 1] = top[g] + rows;
+  }
+}
+
+void ShowTitleAndPlayer(Program& app) {
+  TfrmMain& m = app.frmMain;
+  m.lblTitle.Caption = app.bank.BankTitle;
+  m.lblPlayer.Caption = app.rec.PlayerName;
+  m.lblTitle.Visible = m.lblPlayer.Visible = true;
+}
+
+// Any level the record should not hold shows as never answered.
+Rgb CellFill(int level) {
+  switch (level) {
+    case 0:
+      return mapcolors::kWrong;
+    case 1:
+      return mapcolors::kOnce;
+    case 2:
+      return mapcolors::kMastered;
+    default:
+      return mapcolors::kNever;
+  }
+}
+
+}  // namespace
+
+void ScoreMap::Wipe() {
+  drawn.clear();
+  drawn.push_back(kMapArea);
+}
+
+void ScoreMap::Draw(const MapRect& r) {
+  // Painted last means on top: the replaced one leaves its old place in the order.
+  auto old =
+      std::find_if(drawn.begin(), drawn.end(), [&](const MapRect& d) { return d.SamePlace(r); });
+  if (old != drawn.end()) drawn.erase(old);
+  drawn.push_back(r);
+}
+
+void CountLesQues(Program& app) {
+  const Bank& b = app.bank;
+  CheckCounts(b);
+  ScoreMap& m = app.frmMain.map;
+  m.LesQuesCnt.fill(0);
+  for (int q = 0; q < b.QuesCount; ++q)
+    ++m.LesQuesCnt[CheckedLesson(b, q, b.QuesLes[q], "分野番号")];
+}
+
+void DrawScoreMap(Program& app) {
+  const Bank& b = app.bank;
+  CheckCounts(b);
+  TfrmMain& main = app.frmMain;
+  ScoreMap& m = main.map;
+  m.Wipe();
+  m.SelCount = b.LesCount;
+  for (int i = 0; i < m.SelCount; ++i) m.SelNames[i] = b.LesName[i];
+  if (m.SelCount > 0) {
+    ComputeRows(m.LesQuesCnt, m.SelCount, kNormal.perRow, m.LesRowTop);
+    m.MapRows = m.LesRowTop[m.SelCount];
+    if (m.MapRows > 14) ComputeRows(m.LesQuesCnt, m.SelCount, kDense.perRow, m.LesRowTop2);
+  } else {
+    // No lessons: the cells form one group from row 0, without a label.
+    m.LesRowTop[0] = 0;
+  }
+  const bool lessons = b.DataForm > 0;
+  main.pnlSel.Visible = main.lblsel.Visible = main.lblsel2.Visible = lessons;
+  ShowTitleAndPlayer(app);
+  PlaceLesLabels(app);
+  DrawMapCells(app);
+}
 
 void RefreshScoreMap(Program& app) {
   app.Play(cue::kMapRefresh);
+  if (app.rec.RecOpen != 1) return;
+  ShowTitleAndPlayer(app);
+  PlaceLesLabels(app);
+  DrawMapCells(app);
+}
+
+void PlaceLesLabels(Program& app) {
+  const Bank& b = app.bank;
+  CheckCounts(b);
+  TfrmMain& main = app.frmMain;
+  ScoreMap& m = main.map;
+  m.SelCount = b.LesCount;
+  for (int i = 0; i < m.SelCount; ++i) m.SelNames[i] = b.LesName[i];
+  for (Control& p : main.LesPanel) p.Visible = false;
+  const bool dense = m.Dense();
+  for (int i = 0; i < m.SelCount; ++i) {
+    Control& p = main.LesPanel[i];
+    p.Caption = m.SelNames[i];
+    p.Color = app.rec.LesSel[i] == 1 ? mapcolors::kLabelOn : mapcolors::kLabelOff;
+    p.Top =
+        dense ? m.LesRowTop2[i] * kRowPitch + kDense.top : m.LesRowTop[i] * kRowPitch + kNormal.top;
+    p.Visible = true;
+  }
+}
+
+void DrawMapCells(Program& app) {
+  const Bank& b = app.bank;
+  const Record& r = app.rec;
+  CheckCounts(b);
+  ScoreMap& m = app.frmMain.map;
+  const bool dense = m.Dense();
+  const Layout& lay = dense ? kDense : kNormal;
+  const std::array<int, 21>& rowTop = dense ? m.LesRowTop2 : m.LesRowTop;
+  m.LesQuesCnt.fill(0);
+  for (int q = 0; q < b.QuesCount; ++q) {
+    const int g = CheckedLesson(b, q, b.QuesLes[q], "分野番号");
+    const int p = m.LesQuesCnt[g]++;
+    MapRect cell;
+    cell.left = (p % lay.perRow) * lay.colPitch + kLeft;
+    cell.top = (p / lay.perRow + rowTop[g]) * kRowPitch + lay.top;
+    cell.right = cell.left + lay.cellWidth;
+    cell.bottom = cell.top + kCellHeight;
+    cell.pen = InRange(b, r, q) ? mapcolors::kInRange : mapcolors::kOutOfRange;
+    cell.fill = CellFill(r.OkLevel[q]);
+    m.Draw(cell);
+  }
 }
 
 }  // namespace vcq

@@ -1,6 +1,10 @@
 // The score map on the main window: one cell per question, coloured by its
 // progress, grouped by lesson. The cells are a display list that the main
 // window's view paints, so the map survives being covered.
+//
+// Two layouts: normal (50 cells a row from top 130) while the lessons need at
+// most 14 rows of 50, dense (65 a row from top 102) beyond. DrawScoreMap
+// computes the layout once per record; RefreshScoreMap and DrawMapCells reuse it.
 #pragma once
 
 #include <array>
@@ -15,25 +19,55 @@ class Program;
 
 struct MapRect {
   int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
-  Rgb pen{};
+  Rgb pen{};                                     // pen width is always 1
   Rgb fill{};
+  bool SamePlace(const MapRect& o) const {
+    return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+  }
+  friend bool operator==(const MapRect&, const MapRect&) = default;
 };
+
+namespace mapcolors {
+inline constexpr Rgb kWindow = FromTColor(11855615);   // the wipe: the main window's colour
+inline constexpr Rgb kNever = FromTColor(15396590);    // OkLevel -1 and unknown values
+inline constexpr Rgb kWrong = FromTColor(16757092);    // 0
+inline constexpr Rgb kOnce = FromTColor(8454143);      // 1
+inline constexpr Rgb kMastered = FromTColor(7296764);  // 2
+inline constexpr Rgb kInRange = colors::kBlack;        // cell pen
+inline constexpr Rgb kOutOfRange = colors::kWhite;     // cell pen
+inline constexpr Rgb kLabelOn = FromTColor(1852755);   // lesson label, LesSel 1
+inline constexpr Rgb kLabelOff = colors::kSilver;      // lesson label otherwise
+}  // namespace mapcolors
+
+// The area a full draw wipes first.
+inline constexpr MapRect kMapArea{110, 100, 580, 420, mapcolors::kWindow, mapcolors::kWindow};
 
 struct ScoreMap {
   int SelCount = 0;
   std::array<std::string, 20> SelNames;  // CP932 lesson names
   std::array<int, 20> LesQuesCnt{};
-  std::array<int, 21> LesRowTop{};
-  std::array<int, 21> LesRowTop2{};
+  std::array<int, 21> LesRowTop{};   // normal layout; [SelCount] is the row total
+  std::array<int, 21> LesRowTop2{};  // dense layout
   int MapRows = 0;
   std::vector<MapRect> drawn;  // what the view paints, oldest first
+
+  bool Dense() const { return MapRows > 14; }
+  // Clears the list and paints the map area in the window colour.
+  void Wipe();
+  // Paints `r` on top; a rectangle at exactly the same place is replaced, so
+  // repeated refreshes keep the list at one entry per cell.
+  void Draw(const MapRect& r);
 };
 
+// LesQuesCnt[g] := questions of lesson g.
 void CountLesQues(Program& app);
+// Wipe, layout, title and player, labels, cells.
 void DrawScoreMap(Program& app);
 // Plays the refresh cue and, with a record open, brings labels and cells up to date.
 void RefreshScoreMap(Program& app);
+// Captions, colours and tops of the main window's lesson labels.
 void PlaceLesLabels(Program& app);
+// One cell per question, on the layout of the last DrawScoreMap.
 void DrawMapCells(Program& app);
 
 }  // namespace vcq

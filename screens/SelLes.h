@@ -1,5 +1,9 @@
-// The study range window: which lessons the drill asks.
+// The study range window: which lessons the drill asks. Modeless, no cancel:
+// every click or letter key changes LesSel at once, and the main window's
+// lesson labels and cells follow straight away.
 #pragma once
+
+#include <array>
 
 #include "platform/Control.h"
 
@@ -7,13 +11,43 @@ namespace vcq {
 
 class Program;
 
+namespace selcolors {
+inline constexpr Rgb kOn{0x87, 0x73, 0x55};  // lesson in the range
+inline constexpr Rgb kOff = colors::kSilver;
+}  // namespace selcolors
+
 class TfrmSel {
  public:
-  explicit TfrmSel(Program& app) : app_(app) { form.Visible = false; }
+  explicit TfrmSel(Program& app);
+
+  // After the main window has shown the window: one panel per lesson of the
+  // score map, and a height that fits ten or twenty of them.
+  void OpenRange();
+  void ColorPanels();
+  void ToggleLesson(int i);
+
+  // Event handlers.
+  void pnlClick(int i);  // pnl0 .. pnl19
+  // Letters "a" .. "t" toggle lessons 0 .. 19; other characters do nothing.
+  void FormKeyPress(char key);
+  // Enter presses the default button.
+  void FormKeyDown(int key);
+  void btnOnClick();
+  void btnOfClick();
+  void btnOkClick();
+  void FormClose();  // the title bar's close button: hides, nothing else
+
   Control form;
+  std::array<Control, 20> pnl;     // pnl0 .. pnl19, Caption is the lesson name
+  std::array<Control, 20> lblKey;  // the key letter at each panel's left edge
+  Control Label1;
+  Control btnOn, btnOf, btnOk;
 
  private:
-  [[maybe_unused]] Program& app_;
+  // The main window's labels and cells follow the selection.
+  void UpdateMain();
+
+  Program& app_;
 };
 
 }  // namespace vcq

@@ -1,5 +1,13 @@
 // The options window: one-letter hint, question order and flash time.
+// Modeless; every change acts on the record at once. OK and Cancel (which
+// first puts back the values the window opened with) both rebuild the
+// question order; the title bar's close box keeps the changes and rebuilds
+// nothing.
 #pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
 
 #include "platform/Control.h"
 
@@ -7,13 +15,51 @@ namespace vcq {
 
 class Program;
 
+inline constexpr std::int32_t kMaxFlashTime = 20;
+
+struct RadioGroup : Control {
+  std::array<std::string, 2> Items;  // CP932
+  int ItemIndex = 0;
+};
+
 class TfrmOption {
  public:
-  explicit TfrmOption(Program& app) : app_(app) { form.Visible = false; }
+  explicit TfrmOption(Program& app);
+
+  // After the main window has shown the window: take over the record's
+  // options and keep them for Cancel.
+  void OpenOption();
+
+  // Event handlers.
+  void RadioGroup1Click(int index);
+  void RadioGroup2Click(int index);
+  void pnlUpClick();
+  void pnlDownClick();
+  void FormKeyPress(char key);  // "+" and "-"
+  void FormKeyDown(int key);    // Page Up, Page Down; Enter = OK, Esc = Cancel
+  void BitBtn1Click();          // OK
+  void BitBtn2Click();          // Cancel
+  void FormClose();             // the title bar's close box
+
   Control form;
+  RadioGroup RadioGroup1;  // one-letter hint
+  RadioGroup RadioGroup2;  // question order
+  Control Panel1, Label1;
+  Control pnlInf;  // FlashTime as a number
+  Control pnlUp, pnlDown;
+  Control Label3;
+  Control BitBtn1, BitBtn2;
+
+  // The values the window opened with.
+  std::int32_t OldOneLetter = 0;
+  std::int32_t OldOrderMode = 0;
+  std::int32_t OldFlashTime = 0;
 
  private:
-  [[maybe_unused]] Program& app_;
+  void ShowFlashTime();
+  void CloseAndRebuild();
+
+  Program& app_;
 };
 
 }  // namespace vcq
