@@ -170,7 +170,9 @@ void TfrmMain::cmdSel() {
 
 void TfrmMain::cmdGo() {
   app_.Play(cue::kCommand);
-  app_.frmQues.form.Visible = true;
+  app_.frmQues.Show();
+  ResetDrill(app_.drill);
+  app_.frmQues.tmrStart->SetEnabled(true);
 }
 
 void TfrmMain::cmdOption() {

@@ -1,0 +1,199 @@
+#include "drill/QuesPan.h"
+
+#include "app/Cues.h"
+#include "app/Program.h"
+#include "data/Cp932.h"
+#include "drill/ChoiceQues.h"
+#include "drill/Grading.h"
+#include "drill/Presentation.h"
+#include "drill/TypedAnswer.h"
+#include "platform/Keys.h"
+#include "screens/ScoreMap.h"
+
+namespace vcq {
+
+namespace {
+
+Control Make(int left, int top, int width, int height, Rgb color, Rgb fontColor, int fontPx,
+             bool visible = true, std::string caption = {}) {
+  Control c;
+  c.Left = left;
+  c.Top = top;
+  c.Width = width;
+  c.Height = height;
+  c.Color = color;
+  c.FontColor = fontColor;
+  c.FontSize = fontPx;
+  c.Visible = visible;
+  c.Caption = std::move(caption);
+  return c;
+}
+
+// A picture or a plain label: no colour of its own.
+Control Place(int left, int top, int width = 0, int height = 0, bool visible = true) {
+  return Make(left, top, width, height, {}, colors::kBlack, 0, visible);
+}
+
+constexpr std::array<int, 5> kListRows{56, 76, 96, 116, 136};
+constexpr std::array<int, kChoicePanels> kChoiceTops{3, 25, 48, 71, 95, 119, 144, 169, 192};
+
+// The character's frames during the right-answer animation, by step.
+constexpr std::array<int, 7> kOkFrames{1, 2, 3, 1, 2, 3, 1};
+
+}  // namespace
+
+TfrmQues::TfrmQues(Program& app) : app_(app) {
+  using namespace quescolors;
+  form = Make(0, 0, kQuesOuterWidth, kQuesOuterHeight, kWindow, colors::kBlack, 12, false,
+              "MiravelCompany");
+
+  SpeedBar = Make(1, 0, 590, 57, kBar, colors::kBlack, 12);
+  pnlQuit = Make(6, 2, 36, 36, colors::kSilver, colors::kBlack, 12);
+  imgQuit = Place(2, 2, 32, 32);
+  Label11 = Make(16, 40, 0, 0, kBar, colors::kBlack, 12, true, "Esc");
+  lblDName = Make(313, 23, 207, 20, kBar, colors::kBlack, 16, false);
+  imgMouse = Place(524, 17, 32, 32, false);
+  imgKB = Place(556, 17, 32, 32);
+
+  pnlQues = Make(11, 76, 569, 107, kPaper, colors::kBlack, 12);
+  w1 = Make(57, 14, 0, 0, kPaper, colors::kBlack, 19, false);
+  w3 = Make(54, 42, 0, 0, kPaper, colors::kBlack, 19, false);
+  w2 = Make(55, 77, 0, 0, kPaper, colors::kBlack, 19, false);
+  imgEsper = Place(17, 66, 24, 32);
+  pnlMes = Make(337, 83, 230, 22, kWindow, colors::kBlack, 12);
+  lblMes = Make(4, 3, 130, 18, kWindow, colors::kNavy, 15);
+  Image1 = Place(139, 4);
+  lblOks = Make(160, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
+  Image2 = Place(189, 4);
+  lblNgs = Make(212, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
+
+  Panel3 = Make(11, 199, 319, 215, kPaper, colors::kBlack, 12);
+  lblTitle = Make(4, 15, 209, 20, kPaper, colors::kBlack, 15, false);
+  lblTestCnt = Make(216, 17, 0, 0, kPaper, colors::kBlack, 13, false);
+  lblTen = Make(279, 15, 36, 25, kPaper, colors::kRed, 19, false);
+  for (int i = 0; i < kBatchSize; ++i) {
+    const bool left = i < 5;
+    a[i] = Make(left ? 35 : 193, kListRows[i % 5], 0, 0, kPaper, colors::kBlack, 12, false);
+    lox[i] =
+        Make(left ? 10 : 169, kListRows[i % 5], 24, 19, kPaper, colors::kRed, 19, false, Sj("○"));
+  }
+  lblAnsAbout = Make(6, 156, 309, 49, kPaper, colors::kTeal, 15);
+
+  pnlSel = Make(338, 194, 243, 220, kWindow, colors::kBlack, 12);
+  for (int i = 0; i < kChoicePanels; ++i) {
+    s[i] = Make(4, kChoiceTops[i], 237, 23, kPaper, colors::kNavy, 16);
+    s[i].Enabled = false;
+    sLabel[i] = Make(3, 5, 0, 0, kPaper, colors::kBlack, 11, true, std::to_string(i + 1));
+  }
+  pnlInf = Make(338, 194, 243, 220, kWindow, colors::kBlack, 12);
+  Image3 = Place(20, 17);
+  Label10 = Make(59, 31, 0, 0, kWindow, colors::kBlack, 12, true, Sj("現在の設定"));
+  pnlorder = Make(20, 55, 142, 20, kPaper, colors::kBlack, 13);
+  pnlHint = Make(20, 79, 142, 20, kPaper, colors::kBlack, 13);
+  pnlFlash = Make(20, 103, 142, 20, kPaper, colors::kBlack, 13);
+
+  tmrOK = app_.NewTimer(300, false, [this] { tmrOKTimer(); });
+  tmrNG = app_.NewTimer(300, false, [this] { tmrNGTimer(); });
+  tmrStart = app_.NewTimer(1000, false, [this] { tmrStartTimer(); });
+  tmrFlash = app_.NewTimer(1000, false, [this] { tmrFlashTimer(); });
+}
+
+void TfrmQues::Show() {
+  if (form.Visible) return;
+  form.Visible = true;
+  FormShow();
+}
+
+void TfrmQues::FormShow() {
+  const Control& main = app_.frmMain.form;
+  form.Left = main.Left;
+  form.Top = main.Top;
+  form.Width = kQuesOuterWidth;
+  form.Height = kQuesOuterHeight;
+  AnsColor = colors::kWhite;
+  StartStep = 0;
+  ImeOff = true;
+  HideChoices();
+  ShowSettings(app_);
+}
+
+void TfrmQues::FormKeyDown(int key) {
+  if (app_.drill.QuesMode == 0) {
+    if (key == vk::kEscape) {
+      app_.Play(cue::kLeaveChoice);
+      LeaveDrill();
+    }
+    return;
+  }
+  TypedKeyDown(app_, key);
+}
+
+void TfrmQues::FormKeyPress(char ch) {
+  if (app_.drill.QuesMode == 0)
+    ChoiceKey(app_, ch);
+  else
+    TypedKeyPress(app_, ch);
+}
+
+void TfrmQues::FormKeyUp(int) {
+  ResetChoiceColors();
+}
+
+void TfrmQues::pnlQuitClick() {
+  app_.Play(cue::kQuitPanel);
+  ClearQues(app_);
+  ClearAbout(app_);
+  LeaveDrill();
+}
+
+void TfrmQues::LeaveDrill() {
+  form.Visible = false;
+  app_.frmMain.form.Visible = true;
+  DrawMapCells(app_);
+}
+
+void TfrmQues::HideChoices() {
+  for (Control& p : s) p.Visible = p.Enabled = false;
+}
+
+void TfrmQues::ResetChoiceColors() {
+  for (Control& p : s) p.Color = quescolors::kPaper;
+}
+
+void TfrmQues::tmrStartTimer() {
+  ++StartStep;
+  if (StartStep == 1) {
+    ShowRound(app_);
+    app_.Play(cue::kBatchStart);
+  } else if (StartStep == 2) {
+    EsperPicture = 1;
+    StartStep = 0;
+    tmrStart->SetEnabled(false);
+    NextBatch(app_);
+  }
+}
+
+void TfrmQues::tmrOKTimer() {
+  if (OkStep >= 0 && OkStep < static_cast<int>(kOkFrames.size())) EsperPicture = kOkFrames[OkStep];
+  if (OkStep == 6) {
+    tmrOK->SetEnabled(false);
+    if (app_.drill.QuesMode == 0)
+      NextQues(app_);
+    else
+      NextWord(app_);
+  }
+  ++OkStep;
+}
+
+void TfrmQues::tmrNGTimer() {
+  app_.drill.AnsReady = 1;
+  if (NgStep >= 1 && NgStep <= 4) EsperPicture = NgStep + 3;
+  if (NgStep == 4) tmrNG->SetEnabled(false);
+  ++NgStep;
+}
+
+bool AnswersAccepted(const Program& app) {
+  return app.drill.AnsReady == 1 && app.drill.InBatch == 1;
+}
+
+}  // namespace vcq
