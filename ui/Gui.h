@@ -1,0 +1,47 @@
+// The views of one Program: builds a widget per window, mirrors the core
+// into them after every event (Program::onChanged) and reports the end of
+// the program. main() and the view tests build the same thing.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace vcq {
+class Program;
+}
+
+namespace vcq::ui {
+
+class InputView;
+class MainView;
+class StartPanView;
+
+class Gui {
+ public:
+  // Pictures come from the program's asset folder.
+  explicit Gui(Program& app);
+  ~Gui();
+  Gui(const Gui&) = delete;
+  Gui& operator=(const Gui&) = delete;
+
+  void SyncAll();
+  // SyncAll, then paints every shown window at once: a synchronous cue is
+  // about to hold the event loop.
+  void RepaintAll();
+
+  MainView& Main() { return *main_; }
+  StartPanView& StartPan() { return *startPan_; }
+  InputView& Input() { return *input_; }
+
+  // Called once when the main window has closed for good.
+  std::function<void()> onClosed;
+
+ private:
+  Program& app_;
+  std::unique_ptr<MainView> main_;
+  StartPanView* startPan_;  // owned by main_, as windows over it
+  InputView* input_;
+  bool closedReported_ = false;
+};
+
+}  // namespace vcq::ui

@@ -1,0 +1,48 @@
+// Copying core control state onto widgets. The core keeps text as CP932
+// bytes; here it becomes a QString, and back only where the learner types.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <string>
+
+#include "platform/Control.h"
+
+class QWidget;
+class QLabel;
+
+namespace vcq::ui {
+
+QString Qs(const std::string& cp932);
+// The learner's text as CP932; characters that code page has no form for are
+// dropped, so whatever was typed or pasted still reaches the window.
+std::string Cp932Of(const QString& text);
+
+inline QColor Qc(Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+// A font by the family the layout names (substituted at start-up) and a size
+// in pixels, as the layout gives it.
+QFont PixelFont(const char* family, int pixels);
+
+// Each setter only touches the widget when the value differs, so that a sync
+// after every event costs nothing when little changed.
+void SetBackground(QWidget* w, Rgb c);
+void SetTextColor(QWidget* w, Rgb c);
+void SetText(QLabel* l, const std::string& cp932);
+void SetPlace(QWidget* w, const Control& c);
+
+// Sizes a label to its text, narrowing the font (not shrinking it) when the
+// substituted font draws the text wider than the layout has room for.
+void FitWidth(QLabel* l, int maxWidth);
+
+// Places a top-level window of fixed size in the middle of the screen.
+void CentreOnScreen(QWidget* w);
+
+// The caption, colours, place and visibility of a label (or panel drawn as a
+// label) from its control. A zero width leaves the widget's place alone.
+void MirrorLabel(QLabel* l, const Control& c, bool withBackground);
+
+}  // namespace vcq::ui

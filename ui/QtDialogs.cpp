@@ -1,0 +1,67 @@
+#include "ui/QtDialogs.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "ui/HelpWindow.h"
+
+namespace vcq::ui {
+
+namespace {
+
+const QString kBoxTitle = QStringLiteral("VCQuick");
+
+}  // namespace
+
+QString QtFilter(std::string_view filter) {
+  const QStringList parts = QString::fromUtf8(filter.data(), filter.size()).split('|');
+  QStringList out;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (QString& p : patterns) p = p.trimmed();
+    out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns.join(' '));
+  }
+  return out.join(";;");
+}
+
+QtDialogs::QtDialogs(QString helpFile) : helpFile_(std::move(helpFile)) {}
+
+QtDialogs::~QtDialogs() = default;
+
+void QtDialogs::Attach(QWidget* parent, QDialog* inputWindow) {
+  parent_ = parent;
+  input_ = inputWindow;
+}
+
+std::optional<std::string> QtDialogs::OpenFile(const FileDialogSpec& spec) {
+  // Qt's own dialog: it looks the same on every desktop and takes a typed path.
+  QFileDialog dlg(parent_, QString::fromStdString(spec.title), QString::fromStdString(spec.folder),
+                  QtFilter(spec.filter));
+  dlg.setOption(QFileDialog::DontUseNativeDialog);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(dlg.selectedFiles().first()).toStdString();
+}
+
+void QtDialogs::ExecInput() {
+  if (input_) input_->exec();
+}
+
+void QtDialogs::ShowError(const std::string& utf8Message) {
+  QMessageBox::critical(parent_, kBoxTitle, QString::fromStdString(utf8Message));
+}
+
+bool QtDialogs::AskYesNo(const std::string& utf8Message) {
+  return QMessageBox::question(parent_, kBoxTitle, QString::fromStdString(utf8Message),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtDialogs::ShowHelp() {
+  if (!help_) help_ = std::make_unique<HelpWindow>(helpFile_);
+  help_->ShowContents();
+}
+
+}  // namespace vcq::ui

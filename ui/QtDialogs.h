@@ -1,0 +1,46 @@
+// The dialogs the core asks for, as Qt shows them: the open-file dialog, the
+// modal player window, the error box, a yes/no question and the help viewer.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <string_view>
+
+#include "platform/Ports.h"
+
+class QDialog;
+class QWidget;
+
+namespace vcq::ui {
+
+class HelpWindow;
+
+// "caption |*.ext" (pairs split by '|', patterns by ';') as Qt writes a
+// filter: "caption (*.ext)", pairs split by ";;".
+QString QtFilter(std::string_view filter);
+
+class QtDialogs : public DialogPort {
+ public:
+  explicit QtDialogs(QString helpFile);
+  ~QtDialogs() override;
+
+  // The window the boxes are centred on and the player window's dialog;
+  // both belong to the views, which are built after the program.
+  void Attach(QWidget* parent, QDialog* inputWindow);
+
+  std::optional<std::string> OpenFile(const FileDialogSpec& spec) override;
+  void ExecInput() override;
+  void ShowError(const std::string& utf8Message) override;
+  bool AskYesNo(const std::string& utf8Message) override;
+  void ShowHelp() override;
+
+  HelpWindow* Help() const { return help_.get(); }
+
+ private:
+  QString helpFile_;
+  QWidget* parent_ = nullptr;
+  QDialog* input_ = nullptr;
+  std::unique_ptr<HelpWindow> help_;
+};
+
+}  // namespace vcq::ui
