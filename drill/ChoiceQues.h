@@ -1,13 +1,36 @@
 // Choice questions: the learner picks one of up to nine phrases by its digit
-// key or by a click.
+// key or by a click on its panel. A choice question has one gap; the last
+// "@" word of the answer sentence is the phrase expected. A wrong pick fills
+// the gap in red and leaves the choices live until the right one is picked;
+// the question then counts wrong for the pass. The right pick hides the
+// choices, and the end of its animation finishes the question.
+//
+// More than nine choices: nine are shown, and the expected one is always
+// among them. Only the first sixteen take part in the shuffle; an expected
+// phrase further on is still brought onto a panel.
 #pragma once
+
+#include <string_view>
 
 namespace vcq {
 
 class Program;
 
 void StartChoiceQues(Program& app);
-// A character typed while a choice question is asked.
+// Fills the panels from a blank-separated list, shuffled anew for every
+// question; the rest stay hidden and disabled.
+void ShowChoices(Program& app, std::string_view list);
+
+// A character typed while a choice question is asked: "1" to "9" pick.
 void ChoiceKey(Program& app, char ch);
+// A click on the panel with this tag (0 for s0 .. 8 for s8).
+void ChoiceClick(Program& app, int tag);
+
+// Judges choice i; a number past the choices shown does nothing.
+void PickChoice(Program& app, int i);
+void ChoiceRight(Program& app);
+void ChoiceWrong(Program& app);
+// The right-answer animation after a right pick, else the wrong-answer one.
+void StartAnswerAnim(Program& app);
 
 }  // namespace vcq

@@ -23,7 +23,8 @@ namespace vcq {
 
 inline constexpr int kChoicePanels = 9;
 inline constexpr int kChoiceItems = 13;
-inline constexpr int kMaxKeys = 30;  // typed characters per gap
+inline constexpr int kChoiceBytes = 60;  // a choice is cut to this many bytes
+inline constexpr int kMaxKeys = 30;      // typed characters per gap
 
 struct DrillState {
   // Order and batch.
@@ -56,7 +57,7 @@ struct DrillState {
   std::int32_t QuesMode = 0;  // 0 pick a choice, 1 type the answer
   std::int32_t AnsReady = 0;  // never cleared once a question was presented
   std::int32_t AnsLogged = 0;
-  Fields Words;  // the last blank split
+  Fields Words;  // the words of AnsText
   std::int32_t WordCnt = 0;
   std::string AnsWord;
   std::string AnsLog;
@@ -69,7 +70,8 @@ struct DrillState {
   std::int32_t WordFixed = 0;
   std::int32_t WordNg = 0;
 
-  // Choice questions.
+  // Choice questions: ChoiceItem[0 .. ChoiceCnt-1] are on the panels, in
+  // panel order; ChoiceOrd gives the list position each was taken from.
   std::int32_t ChoiceCnt = 0;
   std::array<std::string, kChoiceItems> ChoiceItem;
   ChoiceOrder ChoiceOrd{};

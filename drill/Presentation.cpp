@@ -35,6 +35,14 @@ void PutAnsLine(Program& app, GapPiece gap) {
   f.w3.Visible = true;
 }
 
+// The row of the current question in the answer list, red in review.
+Control& AnswerRow(Program& app) {
+  const DrillState& d = app.drill;
+  Control& row = app.frmQues.AnsList(d.BatchPos);
+  row.FontColor = d.Review == 1 ? colors::kRed : colors::kBlack;
+  return row;
+}
+
 void SetMessage(Program& app, const std::string& text, Rgb font, Rgb strip) {
   TfrmQues& f = app.frmQues;
   f.lblMes.Caption = text;
@@ -148,6 +156,21 @@ void ShowFullLine(Program& app) {
   PutAnsLine(app, [](std::int32_t, std::string word) { return word; });
 }
 
+void ShowChoiceLine(Program& app) {
+  DrillState& d = app.drill;
+  // Without a gap nothing is expected, rather than the last question's answer.
+  d.AnsWord.clear();
+  PutAnsLine(app, [&d](std::int32_t, const std::string& word) {
+    d.AnsWord = std::string(CutBytes(UnderToBlank(word), kLineBytes));
+    return std::string("(       )");
+  });
+}
+
+void ShowChoiceResult(Program& app) {
+  PutAnsLine(app,
+             [](std::int32_t, const std::string& word) { return "(" + UnderToBlank(word) + ")"; });
+}
+
 void StartFlash(Program& app) {
   TfrmQues& f = app.frmQues;
   const std::int32_t flash = app.rec.FlashTime;
@@ -187,11 +210,24 @@ void ShowKeyIn(Program& app) {
 
 void LogKeyIn(Program& app) {
   DrillState& d = app.drill;
-  Control& row = app.frmQues.AnsList(d.BatchPos);
-  row.FontColor = d.Review == 1 ? colors::kRed : colors::kBlack;
+  Control& row = AnswerRow(app);
   if (d.AnsLogged == 0) {
     d.AnsLog = std::string(CutBytes(d.AnsLog + " " + d.KeyIn, kLineBytes));
     row.Caption = d.AnsLog;
+    d.AnsLogged = 1;
+  }
+  row.Visible = true;
+}
+
+void ShowPicked(Program& app, const std::string& text) {
+  app.frmQues.w2.Caption = text;
+}
+
+void LogChoice(Program& app, const std::string& text) {
+  DrillState& d = app.drill;
+  Control& row = AnswerRow(app);
+  if (d.AnsLogged == 0) {
+    row.Caption = text;
     d.AnsLogged = 1;
   }
   row.Visible = true;

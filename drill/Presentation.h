@@ -28,9 +28,18 @@ void ShowAnsLine(Program& app);
 void ShowFullLine(Program& app);
 void StartFlash(Program& app);
 
+// The answer line of a choice question: every gap an empty bracket pair,
+// the last one's word (underscores as blanks) the expected answer AnsWord.
+void ShowChoiceLine(Program& app);
+// The same line with the gaps filled in brackets, after a pick.
+void ShowChoiceResult(Program& app);
+
 void ShowOneLetter(Program& app);
 void ShowKeyIn(Program& app);
 void LogKeyIn(Program& app);
+void ShowPicked(Program& app, const std::string& text);
+// The first pick of the question into the answer list.
+void LogChoice(Program& app, const std::string& text);
 
 // The mark of the question at BatchPos; in the first pass it also counts it.
 void ShowMark(Program& app);

@@ -146,6 +146,20 @@ void TfrmQues::pnlQuitClick() {
   LeaveDrill();
 }
 
+void TfrmQues::s0MouseDown(int tag) {
+  Control& panel = ChoicePnl(tag);
+  if (panel.Visible && panel.Enabled) panel.Color = quescolors::kMouseLit;
+}
+
+// Also after a right pick has hidden the panel: it must come back unlit.
+void TfrmQues::s0MouseUp(int tag) {
+  ChoicePnl(tag).Color = quescolors::kPaper;
+}
+
+void TfrmQues::s0Click(int tag) {
+  ChoiceClick(app_, tag);
+}
+
 void TfrmQues::LeaveDrill() {
   form.Visible = false;
   app_.frmMain.form.Visible = true;

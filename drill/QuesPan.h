@@ -57,6 +57,11 @@ class TfrmQues {
   void FormKeyPress(char ch);  // the character a key gives
   void FormKeyUp(int key);
   void pnlQuitClick();  // the quit button or its picture
+  // The mouse on choice panel s0 .. s8, told apart by Tag. The view calls
+  // s0Click when the button is released over the panel it went down on.
+  void s0MouseDown(int tag);
+  void s0MouseUp(int tag);
+  void s0Click(int tag);
   void tmrStartTimer();
   void tmrOKTimer();
   void tmrNGTimer();
