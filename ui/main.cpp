@@ -4,8 +4,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
+#include "app/BankCheck.h"
 #include "app/Program.h"
 #include "ui/Fonts.h"
 #include "ui/Gui.h"
@@ -34,6 +39,17 @@ QString FindAssetDir() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // vcquick --check FILE...: a bank author's check, without a window.
+  if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
+    if (argc == 2) {
+      std::fputs("usage: vcquick --check FILE.dat...\n", stderr);
+      return 2;
+    }
+    std::string out;
+    const int status = vcq::RunBankCheck(std::vector<std::string>(argv + 2, argv + argc), out);
+    std::fputs(out.c_str(), stdout);
+    return status;
+  }
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("vcquick");
   QGuiApplication::setDesktopFileName("vcquick");

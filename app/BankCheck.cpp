@@ -1,0 +1,202 @@
+#include "app/BankCheck.h"
+
+#include "data/Bank.h"
+#include "data/Cp932.h"
+#include "data/LineReader.h"
+#include "data/TextUtil.h"
+#include "drill/DrillState.h"
+#include "drill/TypedAnswer.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+
+class Checker {
+ public:
+  Checker(std::string_view bytes, const std::string& fileName)
+      : bytes_(bytes), in_(bytes, fileName) {}
+
+  std::vector<BankProblem> Run() {
+    if (LooksLikeUtf8(bytes_)) {
+      Add(0,
+          "UTF-8 で保存されています。Shift-JIS (CP932) に変換してください: "
+          "iconv -f UTF-8 -t CP932 元.txt > 問題.dat");
+      return problems_;
+    }
+    CheckLineEnds();
+    Bank bank;
+    LessonFlags sel{};
+    try {
+      LoadBankText(bank, sel, bytes_, in_.FileName());
+    } catch (const Error& e) {
+      Add(0, std::string("読み込めません: ") + e.what());
+      return problems_;
+    }
+    Walk(bank);
+    return problems_;
+  }
+
+ private:
+  void Add(int line, std::string message) { problems_.push_back({line, std::move(message)}); }
+
+  void CheckLineEnds() {
+    int line = 1, firstLoneLf = 0;
+    bool crlf = false;
+    for (std::size_t i = 0; i < bytes_.size() && bytes_[i] != '\x1A'; ++i) {
+      if (bytes_[i] == '\r') {
+        crlf = true;
+        if (i + 1 < bytes_.size() && bytes_[i + 1] == '\n') ++i;
+        ++line;
+      } else if (bytes_[i] == '\n') {
+        if (!firstLoneLf) firstLoneLf = line;
+        ++line;
+      }
+    }
+    if (crlf && firstLoneLf) Add(firstLoneLf, "改行が LF だけの行と CR LF の行が混ざっています");
+  }
+
+  std::string Read(std::size_t limit, const char* what) {
+    std::string s = in_.Next(limit);
+    if (in_.LostBytes() > 0)
+      Add(in_.LineNo(), std::string(what) + "が " + std::to_string(limit) +
+                            " バイトを超えています (" + std::to_string(in_.LostBytes()) +
+                            " バイトが切り捨てられます)");
+    return s;
+  }
+
+  void Walk(const Bank& b) {
+    Read(kHeaderBytes, "1 行目");
+    Read(kHeaderBytes, "見出し行");
+    if (b.DataForm < 0 || b.DataForm > 3) {
+      Add(2, "種類 " + std::to_string(b.DataKind) + " の形式 (下 1 桁) は 0 から 3 ではありません");
+      return;
+    }
+    if (b.DataForm > 0) {
+      Read(kHeaderBytes, "分野の数");
+      for (int i = 0; i < b.LesCount; ++i) Read(kNameBytes, "分野名");
+      if (b.DataForm > 1) {
+        Read(kHeaderBytes, "第二分類の数");
+        for (int i = 0; i < b.LesCount2; ++i) Read(kNameBytes, "第二分類名");
+      }
+    }
+    for (int q = 0; q < b.QuesCount; ++q) {
+      if (b.DataForm > 0) {
+        Read(kHeaderBytes, "番号の行");
+        CheckLesson(q, b.QuesLes[q], b.LesCount, "分野番号");
+        if (b.DataForm > 1) CheckLesson(q, b.QuesLes2[q], b.LesCount2, "第二分類番号");
+      }
+      std::string sent, choices;
+      int sentLine = 0, choiceLine = 0;
+      if (b.DataForm == 3) {
+        Read(kTextBytes, "問題文");
+        choices = Read(kTextBytes, "選択肢");
+        choiceLine = in_.LineNo();
+      }
+      sent = Read(kTextBytes, "解答文");
+      sentLine = in_.LineNo();
+      if (b.DataForm < 3) Read(kTextBytes, "問題文");
+      if (b.DataForm > 0) Read(kTextBytes, "解説");
+      if (in_.PastEnd()) {
+        Add(in_.LineNo(), "問題 " + std::to_string(q) + " の途中でファイルが終わっています");
+        return;
+      }
+      const bool choice = b.DataForm == 3 && b.QuesLes2[q] == 0;
+      CheckSentence(q, sent, sentLine, choice);
+      if (choice) CheckChoices(q, sent, choices, choiceLine);
+    }
+  }
+
+  void CheckLesson(int q, std::int32_t n, std::int32_t count, const char* what) {
+    if (n < 0 || n >= count)
+      Add(in_.LineNo(), "問題 " + std::to_string(q) + " の" + what + " " + std::to_string(n) +
+                            " は 0 から " + std::to_string(count - 1) + " の範囲にありません");
+  }
+
+  void CheckSentence(int q, const std::string& sent, int line, bool choice) {
+    Fields words;
+    try {
+      words = SplitBlank(sent);
+    } catch (const RangeError&) {
+      Add(line, "問題 " + std::to_string(q) + " の解答文の単語が 18 を超えています");
+      return;
+    }
+    int gaps = 0;
+    for (int i = 0; i < words.Count(); ++i) {
+      const std::string& w = words.Words[i];
+      if (!FirstIs(w, "@")) continue;
+      ++gaps;
+      if (choice) continue;
+      const std::string gap = DropFirst(w);
+      for (char c : gap)
+        if (!IsAnswerChar(c)) {
+          Add(line, "問題 " + std::to_string(q) + " の空所「" + ToUtf8(gap) +
+                        "」には入力できない文字があります");
+          break;
+        }
+      if (gap.size() > static_cast<std::size_t>(kMaxKeys))
+        Add(line, "問題 " + std::to_string(q) + " の空所「" + ToUtf8(gap) + "」は " +
+                      std::to_string(kMaxKeys) + " 文字より長く、入力しきれません");
+    }
+    if (choice && gaps == 0)
+      Add(line, "問題 " + std::to_string(q) + " は選択問題ですが「@」の付いた答がありません");
+  }
+
+  void CheckChoices(int q, const std::string& sent, const std::string& list, int line) {
+    Fields items;
+    try {
+      items = SplitBlank(list);
+    } catch (const RangeError&) {
+      Add(line, "問題 " + std::to_string(q) + " の選択肢が 18 を超えています");
+      return;
+    }
+    if (items.Count() > kChoicePanels)
+      Add(line, "問題 " + std::to_string(q) + " の選択肢が " + std::to_string(items.Count()) +
+                    " 個あります (表示されるのは 9 個まで)");
+    std::string answer;
+    Fields words = SplitBlank(sent);
+    for (int i = 0; i < words.Count(); ++i)
+      if (FirstIs(words.Words[i], "@")) answer = UnderToBlank(DropFirst(words.Words[i]));
+    if (answer.empty()) return;
+    for (int i = 0; i < items.Count(); ++i)
+      if (LowerCp932(CutBytes(UnderToBlank(items.Words[i]), kChoiceBytes)) == LowerCp932(answer))
+        return;
+    Add(line, "問題 " + std::to_string(q) + " の答「" + ToUtf8(answer) + "」が選択肢にありません");
+  }
+
+  std::string_view bytes_;
+  LineReader in_;
+  std::vector<BankProblem> problems_;
+};
+
+}  // namespace
+
+std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName) {
+  return Checker(bytes, fileName).Run();
+}
+
+std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems) {
+  if (problems.empty()) return fileName + ": 問題は見つかりませんでした\n";
+  std::string out;
+  for (const BankProblem& p : problems)
+    out += fileName + (p.line > 0 ? ":" + std::to_string(p.line) : std::string()) + ": " +
+           p.message + "\n";
+  return out;
+}
+
+int RunBankCheck(const std::vector<std::string>& files, std::string& out) {
+  int status = 0;
+  for (const std::string& f : files) {
+    try {
+      auto problems = CheckBank(ReadWholeFile(f), f);
+      out += FormatProblems(f, problems);
+      if (!problems.empty()) status = 1;
+    } catch (const Error& e) {
+      out += f + ": " + e.what() + "\n";
+      status = 1;
+    }
+  }
+  return status;
+}
+
+}  // namespace vcq

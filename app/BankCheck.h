@@ -1,0 +1,25 @@
+// The bank checker for authors: every problem of a bank file that would stop
+// the program or puzzle a learner, with its line, before a learner meets it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vcq {
+
+struct BankProblem {
+  int line = 0;         // 0 when it concerns the whole file
+  std::string message;  // UTF-8
+};
+
+std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName);
+
+// "file:line: message" lines for each problem, or "file: 問題は見つかりませんでした".
+std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems);
+
+// Checks each file and prints the result; returns the exit status (0 when
+// every bank is clean, 1 when any has a problem or cannot be read).
+int RunBankCheck(const std::vector<std::string>& files, std::string& out);
+
+}  // namespace vcq
