@@ -5,6 +5,11 @@
 #include "app/Program.h"
 #include "ui/InputView.h"
 #include "ui/MainView.h"
+#include "ui/OmedetoView.h"
+#include "ui/OptionView.h"
+#include "ui/QuesView.h"
+#include "ui/ScoreTableView.h"
+#include "ui/SelView.h"
 #include "ui/StartPanView.h"
 
 namespace vcq::ui {
@@ -14,6 +19,11 @@ Gui::Gui(Program& app) : app_(app) {
   main_ = std::make_unique<MainView>(app, pictures);
   startPan_ = new StartPanView(main_.get(), app.frmStartPan, pictures);
   input_ = new InputView(main_.get(), app);
+  sel_ = new SelView(main_.get(), app);
+  option_ = new OptionView(main_.get(), app);
+  scoreTable_ = new ScoreTableView(main_.get(), app);
+  ques_ = std::make_unique<QuesView>(app, main_.get(), pictures);
+  omedeto_ = new OmedetoView(ques_.get(), app, pictures);
   app_.onChanged = [this] { SyncAll(); };
   SyncAll();
 }
@@ -27,6 +37,11 @@ void Gui::SyncAll() {
   main_->Sync();
   if (m.Closed) {
     startPan_->hide();
+    sel_->hide();
+    option_->hide();
+    scoreTable_->hide();
+    omedeto_->hide();
+    ques_->hide();
     main_->hide();
     if (!closedReported_ && onClosed) {
       closedReported_ = true;
@@ -38,11 +53,23 @@ void Gui::SyncAll() {
   // After the main window, so that a splash shown now comes up on top of it.
   startPan_->Sync();
   input_->Sync();
+  // The range, options and score-table windows float over the main window.
+  sel_->Sync();
+  option_->Sync();
+  scoreTable_->Sync();
+  // The drill screen after the main window, which it covers; the
+  // congratulations window last, above the drill screen.
+  ques_->Sync();
+  omedeto_->Sync();
 }
 
 void Gui::RepaintAll() {
   SyncAll();
   for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), startPan_, input_})
+    if (w->isVisible()) w->repaint();
+  for (QWidget* w : std::initializer_list<QWidget*>{sel_, option_, scoreTable_})
+    if (w->isVisible()) w->repaint();
+  for (QWidget* w : std::initializer_list<QWidget*>{ques_.get(), omedeto_})
     if (w->isVisible()) w->repaint();
 }
 

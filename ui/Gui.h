@@ -14,6 +14,11 @@ namespace vcq::ui {
 
 class InputView;
 class MainView;
+class OmedetoView;
+class OptionView;
+class QuesView;
+class ScoreTableView;
+class SelView;
 class StartPanView;
 
 class Gui {
@@ -32,6 +37,11 @@ class Gui {
   MainView& Main() { return *main_; }
   StartPanView& StartPan() { return *startPan_; }
   InputView& Input() { return *input_; }
+  SelView& Sel() { return *sel_; }
+  OptionView& Option() { return *option_; }
+  ScoreTableView& ScoreTable() { return *scoreTable_; }
+  QuesView& Ques() { return *ques_; }
+  OmedetoView& Omedeto() { return *omedeto_; }
 
   // Called once when the main window has closed for good.
   std::function<void()> onClosed;
@@ -41,6 +51,11 @@ class Gui {
   std::unique_ptr<MainView> main_;
   StartPanView* startPan_;  // owned by main_, as windows over it
   InputView* input_;
+  SelView* sel_;  // owned by main_, as modeless windows over it
+  OptionView* option_;
+  ScoreTableView* scoreTable_;
+  std::unique_ptr<QuesView> ques_;  // a window of its own, laid over main_
+  OmedetoView* omedeto_;            // owned by ques_, as a window above it
   bool closedReported_ = false;
 };
 

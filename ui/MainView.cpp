@@ -158,6 +158,10 @@ void MainView::Sync() {
   MirrorLabel(lblPlayer_, m.lblPlayer, false);
   for (std::size_t i = 0; i < lesPanels_.size(); ++i)
     MirrorLabel(lesPanels_[i], m.LesPanel[i], true);
+  if (paintedMap_ != m.map.drawn) {
+    paintedMap_ = m.map.drawn;
+    update();
+  }
 }
 
 void MainView::paintEvent(QPaintEvent*) {
@@ -165,7 +169,18 @@ void MainView::paintEvent(QPaintEvent*) {
   PaintScoreMap(p);
 }
 
-void MainView::PaintScoreMap(QPainter&) {}
+void MainView::PaintScoreMap(QPainter& p) {
+  // Drawn as the map's rectangles are meant: a one-pixel outline on the
+  // first and the last row and column inside (left, top) .. (right, bottom),
+  // both exclusive, and the fill within. Two fills hit exactly those pixels,
+  // where a pen would depend on how the painter rounds.
+  for (const MapRect& r : paintedMap_) {
+    if (r.right <= r.left || r.bottom <= r.top) continue;
+    const QRect outer(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    p.fillRect(outer, Qc(r.pen));
+    p.fillRect(outer.adjusted(1, 1, -1, -1), Qc(r.fill));
+  }
+}
 
 void MainView::keyPressEvent(QKeyEvent* e) {
   const KeyStroke k = TranslateKey(*e);

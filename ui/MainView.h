@@ -47,6 +47,9 @@ class MainView : public QWidget {
   QLabel* lblTitle_;
   QLabel* lblPlayer_;
   std::array<QLabel*, 20> lesPanels_{};
+  // The score map as last painted: a sync that finds the core's list
+  // unchanged costs no repaint.
+  std::vector<MapRect> paintedMap_;
 };
 
 }  // namespace vcq::ui

@@ -1,0 +1,41 @@
+// The score table: the per-lesson grid and OK, mirrored from TfrmScoreTable.
+// The grid's fixed row and column are the table's headers, so they stay in
+// place while the lesson rows scroll. OK and the title bar's close button go
+// to TfrmScoreTable through Program::Guard.
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTableWidget;
+
+namespace vcq {
+class Program;
+}
+
+namespace vcq::ui {
+
+class ScoreTableView : public QWidget {
+ public:
+  ScoreTableView(QWidget* owner, Program& app);
+  void Sync();
+
+  // What the grid shows at a cell of the core's grid, fixed cells included.
+  QString CellText(int row, int col) const;
+  QTableWidget& Grid() { return *grid_; }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void MirrorGrid();
+
+  Program& app_;
+  QWidget* owner_;
+  QTableWidget* grid_;
+  QPushButton* btnOK_;
+  int fixedRows_ = -1;
+  int fixedCols_ = -1;
+};
+
+}  // namespace vcq::ui
