@@ -58,7 +58,7 @@ class DialogPort {
  public:
   virtual ~DialogPort() = default;
   // The full path picked, or nothing when cancelled.
-  virtual std::optional<std::string> OpenFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> OpenFile(const FileDialogSpec& request) = 0;
   // Shows the player window modally; returns when it has closed.
   virtual void ExecInput() = 0;
   virtual void ShowError(const std::string& utf8Message) = 0;

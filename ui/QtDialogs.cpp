@@ -35,10 +35,10 @@ void QtDialogs::Attach(QWidget* parent, QDialog* inputWindow) {
   input_ = inputWindow;
 }
 
-std::optional<std::string> QtDialogs::OpenFile(const FileDialogSpec& spec) {
+std::optional<std::string> QtDialogs::OpenFile(const FileDialogSpec& request) {
   // Qt's own dialog: it looks the same on every desktop and takes a typed path.
-  QFileDialog dlg(parent_, QString::fromStdString(spec.title), QString::fromStdString(spec.folder),
-                  QtFilter(spec.filter));
+  QFileDialog dlg(parent_, QString::fromStdString(request.title),
+                  QString::fromStdString(request.folder), QtFilter(request.filter));
   dlg.setOption(QFileDialog::DontUseNativeDialog);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);

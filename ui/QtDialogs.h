@@ -28,7 +28,7 @@ class QtDialogs : public DialogPort {
   // both belong to the views, which are built after the program.
   void Attach(QWidget* parent, QDialog* inputWindow);
 
-  std::optional<std::string> OpenFile(const FileDialogSpec& spec) override;
+  std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
   void ExecInput() override;
   void ShowError(const std::string& utf8Message) override;
   bool AskYesNo(const std::string& utf8Message) override;

@@ -64,8 +64,8 @@ void ManualClock::Advance(long long ms) {
   now_ = end;
 }
 
-std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogSpec& spec) {
-  fileDialogs.push_back(spec);
+std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogSpec& request) {
+  fileDialogs.push_back(request);
   if (files.empty()) return std::nullopt;
   auto answer = files.front();
   files.pop_front();

@@ -52,7 +52,7 @@ class RecordingSound : public SoundPort {
 
 class ScriptedDialogs : public DialogPort {
  public:
-  std::optional<std::string> OpenFile(const FileDialogSpec& spec) override;
+  std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
   void ExecInput() override;
   void ShowError(const std::string& utf8Message) override { errors.push_back(utf8Message); }
   bool AskYesNo(const std::string& utf8Message) override;
