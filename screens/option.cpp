@@ -15,7 +15,8 @@ namespace {
 
 constexpr Rgb kStepColor{0xB9, 0xA5, 0x87};
 
-// A radio group shows no item for a value it has none for.
+// The groups have the items 0 and 1. A larger value shows as 1, as the drill
+// takes any non-zero value as on; a negative one shows no item.
 int ShownItem(std::int32_t value) {
   return std::clamp<std::int32_t>(value, -1, 1);
 }
