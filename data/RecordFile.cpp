@@ -1,11 +1,14 @@
 #include "data/RecordFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 
 #include "data/Cp932.h"
 #include "data/LineReader.h"
@@ -21,9 +24,10 @@ constexpr std::size_t kNumberLine = 80;
 constexpr std::size_t kWrittenLine = 120;
 constexpr std::size_t kWrittenNumber = 20;
 
-Fields SplitNumbers(const LineReader& in, std::string_view line) {
+// Views into `line`.
+FieldViews SplitNumbers(const LineReader& in, std::string_view line) {
   try {
-    return SplitComma(line);
+    return SplitCommaViews(line);
   } catch (const RangeError& e) {
     throw RangeError(in.Here() + e.what());
   }
@@ -38,12 +42,51 @@ std::int32_t ReadCount(LineReader& in, int max, const char* what) {
 }
 
 void ReadFlags(LineReader& in, std::int32_t count, LessonFlags& flags, const char* what) {
-  for (std::int32_t i = 0; i < count; ++i)
-    flags[i] = ParseInt(in.Next(kNumberLine), in.Here(), what);
+  for (std::int32_t i = 0; i < count; ++i) {
+    const std::string_view line = in.NextView(kNumberLine);
+    const std::optional<std::int32_t> value = TryParseInt(line);
+    flags[i] = value ? *value : ParseInt(line, in.Here(), what);
+  }
+}
+
+// A number on the line of question `i`; the message naming the place is only
+// made for a field that is not a number.
+std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t i,
+                            const char* what) {
+  if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
+  return ParseInt(field, in.Here() + "問題 " + std::to_string(i) + " の", what);
 }
 
 std::string Cut(std::string s, std::size_t limit) {
   return std::string(CutBytes(s, limit));
+}
+
+bool AllDigits(std::string_view s) {
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A save killed part-way leaves its "<name>.tmp<pid>-<n>" beside the record.
+// Removes those of this process and of processes that have ended; one of
+// another live process may be a save under way and stays. Best effort.
+void RemoveLeftoverTemps(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path target(path);
+  const std::string prefix = target.filename().string() + ".tmp";
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!name.starts_with(prefix)) continue;
+    const std::string_view rest = std::string_view(name).substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string_view::npos || dash > 9 || !AllDigits(rest.substr(0, dash)) ||
+        !AllDigits(rest.substr(dash + 1)))
+      continue;
+    const pid_t pid = static_cast<pid_t>(std::stol(std::string(rest.substr(0, dash))));
+    if (pid != ::getpid() && (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH)) continue;
+    std::error_code ignored;
+    fs::remove(it->path(), ignored);
+  }
 }
 
 }  // namespace
@@ -54,7 +97,7 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
   r.QuesFileName = ToUtf8(in.Next(kWholeLine));
   r.BankTitle = in.Next(kTitleBytes);
   r.PlayerName = in.Next(kWholeLine);
-  Fields head = SplitNumbers(in, in.Next(kNumberLine));
+  FieldViews head = SplitNumbers(in, in.NextView(kNumberLine));
   if (in.PastEnd()) throw IoError(in.Here() + "成績ファイルが途中で終わっています");
   const std::string at = in.Here();
   r.DataKind = ParseInt(head.Words[0], at, "種類");
@@ -76,10 +119,15 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
     ReadFlags(in, r.LesCount2, r.LesSel2, "第二分類の選択");
   }
   for (std::int32_t i = 0; i < r.QuesCount; ++i) {
-    Fields f = SplitNumbers(in, in.Next(kNumberLine));
-    const std::string here = in.Here() + "問題 " + std::to_string(i) + " の";
-    r.AnsCount[i] = ParseInt(f.Words[0], here, "解答回数");
-    r.OkLevel[i] = ParseInt(f.Words[1], here, "習得段階");
+    const std::string_view line = in.NextView(kNumberLine);
+    if (auto pair = PlainPair(line, ',')) {
+      r.AnsCount[i] = pair->first;
+      r.OkLevel[i] = pair->second;
+      continue;
+    }
+    FieldViews f = SplitNumbers(in, line);
+    r.AnsCount[i] = QuestionNumber(f.Words[0], in, i, "解答回数");
+    r.OkLevel[i] = QuestionNumber(f.Words[1], in, i, "習得段階");
   }
   return r;
 }
@@ -141,6 +189,7 @@ FileOps::FileOps()
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
   static std::atomic<unsigned> serial{0};
+  RemoveLeftoverTemps(path);
   const std::string temp =
       path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
   auto fail = [&](const std::string& what) {

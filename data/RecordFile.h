@@ -52,8 +52,8 @@ struct FileOps {
 };
 
 // Writes `bytes` to a new file beside `path` and renames it over `path`, so
-// a save that fails or is interrupted leaves the old file whole. IoError
-// names the file and the reason.
+// a save that fails or is interrupted leaves the old file whole; what killed
+// saves left beside it is removed first. IoError names the file and the reason.
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops = {});
 
 }  // namespace vcq

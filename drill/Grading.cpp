@@ -6,6 +6,7 @@
 #include "drill/DrillSetup.h"
 #include "drill/Presentation.h"
 #include "drill/TypedAnswer.h"
+#include "platform/Error.h"
 
 namespace vcq {
 
@@ -33,8 +34,15 @@ void NextBatch(Program& app) {
 
 void AskQues(Program& app) {
   LoadQues(app);
-  ShowQues(app);
-  StartAnswer(app);
+  try {
+    ShowQues(app);
+    StartAnswer(app);
+  } catch (const RangeError& e) {
+    // The sentence and choices come from the bank, which may have changed
+    // since it was opened: say which file and question.
+    throw RangeError(Where(app.bank.QuesFileName) + "問題 " +
+                     std::to_string(CurrentQuestion(app.drill)) + ": " + e.what());
+  }
 }
 
 void LoadQues(Program& app) {

@@ -18,9 +18,9 @@ namespace {
 
 using test::PlayedCue;
 
-constexpr PlayedCue kKey{"button2.wav", CueMode::Sync};
-constexpr PlayedCue kRight{"piyo.wav", CueMode::Sync};
-constexpr PlayedCue kWrong{"oldng.wav", CueMode::Sync};
+const PlayedCue kKey{"button2.wav", CueMode::Sync};
+const PlayedCue kRight{"piyo.wav", CueMode::Sync};
+const PlayedCue kWrong{"oldng.wav", CueMode::Sync};
 
 struct TypedDrill : ::testing::Test {
   TypedDrill() : d(dir.path().string()) {}

@@ -1,0 +1,250 @@
+// The bank is read again for every batch, so by the time the next batch
+// begins it may be gone or different: deleted, half-written by an editor,
+// replaced by a newer version or by something else entirely.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "data/RecordFile.h"
+#include "tests/support/DrillBanks.h"
+#include "tests/support/DrillDriver.h"
+#include "tests/support/TextFiles.h"
+
+namespace vcq {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Sentences(int n, const std::string& word) {
+  return std::vector<std::string>(static_cast<std::size_t>(n), "It is @" + word);
+}
+
+struct BankChange : ::testing::Test {
+  BankChange() : d(dir.path().string()) {
+    test::WriteBytes(bankPath, test::TypedBank(Sentences(15, "red")));
+    d.NewRecord(bankPath);
+  }
+
+  // The first batch (questions 0 to 9) answered right throughout; the
+  // announcement of the next batch is left pending.
+  void FirstBatch() {
+    d.StartDrill();
+    for (int i = 0; i < 10; ++i) {
+      ASSERT_TRUE(d.Waiting()) << i;
+      d.RightQuestion();
+    }
+    ASSERT_EQ(d.t.app.drill.InBatch, 0);
+    ASSERT_TRUE(d.t.app.frmQues.tmrStart->Enabled());
+  }
+
+  // The clock runs into the next batch. Only the program's own failures may
+  // come out of an event, and those end in the error box.
+  void NextBatch() { EXPECT_NO_THROW(d.Settle()); }
+
+  // The batch could not begin: one error box naming the bank and `reason`,
+  // no question asked, the drill screen still up.
+  void ExpectStopped(int reason) {
+    ASSERT_EQ(d.t.dialogs.errors.size(), 1u);
+    const std::string& e = d.t.dialogs.errors[0];
+    EXPECT_NE(e.find("「" + bankPath + "」"), std::string::npos) << e;
+    EXPECT_NE(e.find(std::strerror(reason)), std::string::npos) << e;
+    EXPECT_EQ(d.t.app.drill.InBatch, 0);
+    EXPECT_FALSE(d.t.app.frmQues.tmrStart->Enabled());
+    EXPECT_TRUE(d.t.app.frmQues.form.Visible);
+  }
+
+  // Esc and F1: the program ends and the record written is returned.
+  RecordFile Quit() {
+    d.Esc();
+    EXPECT_FALSE(d.t.app.frmQues.form.Visible);
+    d.t.Key(vk::kF1);
+    EXPECT_TRUE(d.t.app.frmMain.Closed);
+    return ParseRecord(test::ReadBytes(dir / "rec.ret"), "rec.ret");
+  }
+
+  // Questions 0 to 9 right once, the rest untried: the first batch's work.
+  static void ExpectFirstBatchOnly(const RecordFile& r) {
+    EXPECT_EQ(r.QuesCount, 15);
+    for (int q = 0; q < 15; ++q) {
+      EXPECT_EQ(r.OkLevel[q], q < 10 ? 1 : -1) << q;
+      EXPECT_EQ(r.AnsCount[q], q < 10 ? 1 : 0) << q;
+    }
+  }
+
+  test::TempDir dir;
+  const std::string bankPath = dir / "b.dat";
+  test::DrillDriver d;
+};
+
+// Given a bank deleted after the first batch, the next batch should stop
+// with an error naming it, and the record should keep the first batch.
+TEST_F(BankChange, DeletedBankStopsTheDrillAndTheRecordKeepsTheFirstBatch) {
+  ASSERT_NO_FATAL_FAILURE(FirstBatch());
+  fs::remove(bankPath);
+  NextBatch();
+  ExpectStopped(ENOENT);
+  // Keys on the stopped drill change nothing.
+  d.Type("red");
+  d.Enter();
+  EXPECT_EQ(d.t.dialogs.errors.size(), 1u);
+  ExpectFirstBatchOnly(Quit());
+}
+
+// Given a bank that cannot be read (a folder now stands at its name), the
+// same: the read error, named.
+TEST_F(BankChange, UnreadableBankStopsTheDrill) {
+  ASSERT_NO_FATAL_FAILURE(FirstBatch());
+  fs::remove(bankPath);
+  fs::create_directory(bankPath);
+  NextBatch();
+  ExpectStopped(EISDIR);
+  ExpectFirstBatchOnly(Quit());
+}
+
+// Given the bank back in place, the next drill should go on where the record
+// stands: the five untried questions first.
+TEST_F(BankChange, ARestoredBankLetsTheNextDrillGoOn) {
+  ASSERT_NO_FATAL_FAILURE(FirstBatch());
+  const std::string bytes = test::ReadBytes(bankPath);
+  fs::remove(bankPath);
+  NextBatch();
+  d.Esc();
+  d.StartDrill();  // still gone: the first batch cannot begin either
+  EXPECT_EQ(d.t.dialogs.errors.size(), 2u);
+  EXPECT_FALSE(d.Waiting());
+  d.Esc();
+  test::WriteBytes(bankPath, bytes);
+  d.StartDrill();
+  ASSERT_TRUE(d.Waiting());
+  EXPECT_EQ(std::vector<int>(d.t.app.drill.Batch.begin(), d.t.app.drill.Batch.begin() + 5),
+            (std::vector<int>{10, 11, 12, 13, 14}));
+  d.RightQuestion();
+  EXPECT_EQ(d.t.app.rec.OkLevel[10], 1);
+  EXPECT_EQ(d.t.dialogs.errors.size(), 2u);
+}
+
+// Given a bank replaced by a newer version with other words and fewer
+// questions, the next batch should ask the new words; the questions the
+// file no longer holds read as empty sentences, which have no gap and so
+// count as right at once. No error: the file reads as a bank.
+TEST_F(BankChange, AShorterNewerBankAsksItsOwnWords) {
+  ASSERT_NO_FATAL_FAILURE(FirstBatch());
+  test::WriteBytes(bankPath, test::TypedBank(Sentences(12, "blue")));
+  NextBatch();
+  ASSERT_TRUE(d.Waiting());
+  EXPECT_EQ(d.t.app.drill.Batch[0], 10);
+  EXPECT_EQ(d.t.app.drill.AnsWord, "blue");
+  d.RightQuestion();
+  ASSERT_TRUE(d.Waiting());
+  EXPECT_EQ(d.t.app.drill.AnsWord, "blue");
+  d.RightQuestion();
+  d.Settle();
+  for (int q = 12; q < 15; ++q) EXPECT_EQ(d.t.app.rec.OkLevel[q], 1) << q;
+  EXPECT_TRUE(d.t.dialogs.errors.empty());
+  const RecordFile r = Quit();
+  EXPECT_EQ(r.QuesCount, 15);  // the bank in memory is still the one the record was opened on
+  EXPECT_EQ(r.OkLevel[10], 1);
+}
+
+// Given a newer bank whose next question has a sentence of too many words,
+// the error should name the file and the question; nothing is recorded for it.
+TEST_F(BankChange, ATooLongSentenceInTheNewBankIsNamed) {
+  ASSERT_NO_FATAL_FAILURE(FirstBatch());
+  std::vector<std::string> sentences = Sentences(15, "red");
+  sentences[10] = "a b c d e f g h i j k l m n o p q r @s";
+  test::WriteBytes(bankPath, test::TypedBank(sentences));
+  NextBatch();
+  ASSERT_EQ(d.t.dialogs.errors.size(), 1u);
+  EXPECT_EQ(d.t.dialogs.errors[0], "「" + bankPath + "」: 問題 10: 1 行の項目が 18 を超えています");
+  EXPECT_FALSE(d.Waiting());
+  ExpectFirstBatchOnly(Quit());
+}
+
+// Given a bank emptied (an editor caught half-way through saving it), every
+// question reads as an empty sentence: the drill runs to its end by itself,
+// crediting each question, without an error, and the record stays readable.
+TEST_F(BankChange, AnEmptiedBankRunsTheDrillOutWithoutInput) {
+  ASSERT_NO_FATAL_FAILURE(FirstBatch());
+  test::WriteBytes(bankPath, "");
+  NextBatch();
+  EXPECT_TRUE(d.Ended());
+  EXPECT_TRUE(d.t.dialogs.errors.empty());
+  d.t.app.frmOmedeto.btnOkClick();
+  const RecordFile r = Quit();
+  for (int q = 0; q < 15; ++q) EXPECT_EQ(r.OkLevel[q], 2) << q;
+}
+
+// Bytes that are no bank at all: gaps, underscores, double-byte lead bytes
+// at line ends, long and many-word lines, binary.
+std::string Garbage(std::mt19937& rng) {
+  static const char* const kPieces[] = {"@",
+                                        "@a",
+                                        "@_",
+                                        "_",
+                                        "a",
+                                        "Red",
+                                        " ",
+                                        "  ",
+                                        "\r\n",
+                                        "\n",
+                                        "\r",
+                                        "\x82",
+                                        "\x82\xa0",
+                                        "\x81@",
+                                        "\xff",
+                                        ",",
+                                        "a b c d e f g h i j k l m n o p q r @s"};
+  std::string g;
+  const int n = static_cast<int>(rng() % 4000);
+  for (int i = 0; i < n; ++i) {
+    if (rng() % 8 == 0)
+      g += static_cast<char>(rng() % 256);
+    else
+      g += kPieces[rng() % std::size(kPieces)];
+  }
+  return g;
+}
+
+// Given a bank overwritten with garbage, whatever the next batch makes of it,
+// it should end in questions or in the error box, never in a crash or a
+// foreign exception, and the record should still be written whole.
+TEST(BankChangeGarbage, GarbageBankNeverBreaksTheDrillOrTheRecord) {
+  std::mt19937 rng(7);
+  for (int seed = 0; seed < 20; ++seed) {
+    SCOPED_TRACE("garbage " + std::to_string(seed));
+    test::TempDir dir;
+    const std::string bank = dir / "b.dat";
+    test::WriteBytes(bank, test::TypedBank(Sentences(15, "red")));
+    test::DrillDriver d(dir.path().string());
+    d.NewRecord(bank);
+    d.StartDrill();
+    for (int i = 0; i < 10; ++i) d.RightQuestion();
+    test::WriteBytes(bank, Garbage(rng));
+    EXPECT_NO_THROW({
+      d.Settle();
+      for (int k = 0; k < 3 && d.Waiting(); ++k) {
+        d.Type("red");
+        d.Enter();
+        d.Settle();
+      }
+    });
+    for (const std::string& e : d.t.dialogs.errors)
+      EXPECT_NE(e.find("「" + bank + "」"), std::string::npos) << e;
+    d.Esc();
+    d.t.Key(vk::kF1);
+    ASSERT_TRUE(d.t.app.frmMain.Closed);
+    const RecordFile r = ParseRecord(test::ReadBytes(dir / "rec.ret"), "rec.ret");
+    EXPECT_EQ(r.QuesCount, 15);
+    for (int q = 0; q < 15; ++q) {
+      EXPECT_TRUE(r.OkLevel[q] >= -1 && r.OkLevel[q] <= 2) << q;
+      EXPECT_TRUE(r.AnsCount[q] >= 0 && r.AnsCount[q] <= 20) << q;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vcq

@@ -1,0 +1,241 @@
+// Saves that the system refuses: a read-only folder, a folder that went away,
+// a full disk. Each time the old record must stay whole on disk, the progress
+// must stay in memory with the window open, the error box must say which file
+// and why, and the next save after the cause is gone must write the progress.
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "data/Cp932.h"
+#include "data/RecordFile.h"
+#include "platform/Keys.h"
+#include "tests/support/Child.h"
+#include "tests/support/TestProgram.h"
+#include "tests/support/TextFiles.h"
+
+namespace vcq {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A layout-0 bank of `n` one-gap questions.
+std::string BigBank(int n) {
+  std::string out = "\r\nBig 0 " + std::to_string(n) + "\r\n";
+  for (int q = 0; q < n; ++q) out += "a @b\r\np\r\n";
+  return out;
+}
+
+std::vector<std::string> Names(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A write that fails with ENOSPC once `room` bytes have gone out, as a full
+// disk does: a short write first, then the error.
+auto FullAfter(long room) {
+  return [room](int fd, const char* data, unsigned long size) mutable -> long {
+    if (room <= 0) {
+      errno = ENOSPC;
+      return -1;
+    }
+    const long n = ::write(fd, data, std::min<unsigned long>(size, room));
+    if (n > 0) room -= n;
+    return n;
+  };
+}
+
+// A tmpfs of `size` mounted on `dir` for the life of the object.
+class SmallFileSystem {
+ public:
+  SmallFileSystem(const fs::path& dir, const char* size) : dir_(dir) {
+    const std::string options = std::string("size=") + size;
+    mounted_ = ::mount("tmpfs", dir.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0;
+    if (!mounted_) why_ = std::strerror(errno);
+  }
+  ~SmallFileSystem() {
+    if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);
+  }
+  SmallFileSystem(const SmallFileSystem&) = delete;
+  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+  bool mounted() const { return mounted_; }
+  const std::string& why() const { return why_; }
+
+ private:
+  fs::path dir_;
+  bool mounted_ = false;
+  std::string why_;
+};
+
+struct FaultSave : ::testing::Test {
+  FaultSave() : folder(dir.path() / "rec"), t(folder.string()) { fs::create_directory(folder); }
+
+  // A new record "mine" on a 600-question bank in `folder`, saved once by a
+  // cancelled F2 (the old record), then more progress made (the new one).
+  void Open() {
+    test::WriteBytes(folder / "big.dat", BigBank(600));
+    t.StartUp();
+    t.dialogs.files.push_back((folder / "big.dat").string());
+    for (const char* typed : {"太郎", "mine"})
+      t.dialogs.inputs.push_back([this, typed] {
+        t.app.frmInput.MaskEdit1Change(Sj(typed));
+        t.app.frmInput.FormKeyDown(vk::kReturn);
+      });
+    t.Key(vk::kF3);
+    ASSERT_EQ(t.app.rec.RecOpen, 1);
+    Progress(1);
+    t.Key(vk::kF2);
+    ASSERT_TRUE(t.dialogs.errors.empty()) << t.dialogs.errors[0];
+    old = test::ReadBytes(RecordPath());
+    ASSERT_EQ(old, InMemory());
+    Progress(2);
+    fresh = InMemory();
+    ASSERT_NE(fresh, old);
+  }
+
+  void Progress(int stage) {
+    for (int q = 0; q < 600; ++q) {
+      t.app.rec.OkLevel[q] = (q * 7 + stage) % 4 - 1;
+      t.app.rec.AnsCount[q] = (q + stage) % 50;
+    }
+  }
+  std::string InMemory() const { return FormatRecord(ToRecordFile(t.app.bank, t.app.rec)); }
+  std::string RecordPath() const { return (folder / "mine.ret").string(); }
+
+  // F1 while saving fails with `reason`. Empty when the window stayed open,
+  // the error box named the record and the reason, the old record lies whole
+  // at `onDisk` with no temporary file beside it, and the progress is still
+  // in memory; otherwise what was wrong. (Also run in a child process, where
+  // a failed expectation would not reach the test.)
+  std::string RefusedQuit(int reason, const fs::path& onDisk) {
+    std::string bad;
+    auto check = [&bad](bool ok, const std::string& what) {
+      if (!ok) bad += what + "\n";
+    };
+    const std::size_t shown = t.dialogs.errors.size();
+    t.Key(vk::kF1);
+    check(!t.app.frmMain.Closed, "the window closed");
+    if (t.dialogs.errors.size() != shown + 1) return bad + "no error box";
+    const std::string& e = t.dialogs.errors.back();
+    check(e.find(RecordPath()) != std::string::npos, "the error box names no file: " + e);
+    check(e.find(std::strerror(reason)) != std::string::npos,
+          "the error box gives no reason: " + e);
+    std::error_code ec;
+    check(fs::is_regular_file(onDisk, ec) && test::ReadBytes(onDisk) == old,
+          "the old record is not whole at " + onDisk.string());
+    for (const std::string& name : Names(onDisk.parent_path()))
+      check(name.find(".tmp") == std::string::npos, "left beside the record: " + name);
+    check(InMemory() == fresh, "the progress in memory changed");
+    return bad;
+  }
+
+  // F1 once the cause is gone: the program ends with the progress on disk.
+  std::string QuitSaves() {
+    t.Key(vk::kF1);
+    if (!t.app.frmMain.Closed)
+      return "the window stayed open: " + (t.dialogs.errors.empty() ? "" : t.dialogs.errors.back());
+    if (test::ReadBytes(RecordPath()) != fresh) return "the file is not the progress in memory";
+    return "";
+  }
+
+  test::TempDir dir;
+  fs::path folder;
+  test::TestProgram t;
+  std::string old, fresh;
+};
+
+// Given a record in a folder the learner may not write to, quitting should
+// fail with "permission denied", and succeed once the folder is writable.
+TEST_F(FaultSave, ReadOnlyFolder) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  if (::geteuid() != 0) {
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(RefusedQuit(EACCES, RecordPath()), "");
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(QuitSaves(), "");
+    return;
+  }
+  // Permissions do not bind root: the learner is an ordinary user who owns the
+  // folder, in a child process, and makes it writable again after the failure.
+  constexpr uid_t kNobody = 65534;
+  fs::permissions(dir.path(), fs::perms::all);
+  ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+  EXPECT_EQ(test::InChild([&]() -> std::string {
+              if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) return "cannot drop root";
+              std::string bad = RefusedQuit(EACCES, RecordPath());
+              fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+              return bad + QuitSaves();
+            }),
+            "");
+  EXPECT_EQ(test::ReadBytes(RecordPath()), fresh);
+}
+
+// Given a record whose folder was moved away (a USB stick pulled out),
+// quitting should fail with "no such file", leave the old record whole where
+// it went, and succeed once the folder is back.
+TEST_F(FaultSave, VanishedFolder) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  const fs::path moved = dir.path() / "moved";
+  fs::rename(folder, moved);
+  EXPECT_EQ(RefusedQuit(ENOENT, moved / "mine.ret"), "");
+  EXPECT_FALSE(fs::exists(folder));
+  fs::rename(moved, folder);
+  EXPECT_EQ(QuitSaves(), "");
+}
+
+// Given a record on a small file system filled to the last byte, quitting
+// should fail with "no space left", and succeed once room has been made.
+TEST_F(FaultSave, FullFileSystem) {
+  SmallFileSystem small(folder, "64k");
+  if (!small.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here: " << small.why();
+  ASSERT_NO_FATAL_FAILURE(Open());
+  {
+    // Fill what is left; the last write fails when the disk is full.
+    std::FILE* f = std::fopen((folder / "filler").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    const std::string block(512, 'x');
+    while (std::fwrite(block.data(), 1, block.size(), f) == block.size() && std::fflush(f) == 0) {
+    }
+    std::fclose(f);
+  }
+  EXPECT_EQ(RefusedQuit(ENOSPC, RecordPath()), "");
+  EXPECT_EQ(RefusedQuit(ENOSPC, RecordPath()), "");  // and again: nothing leaks
+  fs::remove(folder / "filler");
+  EXPECT_EQ(QuitSaves(), "");
+}
+
+// Given a disk that fills up at any point of the save — before the first
+// byte, after one, half-way, one byte short — or reports it only when the
+// data is flushed, the save should fail as above; the disk freed, it works.
+TEST_F(FaultSave, DiskFullAtAnyByte) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  const long size = static_cast<long>(fresh.size());
+  for (long room : {0L, 1L, size / 2, size - 1}) {
+    SCOPED_TRACE("room " + std::to_string(room));
+    t.app.fileOps.write = FullAfter(room);
+    EXPECT_EQ(RefusedQuit(ENOSPC, RecordPath()), "");
+  }
+  t.app.fileOps = FileOps{};
+  t.app.fileOps.fsync = [](int) {
+    errno = ENOSPC;
+    return -1;
+  };
+  EXPECT_EQ(RefusedQuit(ENOSPC, RecordPath()), "");
+  t.app.fileOps = FileOps{};
+  EXPECT_EQ(QuitSaves(), "");
+}
+
+}  // namespace
+}  // namespace vcq
