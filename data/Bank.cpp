@@ -1,5 +1,8 @@
 #include "data/Bank.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "data/Cp932.h"
 #include "data/LineReader.h"
 #include "data/TextUtil.h"
@@ -16,7 +19,7 @@ void CheckCount(std::int32_t n, int max, const char* what, const LineReader& in)
 }
 
 std::int32_t ReadCountLine(LineReader& in, int max, const char* what) {
-  std::string line = in.Next(kHeaderBytes);
+  std::string_view line = in.NextView(kHeaderBytes);
   std::int32_t n = ParseInt(line, in.Here(), what);
   CheckCount(n, max, what, in);
   return n;
@@ -26,13 +29,21 @@ void ReadNames(LineReader& in, std::int32_t count, std::array<std::string, kMaxL
   for (std::int32_t i = 0; i < count; ++i) names[i] = in.Next(kNameBytes);
 }
 
-// A blank split whose range error names the line.
-Fields SplitLine(const LineReader& in, std::string_view line) {
+// A blank split whose range error names the line; views into `line`.
+FieldViews SplitLine(const LineReader& in, std::string_view line) {
   try {
-    return SplitBlank(line);
+    return SplitBlankViews(line);
   } catch (const RangeError& e) {
     throw RangeError(in.Here() + e.what());
   }
+}
+
+// A number on the line of question `q`; the message naming the place is only
+// made for a field that is not a number.
+std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t q,
+                            const char* what) {
+  if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
+  return ParseInt(field, in.Here() + "問題 " + std::to_string(q) + " の", what);
 }
 
 // Lines of one question record after its number line.
@@ -47,7 +58,7 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
   Bank next = bank;  // a question count of 0 leaves the lessons of the questions as they were
   LineReader in(bytes, fileName);
   in.Next(kHeaderBytes);
-  Fields header = SplitLine(in, in.Next(kHeaderBytes));
+  FieldViews header = SplitLine(in, in.NextView(kHeaderBytes));
   const std::string at = in.Here();
   next.BankTitle = std::string(CutBytes(header.Words[0], kTitleBytes));
   next.DataKind = ParseInt(header.Words[1], at, "種類");
@@ -72,16 +83,18 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
     }
     next.LesLines = form == 1 ? next.LesCount + 1 : next.LesCount + next.LesCount2 + 2;
     for (std::int32_t q = 0; q < next.QuesCount; ++q) {
-      std::string line = in.Next(kHeaderBytes);
-      const std::string here = in.Here() + "問題 " + std::to_string(q) + " の";
+      std::string_view line = in.NextView(kHeaderBytes);
       if (form == 1) {
-        next.QuesLes[q] = ParseInt(line, here, "分野番号");
+        next.QuesLes[q] = QuestionNumber(line, in, q, "分野番号");
+      } else if (auto pair = PlainPair(line, ' ')) {
+        next.QuesLes[q] = pair->first;
+        next.QuesLes2[q] = pair->second;
       } else {
-        Fields nums = SplitLine(in, line);
-        next.QuesLes[q] = ParseInt(nums.Words[0], here, "分野番号");
-        next.QuesLes2[q] = ParseInt(nums.Words[1], here, "第二分類番号");
+        FieldViews nums = SplitLine(in, line);
+        next.QuesLes[q] = QuestionNumber(nums.Words[0], in, q, "分野番号");
+        next.QuesLes2[q] = QuestionNumber(nums.Words[1], in, q, "第二分類番号");
       }
-      for (int k = 0; k < TextLines(form); ++k) in.Next(kTextBytes);
+      for (int k = 0; k < TextLines(form); ++k) in.NextView(kTextBytes);
     }
   }
   if (form == 0) LesSel[0] = 1;
@@ -104,30 +117,35 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
     throw RangeError("出題の組の問題数 " + std::to_string(count) + " が範囲外です");
   LineReader in(bytes, fileName);
   const std::int32_t form = bank.DataForm;
-  in.Next(kHeaderBytes);
-  in.Next(kHeaderBytes);
+  in.NextView(kHeaderBytes);
+  in.NextView(kHeaderBytes);
   if (form > 0)
-    for (std::int32_t i = 0; i < bank.LesLines; ++i) in.Next(kHeaderBytes);
+    for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(kHeaderBytes);
   if (form < 0 || form > 3) {
     for (int j = 0; j < count; ++j)
       bank.BatchSent[j] = bank.BatchPrompt[j] = bank.BatchNote[j] = bank.BatchChoice[j] = {};
     return;
   }
-  for (std::int32_t q = 0; q < bank.QuesCount; ++q) {
-    if (form > 0) in.Next(kHeaderBytes);
-    std::string sent, prompt, note, choice;
+  // No question after the last one of the batch can fill a slot.
+  std::int32_t last = -1;
+  for (int j = 0; j < count; ++j) last = std::max(last, Batch[j]);
+  const std::int32_t end = std::min(bank.QuesCount, last + 1);
+  for (std::int32_t q = 0; q < end; ++q) {
+    if (form > 0) in.NextView(kHeaderBytes);
+    // Views into `bytes`: only the texts of the batch are copied.
+    std::string_view sent, prompt, note, choice;
     if (form == 0) {
-      sent = in.Next(kTextBytes);
-      prompt = in.Next(kTextBytes);
+      sent = in.NextView(kTextBytes);
+      prompt = in.NextView(kTextBytes);
     } else if (form < 3) {
-      sent = in.Next(kTextBytes);
-      prompt = in.Next(kTextBytes);
-      note = in.Next(kTextBytes);
+      sent = in.NextView(kTextBytes);
+      prompt = in.NextView(kTextBytes);
+      note = in.NextView(kTextBytes);
     } else {
-      prompt = in.Next(kTextBytes);
-      choice = in.Next(kTextBytes);
-      sent = in.Next(kTextBytes);
-      note = in.Next(kTextBytes);
+      prompt = in.NextView(kTextBytes);
+      choice = in.NextView(kTextBytes);
+      sent = in.NextView(kTextBytes);
+      note = in.NextView(kTextBytes);
     }
     for (int j = 0; j < count; ++j) {
       if (Batch[j] != q) continue;

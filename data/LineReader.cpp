@@ -1,5 +1,8 @@
 #include "data/LineReader.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,9 +23,22 @@ constexpr std::size_t kMaxFileBytes = 64u << 20;
 LineReader::LineReader(std::string_view bytes, std::string fileName)
     : text_(bytes), fileName_(std::move(fileName)) {
   if (auto eof = text_.find('\x1A'); eof != std::string_view::npos) text_ = text_.substr(0, eof);
+  cr_ = Find('\r');
+  lf_ = Find('\n');
 }
 
-std::string LineReader::Next(std::size_t limit) {
+std::size_t LineReader::Find(char c) const {
+  const void* at = std::memchr(text_.data() + pos_, c, text_.size() - pos_);
+  return at ? static_cast<std::size_t>(static_cast<const char*>(at) - text_.data()) : text_.size();
+}
+
+std::size_t LineReader::LineEnd() {
+  if (cr_ < pos_) cr_ = Find('\r');
+  if (lf_ < pos_) lf_ = Find('\n');
+  return std::min(cr_, lf_);
+}
+
+std::string_view LineReader::NextView(std::size_t limit) {
   ++lineNo_;
   lost_ = 0;
   loneLf_ = false;
@@ -30,8 +46,7 @@ std::string LineReader::Next(std::size_t limit) {
     pastEnd_ = true;
     return {};
   }
-  std::size_t end = pos_;
-  while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+  std::size_t end = LineEnd();
   std::string_view line = text_.substr(pos_, end - pos_);
   if (end < text_.size()) {
     if (text_[end] == '\r') {
@@ -45,14 +60,14 @@ std::string LineReader::Next(std::size_t limit) {
   pos_ = end;
   std::string_view kept = CutBytes(line, limit);
   lost_ = line.size() - kept.size();
-  return std::string(kept);
+  return kept;
 }
 
 std::string LineReader::Here() const {
   return Where(fileName_, lineNo_);
 }
 
-std::int32_t ParseInt(std::string_view field, const std::string& where, std::string_view what) {
+std::optional<std::int32_t> TryParseInt(std::string_view field) {
   std::size_t i = 0;
   while (i < field.size() && field[i] == ' ') ++i;
   bool negative = false;
@@ -65,11 +80,36 @@ std::int32_t ParseInt(std::string_view field, const std::string& where, std::str
   }
   if (negative) value = -value;
   if (digits == 0 || i != field.size() || value > std::numeric_limits<std::int32_t>::max() ||
-      value < std::numeric_limits<std::int32_t>::min()) {
-    std::string shown = ToUtf8(CutBytes(field, 40));
-    throw ConvertError(where + std::string(what) + "には整数が必要ですが「" + shown + "」でした");
-  }
+      value < std::numeric_limits<std::int32_t>::min())
+    return std::nullopt;
   return static_cast<std::int32_t>(value);
+}
+
+std::int32_t ParseInt(std::string_view field, const std::string& where, std::string_view what) {
+  if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
+  std::string shown = ToUtf8(CutBytes(field, 40));
+  throw ConvertError(where + std::string(what) + "には整数が必要ですが「" + shown + "」でした");
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view line, char sep) {
+  // Nine digits cannot overflow; longer numbers take the general way.
+  constexpr std::size_t kMaxDigits = 9;
+  std::int32_t values[2] = {0, 0};
+  std::size_t i = 0;
+  for (int k = 0; k < 2; ++k) {
+    const std::size_t start = i;
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+      if (i - start == kMaxDigits) return std::nullopt;  // before a tenth digit can overflow
+      values[k] = values[k] * 10 + (line[i] - '0');
+    }
+    if (i == start) return std::nullopt;
+    if (k == 0) {
+      if (i >= line.size() || line[i] != sep) return std::nullopt;
+      ++i;
+    }
+  }
+  if (i != line.size()) return std::nullopt;
+  return std::pair{values[0], values[1]};
 }
 
 std::string ReadWholeFile(const std::string& path) {
@@ -78,7 +118,15 @@ std::string ReadWholeFile(const std::string& path) {
   };
   std::unique_ptr<std::FILE, Closer> f(std::fopen(path.c_str(), "rb"));
   if (!f) throw IoError("「" + path + "」を開けません: " + std::strerror(errno));
+  // Sized from the start when the size is known: no growing and copying.
   std::string bytes;
+  struct stat st {};
+  if (::fstat(fileno(f.get()), &st) == 0 && st.st_size > 0 &&
+      static_cast<std::uintmax_t>(st.st_size) <= kMaxFileBytes) {
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
+  }
+  // The rest, if any: a file that grew meanwhile, or one of no known size.
   char buf[1 << 16];
   for (;;) {
     std::size_t n = std::fread(buf, 1, sizeof buf, f.get());

@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vcq {
 
@@ -17,7 +19,10 @@ class LineReader {
   // The next line, at most `limit` bytes of it (never half a character); the
   // rest of the line is skipped. A line ends at CR, CR LF or a lone LF. Past
   // the end every line reads as empty.
-  std::string Next(std::size_t limit);
+  std::string Next(std::size_t limit) { return std::string(NextView(limit)); }
+  // The same line as a view into the bytes, for readers that keep few of the
+  // lines they pass: no copy is made.
+  std::string_view NextView(std::size_t limit);
 
   int LineNo() const { return lineNo_; }  // 1-based number of the line last read
   bool AtEnd() const { return pos_ >= text_.size(); }
@@ -31,9 +36,18 @@ class LineReader {
   std::string Here() const;
 
  private:
+  // Where the next line ends: the first CR or LF from pos_ on.
+  std::size_t LineEnd();
+  std::size_t Find(char c) const;
+
   std::string_view text_;
   std::string fileName_;
   std::size_t pos_ = 0;
+  // The next CR and the next LF at or after some earlier position, each
+  // looked for again only once passed, so that a file with one kind of line
+  // end is not searched to its end for the other at every line.
+  std::size_t cr_ = 0;
+  std::size_t lf_ = 0;
   int lineNo_ = 0;
   bool pastEnd_ = false;
   std::size_t lost_ = 0;
@@ -44,6 +58,15 @@ class LineReader {
 // allowed, nothing after the digits. Throws ConvertError naming the place
 // (`where`, as LineReader::Here gives it) and the value (`what`).
 std::int32_t ParseInt(std::string_view field, const std::string& where, std::string_view what);
+// The same number, or nothing when the field is not one; a caller builds the
+// message of ParseInt only then.
+std::optional<std::int32_t> TryParseInt(std::string_view field);
+
+// Two numbers written "<digits><sep><digits>" and nothing else, the way the
+// program writes them: both values. Nothing for any other line, which the
+// caller then reads through the general split and ParseInt, with the same
+// result for the lines this takes.
+std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view line, char sep);
 
 // The whole file as bytes; IoError when it cannot be opened or read, or when
 // it is far larger than any bank or record can be.

@@ -9,28 +9,42 @@ namespace vcq {
 
 namespace {
 
-Fields Split(std::string_view s, char sep) {
-  Fields f;
-  bool inField = false;
+FieldViews SplitViews(std::string_view s, char sep) {
+  FieldViews f;
   auto store = [&](std::string_view piece) {
     if (f.WordTop >= kMaxFields)
       throw RangeError("1 行の項目が " + std::to_string(kMaxFields) + " を超えています");
-    f.Words[f.WordTop] += piece;
-    inField = true;
+    f.Words[f.WordTop] = piece;
   };
+  // A field is one run of characters between separators, stored when it ends.
+  bool inField = false;
+  std::size_t from = 0;
   for (std::size_t i = 0; i < s.size();) {
-    std::size_t n = CharLen(s, i);
+    const std::size_t n = IsLeadByte(static_cast<unsigned char>(s[i])) ? CharLen(s, i) : 1;
     if (n == 1 && s[i] == sep) {
       if (inField) {
+        store(s.substr(from, i - from));
         ++f.WordTop;
         inField = false;
       }
-    } else {
-      store(s.substr(i, n));
+    } else if (!inField) {
+      from = i;
+      inField = true;
     }
     i += n;
   }
-  store({});  // the step past the end, which a trailing separator makes count
+  if (inField)
+    store(s.substr(from));
+  else
+    store({});  // the step past the end, which a trailing separator makes count
+  return f;
+}
+
+Fields Split(std::string_view s, char sep) {
+  const FieldViews views = SplitViews(s, sep);
+  Fields f;
+  f.WordTop = views.WordTop;
+  for (std::int32_t i = 0; i <= views.WordTop; ++i) f.Words[i] = views.Words[i];
   return f;
 }
 
@@ -61,6 +75,12 @@ Fields SplitBlank(std::string_view s) {
 }
 Fields SplitComma(std::string_view s) {
   return Split(s, ',');
+}
+FieldViews SplitBlankViews(std::string_view s) {
+  return SplitViews(s, ' ');
+}
+FieldViews SplitCommaViews(std::string_view s) {
+  return SplitViews(s, ',');
 }
 
 std::string UnderToBlank(std::string_view s) {

@@ -42,15 +42,16 @@ InputView::InputView(QWidget* owner, Program& app)
     app_.Guard([&] { app_.frmInput.MaskEdit1Change(cp932); });
   });
 
-  auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+  auto* ok = new QPushButton("OK", this);
+  SetStandardIconWhenShown(ok, QStyle::SP_DialogOkButton);
   ok->setObjectName("BitBtn1");
   ok->setGeometry(20, 84, 80, 28);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this,
           [this] { app_.Guard([&] { app_.frmInput.BitBtn1Click(); }); });
 
-  auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                 QStringLiteral("ｷｬﾝｾﾙ"), this);
+  auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  SetStandardIconWhenShown(cancel, QStyle::SP_DialogCancelButton);
   cancel->setObjectName("BitBtn2");
   cancel->setGeometry(116, 84, 80, 28);
   cancel->setAutoDefault(false);

@@ -1,10 +1,14 @@
 #include "ui/Mirror.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
+#include <unordered_map>
 
 #include "data/Cp932.h"
 #include "platform/Error.h"
@@ -12,7 +16,18 @@
 namespace vcq::ui {
 
 QString Qs(const std::string& cp932) {
-  return QString::fromStdString(ToUtf8(cp932));
+  // ASCII (numbers, answers, most sentences) needs no converter.
+  if (std::all_of(cp932.begin(), cp932.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return QString::fromLatin1(cp932.data(), static_cast<qsizetype>(cp932.size()));
+  // The views mirror every caption after every event and few captions
+  // change: each Japanese text goes through the converter once, not at
+  // every sync. Bounded, as the questions' texts keep coming.
+  constexpr std::size_t kMaxConverted = 256;
+  static std::unordered_map<std::string, QString> converted;
+  if (auto it = converted.find(cp932); it != converted.end()) return it->second;
+  if (converted.size() >= kMaxConverted) converted.clear();
+  return converted.emplace(cp932, QString::fromStdString(ToUtf8(cp932))).first->second;
 }
 
 std::string Cp932Of(const QString& text) {
@@ -67,13 +82,54 @@ void SetPlace(QWidget* w, const Control& c) {
 }
 
 void FitWidth(QLabel* l, int maxWidth) {
+  // The widest stretch from 100 down to 50, in steps of 2, at which the text
+  // fits; 50 when none does. Every stretch is a font engine of its own to
+  // load, so the search starts where the width at 100 says the answer lies
+  // (the advance grows with the stretch) instead of trying each step.
   QFont f = l->font();
-  for (int stretch = 100; stretch >= 50; stretch -= 2) {
+  auto fits = [&](int stretch) {
     f.setStretch(stretch);
-    if (QFontMetrics(f).horizontalAdvance(l->text()) <= maxWidth) break;
+    return QFontMetrics(f).horizontalAdvance(l->text()) <= maxWidth;
+  };
+  int stretch = 100;
+  f.setStretch(stretch);
+  const int full = QFontMetrics(f).horizontalAdvance(l->text());
+  if (full > maxWidth) {
+    stretch = full > 0 ? std::clamp(maxWidth * 100 / full / 2 * 2, 50, 100) : 50;
+    while (stretch < 100 && fits(stretch + 2)) stretch += 2;
+    while (stretch > 50 && !fits(stretch)) stretch -= 2;
+    f.setStretch(stretch);
   }
   if (f.stretch() != 100) l->setFont(f);
   l->adjustSize();
+}
+
+namespace {
+
+// Sets the icon on the button's first Show event, then goes.
+class IconWhenShown : public QObject {
+ public:
+  IconWhenShown(QPushButton* b, QStyle::StandardPixmap icon) : QObject(b), icon_(icon) {
+    b->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Show) {
+      auto* b = static_cast<QPushButton*>(watched);
+      b->removeEventFilter(this);
+      b->setIcon(b->style()->standardIcon(icon_));
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QStyle::StandardPixmap icon_;
+};
+
+}  // namespace
+
+void SetStandardIconWhenShown(QPushButton* b, QStyle::StandardPixmap icon) {
+  new IconWhenShown(b, icon);
 }
 
 void CentreOnScreen(QWidget* w) {

@@ -4,13 +4,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
+#include <QStyle>
 #include <string>
 
 #include "platform/Control.h"
 
 class QWidget;
 class QLabel;
+class QPushButton;
 
 namespace vcq::ui {
 
@@ -37,6 +40,33 @@ void SetPlace(QWidget* w, const Control& c);
 // Sizes a label to its text, narrowing the font (not shrinking it) when the
 // substituted font draws the text wider than the layout has room for.
 void FitWidth(QLabel* l, int maxWidth);
+
+// The style's standard icon on a button, fetched when the button is first
+// shown: the first such icon has Qt search the desktop's icon themes, which
+// start-up need not wait for when the window is not shown yet.
+void SetStandardIconWhenShown(QPushButton* b, QStyle::StandardPixmap icon);
+
+// A picture read from its file the first time it is asked for, then kept.
+// The frames of the drill screen's character and of the congratulations
+// window are not all needed at start-up, and reading the first JPEG loads
+// the JPEG decoder.
+class LazyPixmap {
+ public:
+  LazyPixmap() = default;
+  explicit LazyPixmap(QString path) : path_(std::move(path)) {}
+  const QPixmap& Get() {
+    if (!loaded_) {
+      pixmap_ = QPixmap(path_);
+      loaded_ = true;
+    }
+    return pixmap_;
+  }
+
+ private:
+  QString path_;
+  QPixmap pixmap_;
+  bool loaded_ = false;
+};
 
 // Places a top-level window of fixed size in the middle of the screen.
 void CentreOnScreen(QWidget* w);

@@ -20,9 +20,9 @@ OmedetoView::OmedetoView(QWidget* owner, Program& app, const QString& pictureDir
   setFixedSize(f.form.Width, f.form.Height);
   setFont(PixelFont(family::kPMincho, f.form.FontSize));
 
-  frames_[0] = QPixmap(pictureDir + "/omedeto.bmp");
+  frames_[0] = LazyPixmap(pictureDir + "/omedeto.bmp");
   for (int i = 1; i <= kOmedetoFrames; ++i)
-    frames_[i] = QPixmap(pictureDir + QStringLiteral("/om%1.jpg").arg(i));
+    frames_[i] = LazyPixmap(pictureDir + QStringLiteral("/om%1.jpg").arg(i));
 
   imgOyaji_ = new QLabel(this);
   imgOyaji_->setObjectName("imgOyaji");
@@ -50,14 +50,18 @@ void OmedetoView::Sync() {
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
 
+  // The dance runs on while the window is hidden; its frames are read and
+  // shown only while the window is up.
   const int picture = f.Picture();
-  if (picture != shown_ && picture >= 0 && picture < static_cast<int>(frames_.size())) {
-    imgOyaji_->setPixmap(frames_[picture]);
+  if (f.form.Visible && picture != shown_ && picture >= 0 &&
+      picture < static_cast<int>(frames_.size())) {
+    imgOyaji_->setPixmap(frames_[picture].Get());
     shown_ = picture;
   }
   SetText(label1_, f.Label1.Caption);
   SetTextColor(label1_, f.Label1.FontColor);
-  label1_->adjustSize();
+  // Sized (its text measured, its font loaded) only when the window is up.
+  if (f.form.Visible) label1_->adjustSize();
   const QString ok = Qs(f.btnOk.Caption);
   if (btnOk_->text() != ok) btnOk_->setText(ok);
 

@@ -3,11 +3,11 @@
 // TfrmOmedeto. OK and the title bar's close button hide it through the core.
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 #include <array>
 
 #include "screens/omedeto.h"
+#include "ui/Mirror.h"
 
 class QLabel;
 class QPushButton;
@@ -34,7 +34,7 @@ class OmedetoView : public QWidget {
   QLabel* label1_;
   QPushButton* btnOk_;
   // imgOyaji's pictures by TfrmOmedeto::Picture(): its own, then img1 .. img8.
-  std::array<QPixmap, kOmedetoFrames + 1> frames_;
+  std::array<LazyPixmap, kOmedetoFrames + 1> frames_;
   int shown_ = -1;
 };
 

@@ -79,7 +79,8 @@ OptionView::OptionView(QWidget* owner, Program& app)
 
   auto bitBtn = [this](const char* name, QStyle::StandardPixmap icon, int left,
                        void (TfrmOption::*click)()) {
-    auto* b = new QPushButton(style()->standardIcon(icon), QString(), this);
+    auto* b = new QPushButton(this);
+    SetStandardIconWhenShown(b, icon);
     b->setObjectName(name);
     b->setGeometry(left, 144, 84, 28);
     b->setAutoDefault(false);

@@ -49,11 +49,14 @@ void QuesView::Sync() {
   const QString title = Qs(f.form.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
-  for (const Mirrored& m : mirrored_) Mirror(m);
+  // What is shown and how large only while the screen is up or about to be:
+  // showing a label sizes it to its text, and the fonts of a screen not
+  // shown yet need not be loaded at start-up.
+  for (const Mirrored& m : mirrored_) Mirror(m, f.form.Visible);
 
   const int picture = f.EsperPicture;
   if (picture != esperShown_ && picture >= 0 && picture < static_cast<int>(esper_.size())) {
-    imgEsper_->setPixmap(esper_[picture]);
+    imgEsper_->setPixmap(esper_[picture].Get());
     esperShown_ = picture;
   }
 
@@ -68,7 +71,7 @@ void QuesView::Sync() {
   ShowOrHide();
 }
 
-void QuesView::Mirror(const Mirrored& m) {
+void QuesView::Mirror(const Mirrored& m, bool screenUp) {
   const Control& c = *m.control;
   if (m.kind == Kind::kPanel) SetBackground(m.widget, c.Color);
   if (auto* l = m.kind == Kind::kPicture ? nullptr : qobject_cast<QLabel*>(m.widget)) {
@@ -79,9 +82,9 @@ void QuesView::Mirror(const Mirrored& m) {
       font.setPixelSize(c.FontSize);
       l->setFont(font);
     }
-    if (c.Width <= 0 && l->size() != l->sizeHint()) l->adjustSize();
+    if (screenUp && c.Width <= 0 && l->size() != l->sizeHint()) l->adjustSize();
   }
-  m.widget->setVisible(c.Visible);
+  if (screenUp) m.widget->setVisible(c.Visible);
 }
 
 void QuesView::ShowOrHide() {

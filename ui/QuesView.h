@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/Control.h"
+#include "ui/Mirror.h"
 
 namespace vcq {
 class Program;
@@ -81,7 +82,7 @@ class QuesView : public QWidget {
   QLabel* Picture(QWidget* parent, const char* name, const Control& c, const QPixmap& pixmap);
   template <typename W>
   W* Add(W* w, const char* name, const Control& c, Kind kind);
-  static void Mirror(const Mirrored& m);
+  static void Mirror(const Mirrored& m, bool screenUp);
   void ShowOrHide();
 
   Program& app_;
@@ -89,7 +90,7 @@ class QuesView : public QWidget {
   std::vector<Mirrored> mirrored_;
   QLabel* imgEsper_ = nullptr;
   // The character's pictures by TfrmQues::EsperPicture: esper, u1 .. u7.
-  std::array<QPixmap, 8> esper_;
+  std::array<LazyPixmap, 8> esper_;
   int esperShown_ = -1;
 };
 

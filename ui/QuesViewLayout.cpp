@@ -106,8 +106,9 @@ void QuesView::BuildQuesArea(const QString& dir) {
   Label(ques, "w3", f.w3, family::kPGothic);
   Label(ques, "w2", f.w2, family::kPGothic);
 
-  for (std::size_t i = 0; i < esper_.size(); ++i) esper_[i] = QPixmap(dir + "/" + kEsperFiles[i]);
-  imgEsper_ = Picture(ques, "imgEsper", f.imgEsper, esper_[0]);
+  for (std::size_t i = 0; i < esper_.size(); ++i)
+    esper_[i] = LazyPixmap(dir + "/" + kEsperFiles[i]);
+  imgEsper_ = Picture(ques, "imgEsper", f.imgEsper, esper_[0].Get());
   imgEsper_->setScaledContents(true);
   esperShown_ = 0;
 
