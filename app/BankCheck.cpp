@@ -154,7 +154,12 @@ class Checker {
       Add(line, "問題 " + std::to_string(q) + " の選択肢が " + std::to_string(items.Count()) +
                     " 個あります (表示されるのは 9 個まで)");
     std::string answer;
-    Fields words = SplitBlank(sent);
+    Fields words;
+    try {
+      words = SplitBlank(sent);
+    } catch (const RangeError&) {
+      return;  // the sentence's own check has reported it
+    }
     for (int i = 0; i < words.Count(); ++i)
       if (FirstIs(words.Words[i], "@")) answer = UnderToBlank(DropFirst(words.Words[i]));
     if (answer.empty()) return;
