@@ -46,6 +46,24 @@ std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::i
   return ParseInt(field, in.Here() + "問題 " + std::to_string(q) + " の", what);
 }
 
+// The file is read again for every batch: a bank replaced since it was
+// opened must not feed other questions' texts, or none, to the progress of
+// this one. Its kind and question count must still be the ones loaded.
+void CheckUnchanged(const Bank& bank, const LineReader& in, std::string_view header) {
+  FieldViews f;
+  try {
+    f = SplitBlankViews(header);
+  } catch (const RangeError&) {
+    f = {};
+  }
+  const auto kind = TryParseInt(f.Words[1]);
+  const auto count = TryParseInt(f.Words[2]);
+  if (kind != bank.DataKind || count != bank.QuesCount)
+    throw IoError(in.Here() + "問題ファイルが開いた時から変わっています (種類 " +
+                  std::to_string(bank.DataKind) + "・問題数 " + std::to_string(bank.QuesCount) +
+                  " のはずです)。成績を開き直してください。");
+}
+
 // Lines of one question record after its number line.
 int TextLines(std::int32_t form) {
   return form == 3 ? 4 : 3;
@@ -118,7 +136,7 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   LineReader in(bytes, fileName);
   const std::int32_t form = bank.DataForm;
   in.NextView(kHeaderBytes);
-  in.NextView(kHeaderBytes);
+  CheckUnchanged(bank, in, in.NextView(kHeaderBytes));
   if (form > 0)
     for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(kHeaderBytes);
   if (form < 0 || form > 3) {
@@ -149,6 +167,10 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
     }
     for (int j = 0; j < count; ++j) {
       if (Batch[j] != q) continue;
+      if (in.PastEnd())
+        throw IoError(in.Here() + "問題 " + std::to_string(q) +
+                      " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
+                      "います。成績を開き直してください。");
       bank.BatchSent[j] = sent;
       bank.BatchPrompt[j] = prompt;
       bank.BatchNote[j] = note;

@@ -216,12 +216,24 @@ TEST(ReadBatchTextsTest, FillsEverySlotOfAQuestion) {
   EXPECT_THROW(ReadBatchTextsFrom(l.bank, batch, 11, bytes, "t.dat"), RangeError);
 }
 
-TEST(ReadBatchTextsTest, ABankThatShrankGivesEmptyTexts) {
+TEST(ReadBatchTextsTest, ABankChangedSinceItWasLoadedIsAnError) {
   Loaded l = Load(kLayout1);
   BatchSlots batch{2};
-  l.bank.BatchSent[0] = "old";
-  ReadBatchTextsFrom(l.bank, batch, 1, Lines({"", "T 1 1", "2", "a", "b"}), "t.dat");
-  EXPECT_EQ(l.bank.BatchSent[0], "");
+  // Another question count, and a file cut inside the batch's question.
+  EXPECT_THROW(ReadBatchTextsFrom(l.bank, batch, 1, Lines({"", "T 1 1", "2", "a", "b"}), "t.dat"),
+               IoError);
+  std::string cut = kLayout1.substr(0, kLayout1.rfind(Sj("月曜日に")));
+  try {
+    ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat");
+    FAIL();
+  } catch (const IoError& e) {
+    EXPECT_NE(std::string(e.what()).find("問題 2 の途中でファイルが終わっています"),
+              std::string::npos);
+  }
+  // A cut after the batch's questions does not matter.
+  batch[0] = 0;
+  ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat");
+  EXPECT_EQ(l.bank.BatchSent[0], "I @have @been to Kyoto");
   // Layout 0 has no explanations.
   std::string zero = Lines({"", "T 0 1", "s", "p"});
   Loaded z = Load(zero);
