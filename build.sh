@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config clang libclang-rt-14-dev
   qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool
@@ -47,6 +47,12 @@ case "${1:-}" in
     install_missing
     build build -DVCQ_WERROR=ON
     ctest --test-dir build --output-on-failure -j2
+    # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer
+    # (clang), with short runs of the fuzz targets.
+    build build-asan -DCMAKE_CXX_COMPILER=clang++ \
+      -DVCQ_SANITIZE=ON -DVCQ_FUZZ=ON -DVCQ_BUILD_BENCH=OFF -DVCQ_WERROR=ON \
+      -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS=-O1 -D_GLIBCXX_ASSERTIONS"
+    ctest --test-dir build-asan --output-on-failure -j2
     ;;
   *)
     echo "usage: $0 run|test" >&2
