@@ -1,6 +1,7 @@
 #include "ui/Gui.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include "app/Program.h"
 #include "ui/InputView.h"
@@ -14,18 +15,40 @@
 
 namespace vcq::ui {
 
-Gui::Gui(Program& app) : app_(app) {
-  const QString pictures = QString::fromStdString(app.paths.assetDir) + "/pictures";
-  main_ = std::make_unique<MainView>(app, pictures);
-  startPan_ = new StartPanView(main_.get(), app.frmStartPan, pictures);
+Gui::Gui(Program& app)
+    : app_(app), pictures_(QString::fromStdString(app.paths.assetDir) + "/pictures") {
+  main_ = std::make_unique<MainView>(app, pictures_);
+  startPan_ = new StartPanView(main_.get(), app.frmStartPan, pictures_);
   input_ = new InputView(main_.get(), app);
-  sel_ = new SelView(main_.get(), app);
-  option_ = new OptionView(main_.get(), app);
-  scoreTable_ = new ScoreTableView(main_.get(), app);
-  ques_ = std::make_unique<QuesView>(app, main_.get(), pictures);
-  omedeto_ = new OmedetoView(ques_.get(), app, pictures);
   app_.onChanged = [this] { SyncAll(); };
   SyncAll();
+}
+
+// Building a window's widgets loads its fonts and lays out its labels: the
+// first window comes up sooner when the others wait until they are needed.
+SelView& Gui::Sel() {
+  if (!sel_) sel_ = new SelView(main_.get(), app_);
+  return *sel_;
+}
+
+OptionView& Gui::Option() {
+  if (!option_) option_ = new OptionView(main_.get(), app_);
+  return *option_;
+}
+
+ScoreTableView& Gui::ScoreTable() {
+  if (!scoreTable_) scoreTable_ = new ScoreTableView(main_.get(), app_);
+  return *scoreTable_;
+}
+
+QuesView& Gui::Ques() {
+  if (!ques_) ques_ = std::make_unique<QuesView>(app_, main_.get(), pictures_);
+  return *ques_;
+}
+
+OmedetoView& Gui::Omedeto() {
+  if (!omedeto_) omedeto_ = new OmedetoView(&Ques(), app_, pictures_);
+  return *omedeto_;
 }
 
 Gui::~Gui() {
@@ -37,11 +60,7 @@ void Gui::SyncAll() {
   main_->Sync();
   if (m.Closed) {
     startPan_->hide();
-    sel_->hide();
-    option_->hide();
-    scoreTable_->hide();
-    omedeto_->hide();
-    ques_->hide();
+    for (QWidget* w : Built()) w->hide();
     main_->hide();
     if (!closedReported_ && onClosed) {
       closedReported_ = true;
@@ -54,22 +73,28 @@ void Gui::SyncAll() {
   startPan_->Sync();
   input_->Sync();
   // The range, options and score-table windows float over the main window.
-  sel_->Sync();
-  option_->Sync();
-  scoreTable_->Sync();
+  if (sel_ || app_.frmSel.form.Visible) Sel().Sync();
+  if (option_ || app_.frmOption.form.Visible) Option().Sync();
+  if (scoreTable_ || app_.frmScoreTable.form.Visible) ScoreTable().Sync();
   // The drill screen after the main window, which it covers; the
   // congratulations window last, above the drill screen.
-  ques_->Sync();
-  omedeto_->Sync();
+  if (ques_ || app_.frmQues.form.Visible) Ques().Sync();
+  if (omedeto_ || app_.frmOmedeto.form.Visible) Omedeto().Sync();
+}
+
+std::vector<QWidget*> Gui::Built() const {
+  std::vector<QWidget*> built;
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{sel_, option_, scoreTable_, ques_.get(), omedeto_})
+    if (w) built.push_back(w);
+  return built;
 }
 
 void Gui::RepaintAll() {
   SyncAll();
   for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), startPan_, input_})
     if (w->isVisible()) w->repaint();
-  for (QWidget* w : std::initializer_list<QWidget*>{sel_, option_, scoreTable_})
-    if (w->isVisible()) w->repaint();
-  for (QWidget* w : std::initializer_list<QWidget*>{ques_.get(), omedeto_})
+  for (QWidget* w : Built())
     if (w->isVisible()) w->repaint();
 }
 

@@ -5,6 +5,11 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include <QString>
+
+class QWidget;
 
 namespace vcq {
 class Program;
@@ -37,25 +42,31 @@ class Gui {
   MainView& Main() { return *main_; }
   StartPanView& StartPan() { return *startPan_; }
   InputView& Input() { return *input_; }
-  SelView& Sel() { return *sel_; }
-  OptionView& Option() { return *option_; }
-  ScoreTableView& ScoreTable() { return *scoreTable_; }
-  QuesView& Ques() { return *ques_; }
-  OmedetoView& Omedeto() { return *omedeto_; }
+  // The windows a learner opens later are built when first shown (or asked for).
+  SelView& Sel();
+  OptionView& Option();
+  ScoreTableView& ScoreTable();
+  QuesView& Ques();
+  OmedetoView& Omedeto();
 
   // Called once when the main window has closed for good.
   std::function<void()> onClosed;
 
  private:
+  // The lazily built windows that exist, in painting order.
+  std::vector<QWidget*> Built() const;
+
   Program& app_;
   std::unique_ptr<MainView> main_;
   StartPanView* startPan_;  // owned by main_, as windows over it
   InputView* input_;
-  SelView* sel_;  // owned by main_, as modeless windows over it
-  OptionView* option_;
-  ScoreTableView* scoreTable_;
+  // Null until first shown.
+  SelView* sel_ = nullptr;  // owned by main_, as modeless windows over it
+  OptionView* option_ = nullptr;
+  ScoreTableView* scoreTable_ = nullptr;
   std::unique_ptr<QuesView> ques_;  // a window of its own, laid over main_
-  OmedetoView* omedeto_;            // owned by ques_, as a window above it
+  OmedetoView* omedeto_ = nullptr;  // owned by ques_, as a window above it
+  QString pictures_;
   bool closedReported_ = false;
 };
 
