@@ -14,24 +14,9 @@ namespace vcq {
 
 namespace {
 
-Control Make(int left, int top, int width, int height, Rgb color, Rgb fontColor, int fontPx,
-             bool visible = true, std::string caption = {}) {
-  Control c;
-  c.Left = left;
-  c.Top = top;
-  c.Width = width;
-  c.Height = height;
-  c.Color = color;
-  c.FontColor = fontColor;
-  c.FontSize = fontPx;
-  c.Visible = visible;
-  c.Caption = std::move(caption);
-  return c;
-}
-
 // A picture or a plain label: no colour of its own.
 Control Place(int left, int top, int width = 0, int height = 0, bool visible = true) {
-  return Make(left, top, width, height, {}, colors::kBlack, 0, visible);
+  return MakeControl(left, top, width, height, {}, colors::kBlack, 0, visible);
 }
 
 constexpr std::array<int, 5> kListRows{56, 76, 96, 116, 136};
@@ -44,53 +29,53 @@ constexpr std::array<int, 7> kOkFrames{1, 2, 3, 1, 2, 3, 1};
 
 TfrmQues::TfrmQues(Program& app) : app_(app) {
   using namespace quescolors;
-  form = Make(0, 0, kQuesOuterWidth, kQuesOuterHeight, kWindow, colors::kBlack, 12, false,
-              "MiravelCompany");
+  form = MakeControl(0, 0, kQuesOuterWidth, kQuesOuterHeight, kWindow, colors::kBlack, 12, false,
+                     "MiravelCompany");
 
-  SpeedBar = Make(1, 0, 590, 57, kBar, colors::kBlack, 12);
-  pnlQuit = Make(6, 2, 36, 36, colors::kSilver, colors::kBlack, 12);
+  SpeedBar = MakeControl(1, 0, 590, 57, kBar, colors::kBlack, 12);
+  pnlQuit = MakeControl(6, 2, 36, 36, colors::kSilver, colors::kBlack, 12);
   imgQuit = Place(2, 2, 32, 32);
-  Label11 = Make(16, 40, 0, 0, kBar, colors::kBlack, 12, true, "Esc");
-  lblDName = Make(313, 23, 207, 20, kBar, colors::kBlack, 16, false);
+  Label11 = MakeControl(16, 40, 0, 0, kBar, colors::kBlack, 12, true, "Esc");
+  lblDName = MakeControl(313, 23, 207, 20, kBar, colors::kBlack, 16, false);
   imgMouse = Place(524, 17, 32, 32, false);
   imgKB = Place(556, 17, 32, 32);
 
-  pnlQues = Make(11, 76, 569, 107, kPaper, colors::kBlack, 12);
-  w1 = Make(57, 14, 0, 0, kPaper, colors::kBlack, 19, false);
-  w3 = Make(54, 42, 0, 0, kPaper, colors::kBlack, 19, false);
-  w2 = Make(55, 77, 0, 0, kPaper, colors::kBlack, 19, false);
+  pnlQues = MakeControl(11, 76, 569, 107, kPaper, colors::kBlack, 12);
+  w1 = MakeControl(57, 14, 0, 0, kPaper, colors::kBlack, 19, false);
+  w3 = MakeControl(54, 42, 0, 0, kPaper, colors::kBlack, 19, false);
+  w2 = MakeControl(55, 77, 0, 0, kPaper, colors::kBlack, 19, false);
   imgEsper = Place(17, 66, 24, 32);
-  pnlMes = Make(337, 83, 230, 22, kWindow, colors::kBlack, 12);
-  lblMes = Make(4, 3, 130, 18, kWindow, colors::kNavy, 15);
+  pnlMes = MakeControl(337, 83, 230, 22, kWindow, colors::kBlack, 12);
+  lblMes = MakeControl(4, 3, 130, 18, kWindow, colors::kNavy, 15);
   Image1 = Place(139, 4);
-  lblOks = Make(160, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
+  lblOks = MakeControl(160, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
   Image2 = Place(189, 4);
-  lblNgs = Make(212, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
+  lblNgs = MakeControl(212, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
 
-  Panel3 = Make(11, 199, 319, 215, kPaper, colors::kBlack, 12);
-  lblTitle = Make(4, 15, 209, 20, kPaper, colors::kBlack, 15, false);
-  lblTestCnt = Make(216, 17, 0, 0, kPaper, colors::kBlack, 13, false);
-  lblTen = Make(279, 15, 36, 25, kPaper, colors::kRed, 19, false);
+  Panel3 = MakeControl(11, 199, 319, 215, kPaper, colors::kBlack, 12);
+  lblTitle = MakeControl(4, 15, 209, 20, kPaper, colors::kBlack, 15, false);
+  lblTestCnt = MakeControl(216, 17, 0, 0, kPaper, colors::kBlack, 13, false);
+  lblTen = MakeControl(279, 15, 36, 25, kPaper, colors::kRed, 19, false);
   for (int i = 0; i < kBatchSize; ++i) {
     const bool left = i < 5;
-    a[i] = Make(left ? 35 : 193, kListRows[i % 5], 0, 0, kPaper, colors::kBlack, 12, false);
-    lox[i] =
-        Make(left ? 10 : 169, kListRows[i % 5], 24, 19, kPaper, colors::kRed, 19, false, Sj("○"));
+    a[i] = MakeControl(left ? 35 : 193, kListRows[i % 5], 0, 0, kPaper, colors::kBlack, 12, false);
+    lox[i] = MakeControl(left ? 10 : 169, kListRows[i % 5], 24, 19, kPaper, colors::kRed, 19, false,
+                         Sj("○"));
   }
-  lblAnsAbout = Make(6, 156, 309, 49, kPaper, colors::kTeal, 15);
+  lblAnsAbout = MakeControl(6, 156, 309, 49, kPaper, colors::kTeal, 15);
 
-  pnlSel = Make(338, 194, 243, 220, kWindow, colors::kBlack, 12);
+  pnlSel = MakeControl(338, 194, 243, 220, kWindow, colors::kBlack, 12);
   for (int i = 0; i < kChoicePanels; ++i) {
-    s[i] = Make(4, kChoiceTops[i], 237, 23, kPaper, colors::kNavy, 16);
+    s[i] = MakeControl(4, kChoiceTops[i], 237, 23, kPaper, colors::kNavy, 16);
     s[i].Enabled = false;
-    sLabel[i] = Make(3, 5, 0, 0, kPaper, colors::kBlack, 11, true, std::to_string(i + 1));
+    sLabel[i] = MakeControl(3, 5, 0, 0, kPaper, colors::kBlack, 11, true, std::to_string(i + 1));
   }
-  pnlInf = Make(338, 194, 243, 220, kWindow, colors::kBlack, 12);
+  pnlInf = MakeControl(338, 194, 243, 220, kWindow, colors::kBlack, 12);
   Image3 = Place(20, 17);
-  Label10 = Make(59, 31, 0, 0, kWindow, colors::kBlack, 12, true, Sj("現在の設定"));
-  pnlorder = Make(20, 55, 142, 20, kPaper, colors::kBlack, 13);
-  pnlHint = Make(20, 79, 142, 20, kPaper, colors::kBlack, 13);
-  pnlFlash = Make(20, 103, 142, 20, kPaper, colors::kBlack, 13);
+  Label10 = MakeControl(59, 31, 0, 0, kWindow, colors::kBlack, 12, true, Sj("現在の設定"));
+  pnlorder = MakeControl(20, 55, 142, 20, kPaper, colors::kBlack, 13);
+  pnlHint = MakeControl(20, 79, 142, 20, kPaper, colors::kBlack, 13);
+  pnlFlash = MakeControl(20, 103, 142, 20, kPaper, colors::kBlack, 13);
 
   tmrOK = app_.NewTimer(300, false, [this] { tmrOKTimer(); });
   tmrNG = app_.NewTimer(300, false, [this] { tmrNGTimer(); });

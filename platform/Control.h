@@ -39,4 +39,21 @@ struct Control {
   int Left = 0, Top = 0, Width = 0, Height = 0;
 };
 
+// A control at its place with its colours and font size: the windows' layout
+// tables read as one call a control.
+inline Control MakeControl(int left, int top, int width, int height, Rgb color, Rgb fontColor,
+                           int fontSize, bool visible = true, std::string caption = {}) {
+  Control c;
+  c.Left = left;
+  c.Top = top;
+  c.Width = width;
+  c.Height = height;
+  c.Color = color;
+  c.FontColor = fontColor;
+  c.FontSize = fontSize;
+  c.Visible = visible;
+  c.Caption = std::move(caption);
+  return c;
+}
+
 }  // namespace vcq

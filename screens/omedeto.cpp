@@ -7,17 +7,10 @@ namespace vcq {
 
 namespace {
 
+// A picture, a label or the button: no colour of its own.
 Control Make(int left, int top, int width, int height, Rgb fontColor, int fontPx,
              std::string caption = {}) {
-  Control c;
-  c.Left = left;
-  c.Top = top;
-  c.Width = width;
-  c.Height = height;
-  c.FontColor = fontColor;
-  c.FontSize = fontPx;
-  c.Caption = std::move(caption);
-  return c;
+  return MakeControl(left, top, width, height, {}, fontColor, fontPx, true, std::move(caption));
 }
 
 constexpr Rgb kBackground{0xA3, 0xA5, 0xFF};
