@@ -17,11 +17,13 @@ inline constexpr int kMaxChoiceOrder = 16;
 
 // The result of a split: the fields and the index of the last one, so
 // `WordTop + 1` is the number of fields.
-struct Fields {
-  std::array<std::string, kMaxFields> Words;
+template <typename Text>
+struct BasicFields {
+  std::array<Text, kMaxFields> Words;
   std::int32_t WordTop = 0;
   int Count() const { return WordTop + 1; }
 };
+using Fields = BasicFields<std::string>;
 
 // Splits at blanks (or commas): leading separators are skipped and a run of
 // them counts as one; a trailing separator leaves an empty last field. More
@@ -31,11 +33,7 @@ Fields SplitComma(std::string_view s);
 
 // The same split as views into `s`, for the number lines of the bank and the
 // record, which are read by the hundred: nothing is copied.
-struct FieldViews {
-  std::array<std::string_view, kMaxFields> Words;
-  std::int32_t WordTop = 0;
-  int Count() const { return WordTop + 1; }
-};
+using FieldViews = BasicFields<std::string_view>;
 FieldViews SplitBlankViews(std::string_view s);
 FieldViews SplitCommaViews(std::string_view s);
 
