@@ -14,7 +14,7 @@
 #include "ui/Fonts.h"
 #include "ui/Keys.h"
 #include "ui/Mirror.h"
-#include "ui/SelView.h"
+#include "ui/WindowParts.h"
 
 namespace vcq::ui {
 

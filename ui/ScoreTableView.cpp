@@ -9,7 +9,7 @@
 #include "app/Program.h"
 #include "ui/Fonts.h"
 #include "ui/Mirror.h"
-#include "ui/SelView.h"
+#include "ui/WindowParts.h"
 
 namespace vcq::ui {
 
