@@ -13,7 +13,7 @@ PACKAGES=(
   cmake g++ make pkg-config clang libclang-rt-14-dev
   qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xdotool
+  xvfb xdotool x11-utils
 )
 
 install_missing() {

@@ -10,7 +10,7 @@ namespace vcq::ui {
 
 HelpWindow::HelpWindow(QString helpFile) : file_(std::move(helpFile)) {
   setObjectName("HelpWindow");
-  setWindowTitle(QStringLiteral("ヘルプ"));  // the program name is added by Qt
+  setWindowTitle(QStringLiteral("VCQuick ヘルプ"));
   setOpenExternalLinks(true);
   resize(640, 480);
   // Over the main window, which is centred too.

@@ -12,7 +12,7 @@
 
 #include "app/BankCheck.h"
 #include "app/Program.h"
-#include "ui/Fonts.h"
+#include "ui/AppIdentity.h"
 #include "ui/Gui.h"
 #include "ui/InputView.h"
 #include "ui/MainView.h"
@@ -51,11 +51,7 @@ int main(int argc, char** argv) {
     return status;
   }
   QApplication qapp(argc, argv);
-  QApplication::setApplicationName("vcquick");
-  QGuiApplication::setDesktopFileName("vcquick");
-  // The program ends when the core says so, not when its last window hides.
-  QApplication::setQuitOnLastWindowClosed(false);
-  vcq::ui::InstallFontSubstitutes();
+  vcq::ui::SetUpApplication();
 
   const QString assets = FindAssetDir();
   QApplication::setWindowIcon(QIcon(assets + "/pictures/vcquick.png"));
@@ -66,7 +62,6 @@ int main(int argc, char** argv) {
   vcq::ui::QtDialogs dialogs(assets + "/help/vcq10.html");
   vcq::Program app(vcq::Ports{timers, clock, sound, dialogs},
                    vcq::Paths{assets.toStdString(), std::filesystem::current_path().string()});
-  QApplication::setApplicationDisplayName(QString::fromStdString(app.Title));
 
   vcq::ui::Gui gui(app);
   dialogs.Attach(&gui.Main(), &gui.Input());
