@@ -90,12 +90,13 @@ void NextWord(Program& app) {
 void AfterWord(Program& app) {
   DrillState& d = app.drill;
   TfrmQues& f = app.frmQues;
-  d.KeyIn.clear();
-  d.KeyLen = 0;
   if (d.WordFixed == 1) {
+    // A context word: what was typed ahead goes on to the next gap.
     NextWord(app);
     return;
   }
+  d.KeyIn.clear();
+  d.KeyLen = 0;
   f.tmrOK->SetInterval(d.Review == 1 ? 10 : 100);
   if (d.WordNg == 0) {
     f.OkStep = 0;

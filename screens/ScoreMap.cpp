@@ -114,8 +114,10 @@ void DrawScoreMap(Program& app) {
     m.MapRows = m.LesRowTop[m.SelCount];
     if (m.MapRows > 14) ComputeRows(m.LesQuesCnt, m.SelCount, kDense.perRow, m.LesRowTop2);
   } else {
-    // No lessons: the cells form one group from row 0, without a label.
+    // No lessons: the cells form one group from row 0, without a label, in
+    // the normal layout whatever the record before used.
     m.LesRowTop[0] = 0;
+    m.MapRows = 0;
   }
   const bool lessons = b.DataForm > 0;
   main.pnlSel.Visible = main.lblsel.Visible = main.lblsel2.Visible = lessons;

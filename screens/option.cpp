@@ -72,13 +72,17 @@ void TfrmOption::RadioGroup2Click(int index) {
   app_.rec.OrderMode = index;
 }
 
+// A hand-edited record may hold a value outside 0..20: one step brings it
+// back inside the bound it crosses.
 void TfrmOption::pnlUpClick() {
-  if (app_.rec.FlashTime < kMaxFlashTime) ++app_.rec.FlashTime;
+  std::int32_t& t = app_.rec.FlashTime;
+  t = t >= kMaxFlashTime ? kMaxFlashTime : t + 1;
   ShowFlashTime();
 }
 
 void TfrmOption::pnlDownClick() {
-  if (app_.rec.FlashTime > 0) --app_.rec.FlashTime;
+  std::int32_t& t = app_.rec.FlashTime;
+  t = t <= 0 ? 0 : t - 1;
   ShowFlashTime();
 }
 

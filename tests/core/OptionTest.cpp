@@ -73,6 +73,19 @@ TEST_F(OptionsWindow, FlashTimeStaysBetweenZeroAndTwenty) {
   EXPECT_EQ(t.sound.played.size(), 1u);  // only the click of F6
 }
 
+// Given a hand-edited record's flash time of 25 or -3, one step brings it back
+// inside the bound it crosses.
+TEST_F(OptionsWindow, AStepFromOutsideTheRangeLandsInside) {
+  Open();
+  t.app.rec.FlashTime = 25;
+  Do([&] { opt.FormKeyPress('+'); });
+  EXPECT_EQ(t.app.rec.FlashTime, 20);
+  t.app.rec.FlashTime = -3;
+  Do([&] { opt.FormKeyPress('-'); });
+  EXPECT_EQ(t.app.rec.FlashTime, 0);
+  EXPECT_EQ(opt.pnlInf.Caption, "0");
+}
+
 // OK keeps the changes and draws a fresh random order from the time of day.
 TEST_F(OptionsWindow, OkRebuildsTheOrder) {
   Open(0);

@@ -259,5 +259,15 @@ TEST(ScoreMapScenarioTest, CreatingARecordDrawsTheMap) {
   EXPECT_EQ(m.map.drawn[3].fill, mapcolors::kNever);
 }
 
+// Given a dense map, a bank without lessons that follows is drawn in the
+// normal layout, not in the layout the record before left.
+TEST(ScoreMapLayoutTest, NoLessonsAfterADenseMapIsNormal) {
+  test::TestProgram t;
+  OpenInMemory(t, std::vector<int>(20, 30));
+  ASSERT_TRUE(t.app.frmMain.map.Dense());
+  OpenInMemory(t, {}, 4);
+  EXPECT_FALSE(t.app.frmMain.map.Dense());
+}
+
 }  // namespace
 }  // namespace vcq

@@ -269,5 +269,22 @@ TEST_F(TypedDrill, LayoutThreeModesOtherThanChoiceAreTyped) {
   EXPECT_EQ(d.t.app.rec.OkLevel[1], 1);
 }
 
+// Given "for" begun while the last gap's animation ran and context words
+// before the next gap, the letters typed ahead stay the start of the answer.
+TEST_F(TypedDrill, LettersTypedAheadCrossContextWords) {
+  Start({"@go to the @for end", "@x"});
+  d.Type("go");
+  d.Enter();
+  ASSERT_TRUE(ques().tmrOK->Enabled());
+  d.Type("f");
+  d.SettleAnimations();
+  EXPECT_EQ(drill().AnsWord, "for");
+  EXPECT_EQ(drill().KeyIn, "f");
+  EXPECT_EQ(ques().w2.Caption, drill().KeyIn);
+  d.Type("or");
+  d.Enter();
+  EXPECT_EQ(Outcomes(), (std::vector<PlayedCue>{kRight, kRight}));
+}
+
 }  // namespace
 }  // namespace vcq
