@@ -21,7 +21,17 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 void TfrmMain::SaveIfOpen() {
+  // Every save comes before the record could be replaced or the program end.
+  app_.frmQues.SettleAnswer();
   if (app_.rec.RecOpen == 1) WriteRecord(app_);
+}
+
+void TfrmMain::CloseRecordWindows() {
+  // They belong to the record that was open: the options window's copies for
+  // Cancel and the range window's lesson names must not reach the next one.
+  app_.frmSel.form.Visible = false;
+  app_.frmOption.form.Visible = false;
+  app_.frmScoreTable.form.Visible = false;
 }
 
 void TfrmMain::RestartOrder() {
@@ -44,6 +54,7 @@ void TfrmMain::cmdOpen() {
   if (picked) {
     app_.paths.workDir = FolderOf(*picked);
     CommitRecord(app_, ReadRecord(*picked));
+    CloseRecordWindows();
     chosenBank_.reset();
   }
   if (app_.rec.RecOpen == 1) {
@@ -99,6 +110,7 @@ void TfrmMain::cmdFileCreate() {
       NewRecordDefaults(app_.bank, rec);
       rec.RecOpen = 1;
       app_.rec = std::move(rec);
+      CloseRecordWindows();
       RestartOrder();
     }
   }

@@ -83,6 +83,8 @@ class TfrmMain {
   void RestartOrder();
   // Loads QuesFileName again; the bank in use changes only when the load succeeded.
   void ReloadBank();
+  // Hides the windows that show or edit the record that was open.
+  void CloseRecordWindows();
 
   Program& app_;
   // A bank picked with F3 while a record is open, until a new record takes it.

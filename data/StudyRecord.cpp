@@ -1,5 +1,6 @@
 #include "data/StudyRecord.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/Program.h"
@@ -52,6 +53,11 @@ void CommitRecord(Program& app, LoadedRecord&& loaded) {
   rec.LesSel2 = f.LesSel2;
   rec.AnsCount = f.AnsCount;
   rec.OkLevel = f.OkLevel;
+  // Lessons the bank gained since the record was written start selected, as
+  // in a new record; otherwise their questions would never be asked.
+  const Bank& b = loaded.bank;
+  for (std::int32_t i = std::max(f.LesCount, 0); i < b.LesCount; ++i) rec.LesSel[i] = 1;
+  for (std::int32_t i = std::max(f.LesCount2, 0); i < b.LesCount2; ++i) rec.LesSel2[i] = 1;
   for (std::int32_t i = f.QuesCount; i < loaded.bank.QuesCount; ++i) {
     rec.AnsCount[i] = 0;
     rec.OkLevel[i] = -1;

@@ -184,6 +184,13 @@ void TfrmQues::tmrOKTimer() {
   ++OkStep;
 }
 
+void TfrmQues::SettleAnswer() {
+  // The animation switches itself off on its last frame; the bound only
+  // guards against a step count that never reaches it.
+  for (std::size_t i = 0; tmrOK->Enabled() && i <= kOkFrames.size(); ++i) tmrOKTimer();
+  tmrOK->SetEnabled(false);
+}
+
 void TfrmQues::tmrNGTimer() {
   app_.drill.AnsReady = 1;
   if (NgStep >= 1 && NgStep <= 4) EsperPicture = NgStep + 3;

@@ -69,6 +69,9 @@ class TfrmQues {
 
   // Back to the main window. No timer stops: what runs completes hidden.
   void LeaveDrill();
+  // Runs a right answer's animation, still going after the drill was left,
+  // to its end at once: the answer counts before the record is saved.
+  void SettleAnswer();
   void HideChoices();
   void ResetChoiceColors();
 
