@@ -1,7 +1,6 @@
 #include "ui/SdlSound.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "ui/SdlLibrary.h"
 
 namespace vcq::ui {
 
@@ -14,40 +13,46 @@ constexpr Uint64 kLongestWaitMs = 5000;
 }  // namespace
 
 void SdlSound::FreeChunk::operator()(Mix_Chunk* c) const {
-  Mix_FreeChunk(c);
+  // A chunk exists only once the library was loaded.
+  LoadSdl()->FreeChunk(c);
 }
 
 SdlSound::SdlSound(std::string soundDir) : dir_(std::move(soundDir)) {}
 
 SdlSound::~SdlSound() {
   if (device_ != Device::Open) return;
-  Mix_HaltChannel(-1);
+  sdl_->HaltChannel(-1);
   chunks_.clear();
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  sdl_->CloseAudio();
+  sdl_->QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SdlSound::TryOpen() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   // A small buffer: a key click must start at once.
-  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 512) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (sdl_->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 512) != 0) {
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  Mix_AllocateChannels(1);
+  sdl_->AllocateChannels(1);
   return true;
 }
 
-// Opened on the first cue rather than at start-up: opening a sound server
-// can take a moment, and the splash should not wait for it.
+// Loaded and opened on the first cue rather than at start-up: loading the
+// libraries and opening a sound server take a moment, and the first window
+// should not wait for them. Without the libraries the program is silent.
 bool SdlSound::Usable() {
   if (device_ == Device::NotOpened) {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    bool ok = TryOpen();
-    if (!ok) {
+    sdl_ = LoadSdl();
+    bool ok = sdl_ != nullptr;
+    if (ok) {
+      sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+      ok = TryOpen();
+    }
+    if (sdl_ && !ok) {
       // No sound card: the silent driver still plays in real time, so the
       // synchronous cues keep their length.
-      SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+      sdl_->SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
       ok = TryOpen();
     }
     device_ = ok ? Device::Open : Device::Failed;
@@ -58,7 +63,7 @@ bool SdlSound::Usable() {
 Mix_Chunk* SdlSound::Chunk(std::string_view file) {
   const std::string name(file);
   if (auto it = chunks_.find(name); it != chunks_.end()) return it->second.get();
-  Mix_Chunk* c = Mix_LoadWAV((dir_ + "/" + name).c_str());
+  Mix_Chunk* c = sdl_->LoadWAV_RW(sdl_->RWFromFile((dir_ + "/" + name).c_str(), "rb"), 1);
   // A missing file is not remembered: it may be put back while the program runs.
   if (c) chunks_.emplace(name, c);
   return c;
@@ -66,14 +71,15 @@ Mix_Chunk* SdlSound::Chunk(std::string_view file) {
 
 void SdlSound::PlayCue(std::string_view file, CueMode mode) {
   if (!Usable()) return;
-  Mix_HaltChannel(kChannel);
+  sdl_->HaltChannel(kChannel);
   Mix_Chunk* c = Chunk(file);
   if (!c) return;
   if (mode == CueMode::Sync && beforeBlock) beforeBlock();
-  if (Mix_PlayChannel(kChannel, c, 0) < 0) return;
+  if (sdl_->PlayChannelTimed(kChannel, c, 0, -1) < 0) return;
   if (mode == CueMode::Async) return;
-  const Uint64 start = SDL_GetTicks64();
-  while (Mix_Playing(kChannel) != 0 && SDL_GetTicks64() - start < kLongestWaitMs) SDL_Delay(1);
+  const Uint64 start = sdl_->GetTicks64();
+  while (sdl_->Playing(kChannel) != 0 && sdl_->GetTicks64() - start < kLongestWaitMs)
+    sdl_->Delay(1);
 }
 
 }  // namespace vcq::ui

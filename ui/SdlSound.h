@@ -13,6 +13,8 @@ struct Mix_Chunk;
 
 namespace vcq::ui {
 
+struct SdlLibrary;
+
 class SdlSound : public SoundPort {
  public:
   explicit SdlSound(std::string soundDir);
@@ -39,6 +41,7 @@ class SdlSound : public SoundPort {
   Mix_Chunk* Chunk(std::string_view file);
 
   std::string dir_;
+  const SdlLibrary* sdl_ = nullptr;  // set once the first cue loaded it
   Device device_ = Device::NotOpened;
   std::unordered_map<std::string, std::unique_ptr<Mix_Chunk, FreeChunk>> chunks_;
 };
