@@ -44,7 +44,7 @@ measure() {  # label pattern command...
 echo "# $(date -Is)  $(nproc) cores  load: $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((r = 1; r <= rounds; r++)); do
   measure minimal '^minimal window$' "$build/bench/minimal_window"
-  measure vcquick 'VCQuick' "$build/vcquick"
+  measure vcquick '^MiravelCompany$' "$build/vcquick"
 done
 
 # The per-run lines of the measuring script: "run N win_s rss_M hwm_M ...".

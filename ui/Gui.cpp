@@ -19,7 +19,6 @@ Gui::Gui(Program& app)
     : app_(app), pictures_(QString::fromStdString(app.paths.assetDir) + "/pictures") {
   main_ = std::make_unique<MainView>(app, pictures_);
   startPan_ = new StartPanView(main_.get(), app.frmStartPan, pictures_);
-  input_ = new InputView(main_.get(), app);
   app_.onChanged = [this] { SyncAll(); };
   SyncAll();
 }
@@ -29,6 +28,12 @@ Gui::Gui(Program& app)
 SelView& Gui::Sel() {
   if (!sel_) sel_ = new SelView(main_.get(), app_);
   return *sel_;
+}
+
+InputView& Gui::Input() {
+  // Its entry box lays out text as it is made, which builds the font database.
+  if (!input_) input_ = new InputView(main_.get(), app_);
+  return *input_;
 }
 
 OptionView& Gui::Option() {
@@ -71,7 +76,7 @@ void Gui::SyncAll() {
   main_->setVisible(m.form.Visible);
   // After the main window, so that a splash shown now comes up on top of it.
   startPan_->Sync();
-  input_->Sync();
+  if (input_) input_->Sync();  // it syncs itself when first shown
   // The range, options and score-table windows float over the main window.
   if (sel_ || app_.frmSel.form.Visible) Sel().Sync();
   if (option_ || app_.frmOption.form.Visible) Option().Sync();
@@ -92,8 +97,9 @@ std::vector<QWidget*> Gui::Built() const {
 
 void Gui::RepaintAll() {
   SyncAll();
-  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), startPan_, input_})
+  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), startPan_})
     if (w->isVisible()) w->repaint();
+  if (input_ && input_->isVisible()) input_->repaint();
   for (QWidget* w : Built())
     if (w->isVisible()) w->repaint();
 }

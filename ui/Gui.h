@@ -41,8 +41,8 @@ class Gui {
 
   MainView& Main() { return *main_; }
   StartPanView& StartPan() { return *startPan_; }
-  InputView& Input() { return *input_; }
   // The windows a learner opens later are built when first shown (or asked for).
+  InputView& Input();
   SelView& Sel();
   OptionView& Option();
   ScoreTableView& ScoreTable();
@@ -58,8 +58,8 @@ class Gui {
 
   Program& app_;
   std::unique_ptr<MainView> main_;
-  StartPanView* startPan_;  // owned by main_, as windows over it
-  InputView* input_;
+  StartPanView* startPan_;      // owned by main_, as windows over it
+  InputView* input_ = nullptr;  // owned by main_, as a dialog over it
   // Null until first shown.
   SelView* sel_ = nullptr;  // owned by main_, as modeless windows over it
   OptionView* option_ = nullptr;

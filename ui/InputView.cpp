@@ -10,6 +10,7 @@
 
 #include "app/Program.h"
 #include "platform/Keys.h"
+#include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/Keys.h"
 #include "ui/Mirror.h"
@@ -28,7 +29,8 @@ InputView::InputView(QWidget* owner, Program& app)
   label1_ = new QLabel(this);
   label1_->setObjectName("Label1");
   label1_->setFont(PixelFont(family::kPMincho, 12));
-  label1_->move(31, 19);
+  // Up to the entry box and the window's edge: room for either prompt.
+  PlaceText(label1_, QRect(31, 19, 216 - 31, 39 - 19));
 
   edit_ = new QLineEdit(this);
   edit_->setObjectName("MaskEdit1");
@@ -67,7 +69,6 @@ void InputView::Sync() {
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
   SetText(label1_, f.Label1.Caption);
-  label1_->adjustSize();
   SetTextColor(label1_, f.Label1.FontColor);
   const QString text = Qs(f.MaskEdit1.Caption);
   if (edit_->text() != text) {

@@ -7,6 +7,7 @@
 
 #include "app/Program.h"
 #include "ui/CommandButton.h"
+#include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/Keys.h"
 #include "ui/Mirror.h"
@@ -131,11 +132,10 @@ void MainView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
     if (d.text) l->setText(QString::fromUtf8(d.text));
     if (d.control) labels_.push_back({l, d.control});
   }
-  auto* esper = new QLabel(QStringLiteral("Vocara Quick"), bar);
+  auto* esper =
+      new FittedLabel(QStringLiteral("Vocara Quick"), bar, PixelFont(family::kPGothic, 29),
+                      {425, 20}, kMainClientWidth - 425 - 6);
   esper->setObjectName("lblEsper");
-  esper->setFont(PixelFont(family::kPGothic, 29));
-  esper->move(425, 20);
-  FitWidth(esper, kMainClientWidth - 425 - 6);
 }
 
 void MainView::Sync() {

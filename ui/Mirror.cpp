@@ -81,29 +81,6 @@ void SetPlace(QWidget* w, const Control& c) {
   if (w->geometry() != r) w->setGeometry(r);
 }
 
-void FitWidth(QLabel* l, int maxWidth) {
-  // The widest stretch from 100 down to 50, in steps of 2, at which the text
-  // fits; 50 when none does. Every stretch is a font engine of its own to
-  // load, so the search starts where the width at 100 says the answer lies
-  // (the advance grows with the stretch) instead of trying each step.
-  QFont f = l->font();
-  auto fits = [&](int stretch) {
-    f.setStretch(stretch);
-    return QFontMetrics(f).horizontalAdvance(l->text()) <= maxWidth;
-  };
-  int stretch = 100;
-  f.setStretch(stretch);
-  const int full = QFontMetrics(f).horizontalAdvance(l->text());
-  if (full > maxWidth) {
-    stretch = full > 0 ? std::clamp(maxWidth * 100 / full / 2 * 2, 50, 100) : 50;
-    while (stretch < 100 && fits(stretch + 2)) stretch += 2;
-    while (stretch > 50 && !fits(stretch)) stretch -= 2;
-    f.setStretch(stretch);
-  }
-  if (f.stretch() != 100) l->setFont(f);
-  l->adjustSize();
-}
-
 namespace {
 
 // Sets the icon on the button's first Show event, then goes.

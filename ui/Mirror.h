@@ -37,10 +37,6 @@ void SetTextColor(QWidget* w, Rgb c);
 void SetText(QLabel* l, const std::string& cp932);
 void SetPlace(QWidget* w, const Control& c);
 
-// Sizes a label to its text, narrowing the font (not shrinking it) when the
-// substituted font draws the text wider than the layout has room for.
-void FitWidth(QLabel* l, int maxWidth);
-
 // The style's standard icon on a button, fetched when the button is first
 // shown: the first such icon has Qt search the desktop's icon themes, which
 // start-up need not wait for when the window is not shown yet.

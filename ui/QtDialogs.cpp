@@ -30,9 +30,9 @@ QtDialogs::QtDialogs(QString helpFile) : helpFile_(std::move(helpFile)) {}
 
 QtDialogs::~QtDialogs() = default;
 
-void QtDialogs::Attach(QWidget* parent, QDialog* inputWindow) {
+void QtDialogs::Attach(QWidget* parent, std::function<QDialog*()> inputWindow) {
   parent_ = parent;
-  input_ = inputWindow;
+  input_ = std::move(inputWindow);
 }
 
 std::optional<std::string> QtDialogs::OpenFile(const FileDialogSpec& request) {
@@ -47,7 +47,8 @@ std::optional<std::string> QtDialogs::OpenFile(const FileDialogSpec& request) {
 }
 
 void QtDialogs::ExecInput() {
-  if (input_) input_->exec();
+  if (input_)
+    if (QDialog* d = input_()) d->exec();
 }
 
 void QtDialogs::ShowError(const std::string& utf8Message) {

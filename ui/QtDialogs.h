@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -24,9 +25,10 @@ class QtDialogs : public DialogPort {
   explicit QtDialogs(QString helpFile);
   ~QtDialogs() override;
 
-  // The window the boxes are centred on and the player window's dialog;
-  // both belong to the views, which are built after the program.
-  void Attach(QWidget* parent, QDialog* inputWindow);
+  // The window the boxes are centred on and the player window's dialog,
+  // built when first asked for; both belong to the views, which are built
+  // after the program.
+  void Attach(QWidget* parent, std::function<QDialog*()> inputWindow);
 
   std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
   void ExecInput() override;
@@ -39,7 +41,7 @@ class QtDialogs : public DialogPort {
  private:
   QString helpFile_;
   QWidget* parent_ = nullptr;
-  QDialog* input_ = nullptr;
+  std::function<QDialog*()> input_;
   std::unique_ptr<HelpWindow> help_;
 };
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "app/StartPan.h"
+#include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/Mirror.h"
 
@@ -21,21 +22,19 @@ StartPanView::StartPanView(QWidget* owner, const TfrmStartPan& form, const QStri
   img->setGeometry(17, 11, 36, 34);
   img->setPixmap(QPixmap(pictureDir + "/splash.png"));
 
-  auto* esper = new QLabel(QStringLiteral("Vocara Quick"), this);
+  // Clear of lblVer.
+  auto* esper = new FittedLabel(QStringLiteral("Vocara Quick"), this,
+                                PixelFont(family::kPMincho, 21), {71, 17}, 173 - 71 - 2);
   esper->setObjectName("lblEsper");
-  esper->setFont(PixelFont(family::kPMincho, 21));
-  esper->move(71, 17);
-  FitWidth(esper, 173 - 71 - 2);  // clear of lblVer
 
+  // Both texts end well inside the window, which is their room.
   auto* ver = new QLabel(QStringLiteral("Ver 1.0"), this);
   ver->setObjectName("lblVer");
-  ver->move(173, 26);
-  ver->adjustSize();
+  PlaceText(ver, QRect(173, 26, 224 - 173, 72 - 26));
 
   auto* hand = new QLabel(QStringLiteral("心をこめて作りました"), this);
   hand->setObjectName("lblHand");
-  hand->move(52, 50);
-  hand->adjustSize();
+  PlaceText(hand, QRect(52, 50, 224 - 52, 72 - 50));
   CentreOnScreen(this);
 }
 

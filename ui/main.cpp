@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
                    vcq::Paths{assets.toStdString(), std::filesystem::current_path().string()});
 
   vcq::ui::Gui gui(app);
-  dialogs.Attach(&gui.Main(), &gui.Input());
+  dialogs.Attach(&gui.Main(), [&gui] { return &gui.Input(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   gui.onClosed = [] { QCoreApplication::quit(); };
   if (app.frmMain.Closed) return 0;

@@ -28,7 +28,9 @@ class InputViewTest : public QObject {
     Program app{Ports{clock, time, sound, dialogs}, Paths{VCQ_ASSETS, "."}};
     ui::Gui gui{app};
 
-    Fixture() { dialogs.Attach(&gui.Main(), &gui.Input()); }
+    Fixture() {
+      dialogs.Attach(&gui.Main(), [this] { return &gui.Input(); });
+    }
     QLineEdit* Edit() { return gui.Input().findChild<QLineEdit*>("MaskEdit1"); }
 
     // Shows the player window as the core does and lets `learner` act in it
