@@ -126,14 +126,15 @@ struct OneProgramPerRecord : ::testing::Test {
 // Given a record open in another program, F2 and F3 on it should be refused
 // by name, leaving this program's record, bank and window as they were; the
 // other program's save should land, and once it has ended the record opens
-// with that progress.
+// with that progress, and the record left is free for others.
 TEST_F(OneProgramPerRecord, TheSecondProgramIsRefusedUntilTheFirstEnds) {
   Holder first(dir / "mine.ret");
   ASSERT_EQ(first.Line(), "open");
   Open("other.ret");
   ASSERT_TRUE(t.dialogs.errors.empty()) << t.dialogs.errors[0];
   t.app.rec.OkLevel[1] = 2;
-  const Record rec = t.app.rec;
+  const std::string recordName = t.app.rec.RecFileName;
+  const QuestionTable progress = t.app.rec.OkLevel;
   const TfrmMain& m = t.app.frmMain;
   const std::string title = m.lblTitle.Caption, player = m.lblPlayer.Caption;
   const std::size_t cells = m.map.drawn.size();
@@ -151,8 +152,8 @@ TEST_F(OneProgramPerRecord, TheSecondProgramIsRefusedUntilTheFirstEnds) {
   EXPECT_EQ(t.dialogs.errors[0], refused);
   EXPECT_EQ(t.dialogs.errors[1], refused);
   EXPECT_TRUE(t.dialogs.questions.empty()) << t.dialogs.questions[0];
-  EXPECT_EQ(t.app.rec.RecFileName, rec.RecFileName);
-  EXPECT_EQ(t.app.rec.OkLevel, rec.OkLevel);
+  EXPECT_EQ(t.app.rec.RecFileName, recordName);
+  EXPECT_EQ(t.app.rec.OkLevel, progress);
   EXPECT_EQ(t.app.bank.BankTitle, "Bank0");
   EXPECT_EQ(t.app.bank.QuesCount, 2);
   EXPECT_EQ(m.lblTitle.Caption, title);
@@ -171,6 +172,9 @@ TEST_F(OneProgramPerRecord, TheSecondProgramIsRefusedUntilTheFirstEnds) {
   EXPECT_EQ(t.app.rec.RecFileName, dir / "mine.ret");
   EXPECT_EQ(t.app.rec.OkLevel[0], 2);
   EXPECT_EQ(OnDisk("other.ret").OkLevel[1], 2);  // this program's own save, on leaving it
+  // Leaving a record lets go of it.
+  Holder next(dir / "other.ret");
+  EXPECT_EQ(next.Line(), "open");
 }
 
 // Given a program holding the record killed with SIGKILL, the record should
