@@ -18,12 +18,22 @@ std::string FolderOf(const std::string& path) {
   return std::filesystem::path(path).parent_path().string();
 }
 
+constexpr std::string_view kGoOnWithoutSaving = "保存せずに続けますか";
+
 }  // namespace
 
-void TfrmMain::SaveIfOpen() {
+bool TfrmMain::SaveIfOpen(std::string_view goOnWithout) {
   // Every save comes before the record could be replaced or the program end.
   app_.frmQues.SettleAnswer();
-  if (app_.rec.RecOpen == 1) WriteRecord(app_);
+  if (app_.rec.RecOpen != 1) return true;
+  try {
+    WriteRecord(app_);
+    return true;
+  } catch (const Error& e) {
+    // A save that can never succeed (a folder the learner may not write to)
+    // must not trap the learner; staying, the default, keeps the progress.
+    return app_.ports.dialogs.AskYesNo(std::string(e.what()) + "。" + std::string(goOnWithout));
+  }
 }
 
 void TfrmMain::CloseRecordWindows() {
@@ -48,12 +58,12 @@ void TfrmMain::ReloadBank() {
 
 void TfrmMain::cmdOpen() {
   app_.Play(cue::kCommand);
-  SaveIfOpen();
+  if (!SaveIfOpen(kGoOnWithoutSaving)) return;
   auto picked =
       app_.ports.dialogs.OpenFile({"成績を選んでください。", "成績 |*.ret", app_.paths.workDir});
   if (picked) {
     app_.paths.workDir = FolderOf(*picked);
-    CommitRecord(app_, ReadRecord(*picked));
+    CommitRecord(app_, ReadRecord(*picked, app_.rec.hold));
     CloseRecordWindows();
     chosenBank_.reset();
   }
@@ -67,7 +77,7 @@ void TfrmMain::cmdOpen() {
 void TfrmMain::cmdFileCreate() {
   app_.Play(cue::kCommand);
   NewCancel = 0;
-  SaveIfOpen();
+  if (!SaveIfOpen(kGoOnWithoutSaving)) return;
   auto picked = app_.ports.dialogs.OpenFile(
       {"取り組む問題を選んでください。", "問題 | *.dat", app_.paths.workDir});
   if (picked) {
@@ -97,15 +107,17 @@ void TfrmMain::cmdFileCreate() {
     const std::string player = AskPlayerName(app_);
     std::string name;
     if (!player.empty()) name = AskRecordName(app_);
-    std::optional<std::string> path;
-    if (!name.empty()) path = NewRecordPath(app_, name);
-    if (!path) {
+    std::optional<NewRecordPlace> place;
+    if (!name.empty()) place = ClaimNewRecord(app_, NewRecordPath(app_, name), app_.rec.hold);
+    if (!place) {
       NewCancel = 1;
     } else {
       if (chosenBank_) app_.bank = std::move(*chosenBank_);
       chosenBank_.reset();
       Record rec;
-      rec.RecFileName = *path;
+      rec.RecFileName = place->path;
+      rec.hold = std::move(place->hold);
+      rec.onDisk = place->onDisk;
       rec.PlayerName = player;
       NewRecordDefaults(app_.bank, rec);
       rec.RecOpen = 1;

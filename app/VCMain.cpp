@@ -143,15 +143,16 @@ void TfrmMain::FormKeyDown(int key) {
 }
 
 bool TfrmMain::FormClose() {
-  SaveIfOpen();
+  if (!SaveIfOpen("保存せずに終了しますか")) return false;
   Closed = true;
   form.Visible = false;
   return true;
 }
 
+// One save: a second one right after would write the same bytes, and after a
+// failed one would only ask the same question again.
 void TfrmMain::cmdQuit() {
   app_.Play(cue::kCommand);
-  SaveIfOpen();
   FormClose();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "data/Bank.h"
 #include "platform/Control.h"
@@ -28,7 +29,8 @@ class TfrmMain {
   void Timer3Timer();
   void FormKeyDown(int key);
   // Runs whatever closes the window (F1, the title bar): saves the open
-  // record. Returns false, and the window stays open, when the save failed.
+  // record. When the save fails, asks whether to end without saving; returns
+  // false, and the window stays open, when the learner stays.
   bool FormClose();
 
   void pnlQuitClick() { cmdQuit(); }
@@ -55,7 +57,10 @@ class TfrmMain {
   void ShowStartCommands();
   void ShowRecord();
   void ShowRecordCommands();
-  void SaveIfOpen();
+  // Saves the open record, if any. When the save fails, asks whether to go on
+  // without it (`goOnWithout` ends the question); false when the learner
+  // stays, and the command then ends with the progress in memory.
+  bool SaveIfOpen(std::string_view goOnWithout);
 
   // The window itself: Caption, Visible, outer Width and Height.
   Control form;

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "data/Bank.h"
+#include "data/FileIdentity.h"
+#include "data/RecordHold.h"
 
 namespace vcq {
 
@@ -24,6 +26,8 @@ struct Record {
   LessonFlags LesSel2{};
   QuestionTable AnsCount{};
   QuestionTable OkLevel{};
+  RecordHold hold;   // no other program opens the record meanwhile
+  FileStamp onDisk;  // the file as last read or written: a save checks it is still that
 };
 
 }  // namespace vcq

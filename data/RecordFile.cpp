@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -185,17 +186,25 @@ FileOps::FileOps()
         return static_cast<long>(::write(fd, data, size));
       }),
       fsync(::fsync),
-      rename(::rename) {}
+      rename(::rename),
+      fsyncFolder(::fsync) {}
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops,
+                         FileStamp* written) {
   static std::atomic<unsigned> serial{0};
-  RemoveLeftoverTemps(path);
-  const std::string temp =
-      path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
   auto fail = [&](const std::string& what) {
     throw IoError("「" + path + "」を保存できません (" + what + "): " + std::strerror(errno));
   };
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  // Through a link, the file it leads to is replaced, from a temporary file
+  // beside that file: a rename only replaces within one folder.
+  const std::string target = ResolveLinks(path);
+  RemoveLeftoverTemps(target);
+  const std::string temp =
+      target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+  struct stat old;
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  // Private until its permissions are set; a new record gets 0666 less the umask.
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
   if (fd < 0) fail("作成");
   auto abandon = [&](const std::string& what) {
     int saved = errno;
@@ -204,6 +213,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
     errno = saved;
     fail(what);
   };
+  if (replacing) {
+    // Owner first: changing it may clear the set-id bits the mode then restores.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+      [[maybe_unused]] int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    if (::fchmod(fd, old.st_mode & 07777) != 0) abandon("権限の設定");
+  }
   for (std::size_t done = 0; done < bytes.size();) {
     long n = ops.write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
@@ -214,18 +230,29 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
     done += static_cast<std::size_t>(n);
   }
   if (ops.fsync(fd) != 0) abandon("書き込み");
+  const FileStamp stamp = StampOfOpen(fd);
   if (::close(fd) != 0) {
     int saved = errno;
     ::unlink(temp.c_str());
     errno = saved;
     fail("書き込み");
   }
-  if (ops.rename(temp.c_str(), path.c_str()) != 0) {
+  if (ops.rename(temp.c_str(), target.c_str()) != 0) {
     int saved = errno;
     ::unlink(temp.c_str());
     errno = saved;
     fail("置き換え");
   }
+  if (written) *written = stamp;
+  // Until the folder is on disk, a power cut may bring back the old name.
+  const std::string folder = std::filesystem::path(target).parent_path().string();
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) fail("フォルダの同期");
+  const int synced = ops.fsyncFolder(dir);
+  const int saved = errno;
+  ::close(dir);
+  errno = saved;
+  if (synced != 0) fail("フォルダの同期");
 }
 
 }  // namespace vcq

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "data/Bank.h"
+#include "data/FileIdentity.h"
 #include "data/Record.h"
 
 namespace vcq {
@@ -48,12 +49,18 @@ struct FileOps {
   std::function<long(int fd, const char* data, unsigned long size)> write;
   std::function<int(int fd)> fsync;
   std::function<int(const char* from, const char* to)> rename;
+  std::function<int(int fd)> fsyncFolder;  // makes the rename itself durable
   FileOps();
 };
 
 // Writes `bytes` to a new file beside `path` and renames it over `path`, so
 // a save that fails or is interrupted leaves the old file whole; what killed
-// saves left beside it is removed first. IoError names the file and the reason.
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops = {});
+// saves left beside it is removed first. A link at `path` stays: the file it
+// leads to is replaced. The replaced file's permissions are kept, and its
+// owner and group where the process may set them. IoError names the file and
+// the reason. `written`, when given, gets the stamp of the new file as soon
+// as it has taken the old one's place, even if syncing the folder then fails.
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops = {},
+                         FileStamp* written = nullptr);
 
 }  // namespace vcq

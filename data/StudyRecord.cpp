@@ -29,9 +29,12 @@ std::string FindBank(const std::string& recorded, const std::string& recordPath)
 
 }  // namespace
 
-LoadedRecord ReadRecord(const std::string& path) {
+LoadedRecord ReadRecord(const std::string& path, const RecordHold& open) {
   LoadedRecord r;
   r.path = path;
+  r.hold = open.Covers(path) ? open : RecordHold::Take(path);
+  // Before reading: a change made meanwhile then shows at the next save.
+  r.onDisk = StampOf(path);
   r.file = ParseRecord(ReadWholeFile(path), path);
   r.bank.QuesFileName = FindBank(r.file.QuesFileName, path);
   ToCp932(r.bank.QuesFileName);  // it must be writable back into the record
@@ -58,6 +61,8 @@ void CommitRecord(Program& app, LoadedRecord&& loaded) {
   const Bank& b = loaded.bank;
   for (std::int32_t i = std::max(f.LesCount, 0); i < b.LesCount; ++i) rec.LesSel[i] = 1;
   for (std::int32_t i = std::max(f.LesCount2, 0); i < b.LesCount2; ++i) rec.LesSel2[i] = 1;
+  rec.hold = std::move(loaded.hold);
+  rec.onDisk = loaded.onDisk;
   for (std::int32_t i = f.QuesCount; i < loaded.bank.QuesCount; ++i) {
     rec.AnsCount[i] = 0;
     rec.OkLevel[i] = -1;
@@ -67,8 +72,15 @@ void CommitRecord(Program& app, LoadedRecord&& loaded) {
 }
 
 void WriteRecord(Program& app) {
-  WriteFileAtomically(app.rec.RecFileName, FormatRecord(ToRecordFile(app.bank, app.rec)),
-                      app.fileOps);
+  Record& rec = app.rec;
+  const std::string bytes = FormatRecord(ToRecordFile(app.bank, rec));
+  // A file that is gone is simply written again; there is nothing to lose.
+  const FileStamp now = StampOf(rec.RecFileName);
+  if (now.exists && now != rec.onDisk &&
+      !app.ports.dialogs.AskYesNo("「" + rec.RecFileName +
+                                  "」は他で変更されています。上書きしますか"))
+    throw IoError("「" + rec.RecFileName + "」を保存できません (他で変更されています)");
+  WriteFileAtomically(rec.RecFileName, bytes, app.fileOps, &rec.onDisk);
 }
 
 void NewRecordDefaults(const Bank& bank, Record& rec) {
@@ -105,17 +117,27 @@ std::string AskRecordName(Program& app) {
   return Ask(app, "成績に名前を付けてください。");
 }
 
-std::optional<std::string> NewRecordPath(Program& app, const std::string& cp932Name) {
+std::string NewRecordPath(const Program& app, const std::string& cp932Name) {
   const std::string name = ToUtf8(cp932Name);
   if (name.find('/') != std::string::npos || name == "." || name == "..")
     throw IoError("成績の名前「" + name + "」は使えません。「/」を含まない名前を付けてください。");
-  const std::string file = name + ".ret";
-  const fs::path path = fs::path(app.paths.workDir) / file;
+  return (fs::path(app.paths.workDir) / (name + ".ret")).string();
+}
+
+std::optional<NewRecordPlace> ClaimNewRecord(Program& app, const std::string& path,
+                                             const RecordHold& open) {
+  NewRecordPlace place;
+  place.path = path;
+  // Before asking to replace a file: one open elsewhere is refused outright.
+  place.hold = open.Covers(path) ? open : RecordHold::Take(path);
+  const std::string file = fs::path(path).filename().string();
   std::error_code ec;
   if (fs::exists(path, ec) &&
       !app.ports.dialogs.AskYesNo("「" + file + "」はすでにあります。上書きしますか"))
     return std::nullopt;
-  return path.string();
+  // Agreed to, the file there now is the one the first save replaces.
+  place.onDisk = StampOf(path);
+  return place;
 }
 
 }  // namespace vcq

@@ -12,23 +12,30 @@ namespace vcq {
 
 class Program;
 
-// A record file and its bank, both read whole and not yet in use.
+// A record file and its bank, both read whole and not yet in use, with the
+// hold on the record and the file as it was read.
 struct LoadedRecord {
   std::string path;
   RecordFile file;
   Bank bank;
+  RecordHold hold;
+  FileStamp onDisk;
 };
 
 // Reads the record at `path` and the bank it names. A bank path that no
 // longer exists (a moved folder, a path written on Windows) is looked for
-// once more beside the record. Throws on any failure; nothing changes.
-LoadedRecord ReadRecord(const std::string& path);
+// once more beside the record. Throws on any failure, and when another
+// program has the record open; nothing changes. `open` is the hold on the
+// record open now, which goes on when that record is read again.
+LoadedRecord ReadRecord(const std::string& path, const RecordHold& open = {});
 
 // Makes a fully read record the open one. Questions the record has no line
 // for (the bank has grown) start as in a new record.
 void CommitRecord(Program& app, LoadedRecord&& loaded);
 
-// Saves the open record over its file, atomically.
+// Saves the open record over its file, atomically. When the file is no
+// longer the one last read or written (another program, an editor), asks
+// before replacing it; declined, it is a failed save (IoError).
 void WriteRecord(Program& app);
 
 // Options, range and progress of a new record on `bank`.
@@ -39,9 +46,21 @@ void NewRecordDefaults(const Bank& bank, Record& rec);
 std::string AskPlayerName(Program& app);
 std::string AskRecordName(Program& app);
 
-// The path of a new record named `cp932Name` in the work folder, or nothing
-// when the learner declined to replace an existing file. A name that is not
-// a plain file name is refused with an IoError.
-std::optional<std::string> NewRecordPath(Program& app, const std::string& cp932Name);
+// Where a new record named `cp932Name` goes: the work folder. A name that is
+// not a plain file name is refused with an IoError.
+std::string NewRecordPath(const Program& app, const std::string& cp932Name);
+
+// A new record's place, taken: its path, the hold on it and what lies there.
+struct NewRecordPlace {
+  std::string path;
+  RecordHold hold;
+  FileStamp onDisk;
+};
+
+// Takes the place of a new record at `path`: IoError when another program
+// has a record there open, nothing when the learner declined to replace an
+// existing file. `open` as for ReadRecord.
+std::optional<NewRecordPlace> ClaimNewRecord(Program& app, const std::string& path,
+                                             const RecordHold& open);
 
 }  // namespace vcq

@@ -57,7 +57,8 @@ void QtDialogs::ShowError(const std::string& utf8Message) {
 
 bool QtDialogs::AskYesNo(const std::string& utf8Message) {
   return QMessageBox::question(parent_, kBoxTitle, QString::fromStdString(utf8Message),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 void QtDialogs::ShowHelp() {

@@ -1,7 +1,8 @@
 // Saves that the system refuses: a read-only folder, a folder that went away,
-// a full disk. Each time the old record must stay whole on disk, the progress
-// must stay in memory with the window open, the error box must say which file
-// and why, and the next save after the cause is gone must write the progress.
+// a full disk. Each time the old record must stay whole on disk, the learner
+// must be asked whether to end without saving, with the file and the reason;
+// staying (the default) must keep the window open and the progress in memory,
+// and the next save after the cause is gone must write the progress.
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
@@ -11,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -111,8 +113,9 @@ struct FaultSave : ::testing::Test {
   std::string InMemory() const { return FormatRecord(ToRecordFile(t.app.bank, t.app.rec)); }
   std::string RecordPath() const { return (folder / "mine.ret").string(); }
 
-  // F1 while saving fails with `reason`. Empty when the window stayed open,
-  // the error box named the record and the reason, the old record lies whole
+  // F1 while saving fails with `reason`, and the learner stays. Empty when the
+  // window stayed open, the question named the record and the reason, the
+  // old record lies whole
   // at `onDisk` with no temporary file beside it, and the progress is still
   // in memory; otherwise what was wrong. (Also run in a child process, where
   // a failed expectation would not reach the test.)
@@ -121,14 +124,16 @@ struct FaultSave : ::testing::Test {
     auto check = [&bad](bool ok, const std::string& what) {
       if (!ok) bad += what + "\n";
     };
-    const std::size_t shown = t.dialogs.errors.size();
+    const std::size_t asked = t.dialogs.questions.size();
     t.Key(vk::kF1);
     check(!t.app.frmMain.Closed, "the window closed");
-    if (t.dialogs.errors.size() != shown + 1) return bad + "no error box";
-    const std::string& e = t.dialogs.errors.back();
-    check(e.find(RecordPath()) != std::string::npos, "the error box names no file: " + e);
-    check(e.find(std::strerror(reason)) != std::string::npos,
-          "the error box gives no reason: " + e);
+    check(t.dialogs.errors.empty(), "an error box besides the question");
+    if (t.dialogs.questions.size() != asked + 1) return bad + "no question";
+    const std::string& e = t.dialogs.questions.back();
+    check(e.starts_with("「" + RecordPath() + "」を保存できません ("),
+          "the question names no file: " + e);
+    check(e.find(std::strerror(reason)) != std::string::npos, "the question gives no reason: " + e);
+    check(e.ends_with("。保存せずに終了しますか"), "not a question about ending: " + e);
     std::error_code ec;
     check(fs::is_regular_file(onDisk, ec) && test::ReadBytes(onDisk) == old,
           "the old record is not whole at " + onDisk.string());
@@ -147,6 +152,26 @@ struct FaultSave : ::testing::Test {
     return "";
   }
 
+  // Makes the record's folder read-only and runs `learner` as a learner who
+  // owns it: as this user, or, since permissions do not bind root, as an
+  // ordinary user in a child process. What `learner` returns is the failure.
+  std::string WithReadOnlyFolder(const std::function<std::string()>& learner) {
+    if (::geteuid() != 0) {
+      fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+      return learner();
+    }
+    constexpr uid_t kNobody = 65534;
+    fs::permissions(dir.path(), fs::perms::all);
+    if (::chown(folder.c_str(), kNobody, kNobody) != 0) return "cannot give the folder away";
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    return test::InChild([&]() -> std::string {
+      if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) return "cannot drop root";
+      return learner();
+    });
+  }
+
   test::TempDir dir;
   fs::path folder;
   test::TestProgram t;
@@ -157,29 +182,51 @@ struct FaultSave : ::testing::Test {
 // fail with "permission denied", and succeed once the folder is writable.
 TEST_F(FaultSave, ReadOnlyFolder) {
   ASSERT_NO_FATAL_FAILURE(Open());
-  if (::geteuid() != 0) {
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(RefusedQuit(EACCES, RecordPath()), "");
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(QuitSaves(), "");
-    return;
-  }
-  // Permissions do not bind root: the learner is an ordinary user who owns the
-  // folder, in a child process, and makes it writable again after the failure.
-  constexpr uid_t kNobody = 65534;
-  fs::permissions(dir.path(), fs::perms::all);
-  ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                              fs::perms::group_exec | fs::perms::others_read |
-                              fs::perms::others_exec);
-  EXPECT_EQ(test::InChild([&]() -> std::string {
-              if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) return "cannot drop root";
+  EXPECT_EQ(WithReadOnlyFolder([&] {
               std::string bad = RefusedQuit(EACCES, RecordPath());
               fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
               return bad + QuitSaves();
             }),
             "");
   EXPECT_EQ(test::ReadBytes(RecordPath()), fresh);
+}
+
+// Given a record whose folder became read-only after it was opened, a learner
+// who stays at first and then answers Yes should end the program, with the
+// old record whole and nothing beside it.
+TEST_F(FaultSave, EndingWithoutSavingIsTheWayOut) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  EXPECT_EQ(WithReadOnlyFolder([&] {
+              std::string bad = RefusedQuit(EACCES, RecordPath());
+              t.dialogs.yesNo.push_back(true);
+              t.Key(vk::kF1);
+              if (!t.app.frmMain.Closed) bad += "Yes did not end the program\n";
+              return bad;
+            }),
+            "");
+  fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_EQ(test::ReadBytes(RecordPath()), old);
+  for (const std::string& name : Names(folder))
+    EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+}
+
+// Given a save whose new name cannot be synced to the folder, F2 should ask
+// as for any failed save; the next save should not take the file this
+// program wrote for a change made elsewhere.
+TEST_F(FaultSave, AFolderThatCannotBeSyncedFailsTheSave) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  t.app.fileOps.fsyncFolder = [](int) {
+    errno = EIO;
+    return -1;
+  };
+  t.Key(vk::kF2);
+  ASSERT_EQ(t.dialogs.questions.size(), 1u);
+  EXPECT_EQ(t.dialogs.questions[0], "「" + RecordPath() + "」を保存できません (フォルダの同期): " +
+                                        std::strerror(EIO) + "。保存せずに続けますか");
+  EXPECT_EQ(t.dialogs.fileDialogs.size(), 2u) << "F2 went on to the open dialog";
+  t.app.fileOps = FileOps{};
+  EXPECT_EQ(QuitSaves(), "");
+  EXPECT_EQ(t.dialogs.questions.size(), 1u);
 }
 
 // Given a record whose folder was moved away (a USB stick pulled out),

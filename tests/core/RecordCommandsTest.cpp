@@ -226,7 +226,7 @@ TEST_F(RecordScenario, AFailedSaveOnClosingKeepsTheWindowAndTheProgress) {
   t.app.Guard([&] { closed = t.app.frmMain.FormClose(); });
   EXPECT_FALSE(closed);
   EXPECT_FALSE(t.app.frmMain.Closed);
-  EXPECT_EQ(t.dialogs.errors.size(), 1u);
+  EXPECT_EQ(t.dialogs.questions.size(), 1u);
   EXPECT_EQ(t.app.rec.OkLevel[0], 2);
   t.Key(vk::kF1);
   EXPECT_FALSE(t.app.frmMain.Closed);
@@ -246,7 +246,7 @@ TEST_F(RecordScenario, AReadOnlyFolderIsReportedNotLost) {
   if (::geteuid() != 0) {
     t.Key(vk::kF1);
     EXPECT_FALSE(t.app.frmMain.Closed);
-    EXPECT_EQ(t.dialogs.errors.size(), 1u);
+    EXPECT_EQ(t.dialogs.questions.size(), 1u);
     return;
   }
   // Permissions do not bind root: save as an ordinary user in a child process.
@@ -255,7 +255,7 @@ TEST_F(RecordScenario, AReadOnlyFolderIsReportedNotLost) {
   if (child == 0) {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
     t.Key(vk::kF1);
-    ::_exit(!t.app.frmMain.Closed && t.dialogs.errors.size() == 1 ? 0 : 1);
+    ::_exit(!t.app.frmMain.Closed && t.dialogs.questions.size() == 1 ? 0 : 1);
   }
   int status = 0;
   ::waitpid(child, &status, 0);
