@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/LineReader.h"
+#include "data/RecordFolder.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -104,11 +105,15 @@ std::optional<std::string> NewRecordPath(Program& app, const std::string& cp932N
   if (name.find('/') != std::string::npos || name == "." || name == "..")
     throw IoError("成績の名前「" + name + "」は使えません。「/」を含まない名前を付けてください。");
   const std::string file = name + ".ret";
-  const fs::path path = fs::path(app.paths.workDir) / file;
+  const std::string folder = NewRecordFolder(app.paths.workDir, app.paths.learnerDir);
+  const fs::path path = fs::path(folder) / file;
   std::error_code ec;
   if (fs::exists(path, ec) &&
       !app.ports.dialogs.AskYesNo("「" + file + "」はすでにあります。上書きしますか"))
     return std::nullopt;
+  if (folder != app.paths.workDir)
+    app.ports.dialogs.ShowInfo("「" + app.paths.workDir + "」には書き込めないため、成績は「" +
+                               path.string() + "」に作ります。");
   return path.string();
 }
 
