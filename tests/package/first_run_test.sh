@@ -71,6 +71,7 @@ type_into() {  # type_into WINDOW-NAME TEXT: typed and confirmed with Return
   await_window "$1"
   xdotool search --onlyvisible --name "$1" | head -1 | xargs -I{} xdotool windowactivate --sync {} \
     >/dev/null 2>&1 || true
+  sleep 0.3  # the field takes keys once the window has settled
   xdotool type --delay 50 "$2"
   xdotool key Return
   sleep 0.7
