@@ -3,6 +3,7 @@
 #
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test
+#   ./build.sh package  install what is missing, build, make the Debian package
 #
 # Running it again skips what is done: installed packages are not fetched
 # again and the build is incremental.
@@ -14,6 +15,7 @@ PACKAGES=(
   qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool x11-utils
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 install_missing() {
@@ -43,6 +45,12 @@ case "${1:-}" in
     cd build/assets/banks
     exec ../../vcquick
     ;;
+  package)
+    install_missing
+    build build
+    (cd build && cpack -G DEB)
+    ls build/vcquick_*.deb
+    ;;
   test)
     install_missing
     build build -DVCQ_WERROR=ON
@@ -55,7 +63,7 @@ case "${1:-}" in
     ctest --test-dir build-asan --output-on-failure -j2
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

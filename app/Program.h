@@ -26,6 +26,9 @@ namespace vcq {
 struct Paths {
   std::string assetDir;  // cues, pictures, help
   std::string workDir;   // where the file dialogs open and new records go
+  // The learner's own folder, for new records that workDir cannot take;
+  // empty when there is none.
+  std::string learnerDir = {};
 };
 
 class Program {

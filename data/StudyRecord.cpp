@@ -6,6 +6,7 @@
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/LineReader.h"
+#include "data/RecordFolder.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -121,7 +122,8 @@ std::string NewRecordPath(const Program& app, const std::string& cp932Name) {
   const std::string name = ToUtf8(cp932Name);
   if (name.find('/') != std::string::npos || name == "." || name == "..")
     throw IoError("成績の名前「" + name + "」は使えません。「/」を含まない名前を付けてください。");
-  return (fs::path(app.paths.workDir) / (name + ".ret")).string();
+  const std::string folder = NewRecordFolder(app.paths.workDir, app.paths.learnerDir);
+  return (fs::path(folder) / (name + ".ret")).string();
 }
 
 std::optional<NewRecordPlace> ClaimNewRecord(Program& app, const std::string& path,
@@ -137,6 +139,9 @@ std::optional<NewRecordPlace> ClaimNewRecord(Program& app, const std::string& pa
     return std::nullopt;
   // Agreed to, the file there now is the one the first save replaces.
   place.onDisk = StampOf(path);
+  if (fs::path(path).parent_path() != fs::path(app.paths.workDir))
+    app.ports.dialogs.ShowInfo("「" + app.paths.workDir + "」には書き込めないため、成績は「" +
+                               path + "」に作ります。");
   return place;
 }
 

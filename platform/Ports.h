@@ -62,6 +62,8 @@ class DialogPort {
   // Shows the player window modally; returns when it has closed.
   virtual void ExecInput() = 0;
   virtual void ShowError(const std::string& utf8Message) = 0;
+  // A message that is no failure: the program tells where it put something.
+  virtual void ShowInfo(const std::string& utf8Message) = 0;
   // Every question asked risks something on Yes (replacing a file, ending
   // without saving): No is preselected, so Enter alone never loses anything.
   virtual bool AskYesNo(const std::string& utf8Message) = 0;

@@ -55,6 +55,10 @@ void QtDialogs::ShowError(const std::string& utf8Message) {
   QMessageBox::critical(parent_, kBoxTitle, QString::fromStdString(utf8Message));
 }
 
+void QtDialogs::ShowInfo(const std::string& utf8Message) {
+  QMessageBox::information(parent_, kBoxTitle, QString::fromStdString(utf8Message));
+}
+
 bool QtDialogs::AskYesNo(const std::string& utf8Message) {
   return QMessageBox::question(parent_, kBoxTitle, QString::fromStdString(utf8Message),
                                QMessageBox::Yes | QMessageBox::No,

@@ -33,6 +33,7 @@ class QtDialogs : public DialogPort {
   std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
   void ExecInput() override;
   void ShowError(const std::string& utf8Message) override;
+  void ShowInfo(const std::string& utf8Message) override;
   bool AskYesNo(const std::string& utf8Message) override;
   void ShowHelp() override;
 

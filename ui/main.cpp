@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -11,6 +13,8 @@
 #include <vector>
 
 #include "app/BankCheck.h"
+#include "app/CommandLineRecord.h"
+#include "app/LearnerFolder.h"
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
 #include "ui/Gui.h"
@@ -36,9 +40,48 @@ QString FindAssetDir() {
   return built;
 }
 
+constexpr const char* kUsage =
+    "usage: vcquick [FILE.ret]\n"
+    "       vcquick --check FILE.dat...\n"
+    "       vcquick --help | --version\n";
+
+constexpr const char* kHelp =
+    "VCQuick: a keyboard-driven drill of English words and phrases.\n"
+    "\n"
+    "  FILE.ret         open this study record once the program has started\n"
+    "  --check FILE...  check question banks and print each problem; no window\n"
+    "  --help           print this help and exit\n"
+    "  --version        print the version and exit\n"
+    "\n"
+    "Keys: F1 quit, F2 open a record, F3 new record, F4 range, F5 drill,\n"
+    "F6 options, F7 score table, F9 help. See vcquick(1).\n";
+
+bool Is(const char* arg, const char* a, const char* b) {
+  return std::strcmp(arg, a) == 0 || std::strcmp(arg, b) == 0;
+}
+
+// The learner's folder under the documents folder, prepared on the first start.
+std::string LearnerFolder(const QString& assets) {
+  const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (docs.isEmpty()) return {};
+  return vcq::PrepareLearnerFolder(QDir(docs).filePath("VCQuick").toStdString(),
+                                   (assets + "/banks").toStdString());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before the toolkit starts, so they need no display.
+  if (argc == 2 && Is(argv[1], "--help", "-h")) {
+    std::fputs(kUsage, stdout);
+    std::fputs("\n", stdout);
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  if (argc == 2 && Is(argv[1], "--version", "-V")) {
+    std::fputs("vcquick " VCQ_VERSION "\n", stdout);
+    return 0;
+  }
   // vcquick --check FILE...: a bank author's check, without a window.
   if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
     if (argc == 2) {
@@ -51,6 +94,12 @@ int main(int argc, char** argv) {
     return status;
   }
   QApplication qapp(argc, argv);
+  // What is left once the toolkit took its own options: at most one record.
+  const QStringList args = QCoreApplication::arguments().mid(1);
+  if (args.size() > 1 || (args.size() == 1 && args[0].startsWith('-'))) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
   vcq::ui::SetUpApplication();
 
   const QString assets = FindAssetDir();
@@ -60,13 +109,19 @@ int main(int argc, char** argv) {
   vcq::ui::SystemClock clock;
   vcq::ui::SdlSound sound((assets + "/sounds").toStdString());
   vcq::ui::QtDialogs dialogs(assets + "/help/vcq10.html");
-  vcq::Program app(vcq::Ports{timers, clock, sound, dialogs},
-                   vcq::Paths{assets.toStdString(), std::filesystem::current_path().string()});
+  vcq::CommandLineRecord commandLine(
+      dialogs, args.isEmpty() ? std::string() : QFile::encodeName(args[0]).toStdString());
+  const std::string learner = LearnerFolder(assets);
+  const std::string start = vcq::StartFolder(std::filesystem::current_path().string(),
+                                             QDir::homePath().toStdString(), learner);
+  vcq::Program app(vcq::Ports{timers, clock, sound, commandLine},
+                   vcq::Paths{assets.toStdString(), start, learner});
 
   vcq::ui::Gui gui(app);
   dialogs.Attach(&gui.Main(), [&gui] { return &gui.Input(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   gui.onClosed = [] { QCoreApplication::quit(); };
+  commandLine.Start(app);
   if (app.frmMain.Closed) return 0;
   return QApplication::exec();
 }

@@ -55,6 +55,7 @@ class ScriptedDialogs : public DialogPort {
   std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
   void ExecInput() override;
   void ShowError(const std::string& utf8Message) override { errors.push_back(utf8Message); }
+  void ShowInfo(const std::string& utf8Message) override { infos.push_back(utf8Message); }
   bool AskYesNo(const std::string& utf8Message) override;
   void ShowHelp() override { ++helpShown; }
 
@@ -66,6 +67,7 @@ class ScriptedDialogs : public DialogPort {
 
   std::vector<FileDialogSpec> fileDialogs;
   std::vector<std::string> errors;
+  std::vector<std::string> infos;
   std::vector<std::string> questions;
   int helpShown = 0;
 };
