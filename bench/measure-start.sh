@@ -7,7 +7,10 @@
 #   BUILD_DIR     a Release build of this tree (default: build-bench)
 #   MEASURE_TOOL  the generic measuring script (default:
 #                 ../shared/tools/measure-start.sh beside the repository)
-# Environment: ROUNDS (default 3) turns of RUNS (default 3) runs each.
+# Environment: ROUNDS (default 3) turns of RUNS (default 3) runs each;
+# BEFORE, a second build directory whose vcquick takes its turns as
+# "before", so that a change is measured against the tree before it in the
+# same run.
 #
 # Figures: win_s, from exec to the first mapped top-level window (for
 # vcquick the main window; the splash maps a moment later); rss, VmRSS of
@@ -44,15 +47,17 @@ measure() {  # label pattern command...
 echo "# $(date -Is)  $(nproc) cores  load: $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((r = 1; r <= rounds; r++)); do
   measure minimal '^minimal window$' "$build/bench/minimal_window"
-  measure vcquick '^MiravelCompany$' "$build/vcquick"
+  # The main window's caption (older builds appended the program's name).
+  measure vcquick '^MiravelCompany' "$build/vcquick"
+  if [ -n "${BEFORE:-}" ]; then measure before '^MiravelCompany' "$BEFORE/vcquick"; fi
 done
 
 # The per-run lines of the measuring script: "run N win_s rss_M hwm_M ...".
-python3 - "$log" <<'PY'
+python3 - "$log" ${BEFORE:+before} <<'PY'
 import statistics, sys, pathlib
 log = pathlib.Path(sys.argv[1])
 fig = {}
-for label in ("minimal", "vcquick"):
+for label in ("minimal", "vcquick", *sys.argv[2:]):
     rows = [l.split() for l in (log / f"{label}.txt").read_text().splitlines()
             if l.startswith("run ") and l.split()[2] != "none"]
     fig[label] = {"n": len(rows),
@@ -62,8 +67,12 @@ for label in ("minimal", "vcquick"):
 print(f"{'':10} {'runs':>5} {'win_s':>8} {'rss_MiB':>8} {'pss_MiB':>8}")
 for label, f in fig.items():
     print(f"{label:10} {f['n']:5d} {f['win_s']:8.3f} {f['rss']:8.1f} {f['pss']:8.1f}")
-m, v = fig["minimal"], fig["vcquick"]
-print(f"{'ratio':10} {'':5} {v['win_s'] / m['win_s']:8.2f} {v['rss'] / m['rss']:8.2f} "
-      f"{v['pss'] / m['pss']:8.2f}   (targets: 1.5, 1.5)")
+m = fig["minimal"]
+for label in fig:
+    if label == "minimal":
+        continue
+    v = fig[label]
+    print(f"{'ratio ' + label:10} {'':5} {v['win_s'] / m['win_s']:8.2f} {v['rss'] / m['rss']:8.2f} "
+          f"{v['pss'] / m['pss']:8.2f}   (targets: 1.5, 1.5)")
 PY
 if grep -q WARNING "$log"/*.txt; then grep -h -B2 WARNING "$log"/*.txt >&2; fi
