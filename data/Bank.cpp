@@ -72,7 +72,7 @@ int TextLines(std::int32_t form) {
 }  // namespace
 
 void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
-                  const std::string& fileName) {
+                  const std::string& fileName, const FileStamp& stamp) {
   Bank next = bank;  // a question count of 0 leaves the lessons of the questions as they were
   LineReader in(bytes, fileName);
   in.Next(kHeaderBytes);
@@ -116,23 +116,30 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
     }
   }
   if (form == 0) LesSel[0] = 1;
+  next.LoadedStamp = stamp;
   bank = std::move(next);
 }
 
 void LoadBank(Bank& bank, LessonFlags& LesSel) {
   try {
-    std::string bytes = ReadWholeFile(bank.QuesFileName);
-    LoadBankText(bank, LesSel, bytes, bank.QuesFileName);
+    FileStamp stamp;
+    std::string bytes = ReadWholeFile(bank.QuesFileName, &stamp);
+    LoadBankText(bank, LesSel, bytes, bank.QuesFileName, stamp);
   } catch (const Error&) {
     bank.QuesCount = bank.LesCount = bank.LesCount2 = bank.LesLines = 0;
+    bank.LoadedStamp = {};
     throw;
   }
 }
 
 void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::string_view bytes,
-                        const std::string& fileName) {
+                        const std::string& fileName, const FileStamp& stamp) {
   if (count < 1 || count > kBatchSize)
     throw RangeError("出題の組の問題数 " + std::to_string(count) + " が範囲外です");
+  // A bank may end before the lines of its last question (an editor that drops
+  // a trailing empty line); only a file that changed since it was loaded
+  // shows by its end that the texts are no longer where the load found them.
+  const bool unchanged = stamp.Known() && stamp == bank.LoadedStamp;
   LineReader in(bytes, fileName);
   const std::int32_t form = bank.DataForm;
   in.NextView(kHeaderBytes);
@@ -167,7 +174,7 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
     }
     for (int j = 0; j < count; ++j) {
       if (Batch[j] != q) continue;
-      if (in.PastEnd())
+      if (in.PastEnd() && !unchanged)
         throw IoError(in.Here() + "問題 " + std::to_string(q) +
                       " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
                       "います。成績を開き直してください。");
@@ -180,8 +187,9 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
 }
 
 void ReadBatchTexts(Bank& bank, const BatchSlots& Batch, int count) {
-  std::string bytes = ReadWholeFile(bank.QuesFileName);
-  ReadBatchTextsFrom(bank, Batch, count, bytes, bank.QuesFileName);
+  FileStamp stamp;
+  std::string bytes = ReadWholeFile(bank.QuesFileName, &stamp);
+  ReadBatchTextsFrom(bank, Batch, count, bytes, bank.QuesFileName, stamp);
 }
 
 }  // namespace vcq

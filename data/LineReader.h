@@ -68,8 +68,26 @@ std::optional<std::int32_t> TryParseInt(std::string_view field);
 // result for the lines this takes.
 std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view line, char sep);
 
+// What tells one version of a file from another without reading it again.
+// Every write to a file moves its change time, which no tool sets back (a
+// copy that keeps the modification time still gets a new change time), and a
+// file saved by rename has a new inode; the size and the modification time
+// are kept too for file systems with coarse or missing change times. All
+// zero (unknown) for bytes that did not come from a file.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = -1;
+  std::int64_t modifiedNs = 0;
+  std::int64_t changedNs = 0;
+  bool Known() const { return size >= 0; }
+  bool operator==(const FileStamp&) const = default;
+};
+
 // The whole file as bytes; IoError when it cannot be opened or read, or when
-// it is far larger than any bank or record can be.
-std::string ReadWholeFile(const std::string& path);
+// it is far larger than any bank or record can be. `stamp`, when given, is
+// the file's stamp taken after the read, so that a write during the read
+// shows as a change.
+std::string ReadWholeFile(const std::string& path, FileStamp* stamp = nullptr);
 
 }  // namespace vcq

@@ -234,6 +234,18 @@ TEST(ReadBatchTextsTest, ABankChangedSinceItWasLoadedIsAnError) {
   batch[0] = 0;
   ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat");
   EXPECT_EQ(l.bank.BatchSent[0], "I @have @been to Kyoto");
+  // The same short file, read with the stamp it was loaded with, is the
+  // author's own: its missing lines read as empty.
+  FileStamp stamp;
+  stamp.size = static_cast<std::int64_t>(cut.size());
+  LoadBankText(l.bank, l.sel, cut, "t.dat", stamp);
+  batch[0] = 2;
+  ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat", stamp);
+  EXPECT_EQ(l.bank.BatchSent[0], "@on Monday");
+  EXPECT_EQ(l.bank.BatchPrompt[0], "");
+  FileStamp touched = stamp;
+  touched.changedNs = 1;
+  EXPECT_THROW(ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat", touched), IoError);
   // Layout 0 has no explanations.
   std::string zero = Lines({"", "T 0 1", "s", "p"});
   Loaded z = Load(zero);
