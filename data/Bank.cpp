@@ -64,6 +64,21 @@ void CheckUnchanged(const Bank& bank, const LineReader& in, std::string_view hea
                   " のはずです)。成績を開き直してください。");
 }
 
+// The bank's text in CP932: a file taken as UTF-8 is converted, and its first
+// character without a CP932 form stops the read, named with its line; any
+// other file is read as it is. What follows an end mark is never read.
+std::string_view Cp932Text(std::string_view bytes, const std::string& fileName,
+                           std::string& converted) {
+  if (!LooksLikeUtf8(bytes)) return bytes;
+  Utf8Text t = Utf8ToCp932(bytes);
+  const std::string_view read = bytes.substr(0, bytes.find('\x1A'));
+  for (const BadChar& bad : t.bad)
+    if (bad.pos < read.size())
+      throw ConvertError(Where(fileName, LineOf(read, bad.pos)) + DescribeBadChar(bytes, bad));
+  converted = std::move(t.cp932);
+  return converted;
+}
+
 // Lines of one question record after its number line.
 int TextLines(std::int32_t form) {
   return form == 3 ? 4 : 3;
@@ -74,7 +89,8 @@ int TextLines(std::int32_t form) {
 void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
                   const std::string& fileName, const FileStamp& stamp) {
   Bank next = bank;  // a question count of 0 leaves the lessons of the questions as they were
-  LineReader in(bytes, fileName);
+  std::string converted;
+  LineReader in(Cp932Text(bytes, fileName, converted), fileName);
   in.Next(kHeaderBytes);
   FieldViews header = SplitLine(in, in.NextView(kHeaderBytes));
   const std::string at = in.Here();
@@ -140,7 +156,8 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   // a trailing empty line); only a file that changed since it was loaded
   // shows by its end that the texts are no longer where the load found them.
   const bool unchanged = stamp.Known() && stamp == bank.LoadedStamp;
-  LineReader in(bytes, fileName);
+  std::string converted;
+  LineReader in(Cp932Text(bytes, fileName, converted), fileName);
   const std::int32_t form = bank.DataForm;
   in.NextView(kHeaderBytes);
   CheckUnchanged(bank, in, in.NextView(kHeaderBytes));

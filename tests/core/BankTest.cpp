@@ -98,17 +98,23 @@ TEST(LoadBankTest, QuestionCountZeroKeepsLessonsOfQuestions) {
   EXPECT_EQ(l.bank.QuesLes[2], 1);
 }
 
-TEST(LoadBankTest, LineEnds) {
-  // CR alone, LF alone and CR LF all end a line; 0x1A ends the file.
-  std::string mixed =
-      "c\rT 0 2\na\r\nb\nc\rd\x1A"
-      "garbage\r\n";
-  Loaded l = Load(mixed);
+// Given a file with CR bytes, its lines end at CR and CR LF only, and a lone
+// LF stays inside its line; a file without any CR ends its lines at LF. 0x1A
+// ends the file either way.
+TEST(LoadBankTest, LineEndsAreDecidedPerFile) {
+  std::string cr = "c\rT 0 2\r\na\nb\r\nc\rd\re\x1A\rgarbage\r\n";
+  Loaded l = Load(cr);
   EXPECT_EQ(l.bank.QuesCount, 2);
-  BatchSlots batch{1};
-  ReadBatchTextsFrom(l.bank, batch, 1, mixed, "t.dat");
-  EXPECT_EQ(l.bank.BatchSent[0], "c");
-  EXPECT_EQ(l.bank.BatchPrompt[0], "d");
+  BatchSlots batch{0, 1};
+  ReadBatchTextsFrom(l.bank, batch, 2, cr, "t.dat");
+  EXPECT_EQ(l.bank.BatchSent[0], "a\nb");
+  EXPECT_EQ(l.bank.BatchPrompt[0], "c");
+  EXPECT_EQ(l.bank.BatchPrompt[1], "e");
+  std::string lf = "c\nT 0 2\na\nb\nc\nd\x1A\ngarbage\n";
+  Loaded m = Load(lf);
+  ReadBatchTextsFrom(m.bank, batch, 2, lf, "t.dat");
+  EXPECT_EQ(m.bank.BatchSent[0], "a");
+  EXPECT_EQ(m.bank.BatchPrompt[1], "d");
 }
 
 TEST(LoadBankTest, SixHundredQuestionsAtMost) {
