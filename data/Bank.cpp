@@ -133,6 +133,7 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
   }
   if (form == 0) LesSel[0] = 1;
   next.LoadedStamp = stamp;
+  next.LoadedUtf8 = !converted.empty();
   bank = std::move(next);
 }
 
@@ -156,13 +157,26 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   // a trailing empty line); only a file that changed since it was loaded
   // shows by its end that the texts are no longer where the load found them.
   const bool unchanged = stamp.Known() && stamp == bank.LoadedStamp;
+  // The UTF-8 file the load converted whole, unchanged since, has the same
+  // lines and every character a CP932 form: only the batch's texts are
+  // converted, each then cut to its limit. Any other file is converted whole.
+  const bool utf8Lines = unchanged && bank.LoadedUtf8;
   std::string converted;
-  LineReader in(Cp932Text(bytes, fileName, converted), fileName);
+  const std::string_view text =
+      utf8Lines ? bytes.substr(bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0)
+                : Cp932Text(bytes, fileName, converted);
+  const std::size_t lineLimit = utf8Lines ? std::string_view::npos : kHeaderBytes;
+  const std::size_t textLimit = utf8Lines ? std::string_view::npos : kTextBytes;
+  auto keep = [&](std::string_view line) {
+    return utf8Lines ? std::string(CutBytes(Utf8ToCp932(line).cp932, kTextBytes))
+                     : std::string(line);
+  };
+  LineReader in(text, fileName);
   const std::int32_t form = bank.DataForm;
-  in.NextView(kHeaderBytes);
-  CheckUnchanged(bank, in, in.NextView(kHeaderBytes));
+  in.NextView(lineLimit);
+  CheckUnchanged(bank, in, in.NextView(lineLimit));
   if (form > 0)
-    for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(kHeaderBytes);
+    for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(lineLimit);
   if (form < 0 || form > 3) {
     for (int j = 0; j < count; ++j)
       bank.BatchSent[j] = bank.BatchPrompt[j] = bank.BatchNote[j] = bank.BatchChoice[j] = {};
@@ -173,21 +187,21 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   for (int j = 0; j < count; ++j) last = std::max(last, Batch[j]);
   const std::int32_t end = std::min(bank.QuesCount, last + 1);
   for (std::int32_t q = 0; q < end; ++q) {
-    if (form > 0) in.NextView(kHeaderBytes);
+    if (form > 0) in.NextView(lineLimit);
     // Views into `bytes`: only the texts of the batch are copied.
     std::string_view sent, prompt, note, choice;
     if (form == 0) {
-      sent = in.NextView(kTextBytes);
-      prompt = in.NextView(kTextBytes);
+      sent = in.NextView(textLimit);
+      prompt = in.NextView(textLimit);
     } else if (form < 3) {
-      sent = in.NextView(kTextBytes);
-      prompt = in.NextView(kTextBytes);
-      note = in.NextView(kTextBytes);
+      sent = in.NextView(textLimit);
+      prompt = in.NextView(textLimit);
+      note = in.NextView(textLimit);
     } else {
-      prompt = in.NextView(kTextBytes);
-      choice = in.NextView(kTextBytes);
-      sent = in.NextView(kTextBytes);
-      note = in.NextView(kTextBytes);
+      prompt = in.NextView(textLimit);
+      choice = in.NextView(textLimit);
+      sent = in.NextView(textLimit);
+      note = in.NextView(textLimit);
     }
     for (int j = 0; j < count; ++j) {
       if (Batch[j] != q) continue;
@@ -195,10 +209,10 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
         throw IoError(in.Here() + "問題 " + std::to_string(q) +
                       " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
                       "います。成績を開き直してください。");
-      bank.BatchSent[j] = sent;
-      bank.BatchPrompt[j] = prompt;
-      bank.BatchNote[j] = note;
-      if (form == 3) bank.BatchChoice[j] = choice;
+      bank.BatchSent[j] = keep(sent);
+      bank.BatchPrompt[j] = keep(prompt);
+      bank.BatchNote[j] = keep(note);
+      if (form == 3) bank.BatchChoice[j] = keep(choice);
     }
   }
 }

@@ -44,6 +44,7 @@ struct Bank {
   // The bank file as the last successful load found it: a batch read from
   // the same file knows that a short end is the author's, not a change.
   FileStamp LoadedStamp;
+  bool LoadedUtf8 = false;  // and found it UTF-8
 };
 
 // Reads the structure of `bank.QuesFileName`. On success the bank holds the

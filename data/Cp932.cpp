@@ -224,6 +224,10 @@ bool LooksLikeUtf8(std::string_view bytes) {
       i += 8;
     } else if (p[i] < 0x80) {
       ++i;
+    } else if (p[i] >= 0xE1 && p[i] <= 0xEC && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+               (p[i + 2] & 0xC0) == 0x80) {
+      multi = true;  // kana and kanji: three bytes with nothing more to check
+      i += 3;
     } else {
       char32_t cp;
       const std::size_t len = Utf8Sequence(p + i, n - i, cp);
@@ -253,6 +257,19 @@ Utf8Text Utf8ToCp932(std::string_view bytes) {
     if (p[i] < 0x80) {
       *o++ = static_cast<char>(p[i++]);
       continue;
+    }
+    // Kana and kanji first: three bytes that need none of the rarer checks.
+    if (p[i] >= 0xE1 && p[i] <= 0xEC && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+        (p[i + 2] & 0xC0) == 0x80) {
+      const std::uint16_t code =
+          table[((p[i] & 0x0Fu) << 12) | ((p[i + 1] & 0x3Fu) << 6) | (p[i + 2] & 0x3Fu)];
+      if (code > 0xFF) {
+        o[0] = static_cast<char>(code >> 8);
+        o[1] = static_cast<char>(code & 0xFF);
+        o += 2;
+        i += 3;
+        continue;
+      }
     }
     char32_t cp = 0;
     const std::size_t len = Utf8Sequence(p + i, n - i, cp);
