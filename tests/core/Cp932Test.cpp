@@ -61,6 +61,17 @@ TEST(Cp932Test, Utf8TextInCp932) {
   EXPECT_EQ(DescribeBadChar(utf8, t.bad[0]), "「😀」(U+1F600) は Shift-JIS (CP932) で表せません");
   EXPECT_EQ(utf8.substr(t.bad[1].pos, 1), "\xFF");
   EXPECT_EQ(DescribeBadChar(utf8, t.bad[1]), "UTF-8 として読めないバイト 0xFF があります");
+  // Every character CP932 holds comes back as the code iconv gives it.
+  for (unsigned lead = 0x81; lead <= 0xFC; ++lead)
+    for (unsigned trail = 0x40; trail <= 0xFC && IsLeadByte(static_cast<unsigned char>(lead));
+         ++trail) {
+      const std::string code{static_cast<char>(lead), static_cast<char>(trail)};
+      const std::string text = ToUtf8(code);
+      if (text.find("\xEF\xBF\xBD") != std::string::npos) continue;
+      const Utf8Text own = Utf8ToCp932(text);
+      ASSERT_TRUE(own.bad.empty()) << lead << " " << trail;
+      ASSERT_EQ(own.cp932, ToCp932(text)) << lead << " " << trail;
+    }
 }
 
 // Given a lead byte cut from its character just before a blank or a comma,
