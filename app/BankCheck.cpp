@@ -15,20 +15,27 @@ namespace {
 class Checker {
  public:
   Checker(std::string_view bytes, const std::string& fileName)
-      : bytes_(bytes), in_(bytes, fileName) {}
+      : bytes_(bytes),
+        fileName_(fileName),
+        utf8_(LooksLikeUtf8(bytes)),
+        converted_(utf8_ ? Utf8ToCp932(bytes) : Utf8Text{}),
+        text_(utf8_ ? std::string_view(converted_.cp932) : bytes),
+        in_(text_, fileName) {}
 
   std::vector<BankProblem> Run() {
-    if (LooksLikeUtf8(bytes_)) {
-      Add(0,
-          "UTF-8 で保存されています。Shift-JIS (CP932) に変換してください: "
-          "iconv -f UTF-8 -t CP932 元.txt > 問題.dat");
-      return problems_;
+    if (utf8_) {
+      problems_.push_back({0, "UTF-8 として読みます", true});
+      // Line numbers are those of the CP932 text, which has the same lines.
+      const std::string_view read = bytes_.substr(0, bytes_.find('\x1A'));
+      for (const BadChar& bad : converted_.bad)
+        if (bad.pos < read.size()) Add(LineOf(read, bad.pos), DescribeBadChar(bytes_, bad));
     }
     CheckLineEnds();
     Bank bank;
     LessonFlags sel{};
     try {
-      LoadBankText(bank, sel, bytes_, in_.FileName());
+      // With its bad characters as '?' a UTF-8 bank is checked on as CP932.
+      LoadBankText(bank, sel, converted_.bad.empty() ? bytes_ : text_, fileName_);
     } catch (const Error& e) {
       Add(0, std::string("読み込めません: ") + e.what());
       return problems_;
@@ -40,20 +47,17 @@ class Checker {
  private:
   void Add(int line, std::string message) { problems_.push_back({line, std::move(message)}); }
 
+  // In a file with CR line ends a lone LF stays inside its line: an author
+  // who mixed line ends may not mean that.
   void CheckLineEnds() {
-    int line = 1, firstLoneLf = 0;
-    bool crlf = false;
-    for (std::size_t i = 0; i < bytes_.size() && bytes_[i] != '\x1A'; ++i) {
-      if (bytes_[i] == '\r') {
-        crlf = true;
-        if (i + 1 < bytes_.size() && bytes_[i + 1] == '\n') ++i;
-        ++line;
-      } else if (bytes_[i] == '\n') {
-        if (!firstLoneLf) firstLoneLf = line;
-        ++line;
+    const std::string_view text = text_.substr(0, text_.find('\x1A'));
+    if (text.find('\r') == std::string_view::npos) return;
+    for (std::size_t i = 0; i < text.size(); ++i)
+      if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+        Add(LineOf(text, i),
+            "改行が LF だけの行と CR LF の行が混ざっています (LF だけでは行は終わりません)");
+        return;
       }
-    }
-    if (crlf && firstLoneLf) Add(firstLoneLf, "改行が LF だけの行と CR LF の行が混ざっています");
   }
 
   std::string Read(std::size_t limit, const char* what) {
@@ -170,6 +174,10 @@ class Checker {
   }
 
   std::string_view bytes_;
+  std::string fileName_;
+  bool utf8_;
+  Utf8Text converted_;
+  std::string_view text_;  // CP932
   LineReader in_;
   std::vector<BankProblem> problems_;
 };
@@ -180,12 +188,18 @@ std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fi
   return Checker(bytes, fileName).Run();
 }
 
+bool HasProblem(const std::vector<BankProblem>& problems) {
+  for (const BankProblem& p : problems)
+    if (!p.note) return true;
+  return false;
+}
+
 std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems) {
-  if (problems.empty()) return fileName + ": 問題は見つかりませんでした\n";
   std::string out;
   for (const BankProblem& p : problems)
     out += fileName + (p.line > 0 ? ":" + std::to_string(p.line) : std::string()) + ": " +
            p.message + "\n";
+  if (!HasProblem(problems)) out += fileName + ": 問題は見つかりませんでした\n";
   return out;
 }
 
@@ -195,7 +209,7 @@ int RunBankCheck(const std::vector<std::string>& files, std::string& out) {
     try {
       auto problems = CheckBank(ReadWholeFile(f), f);
       out += FormatProblems(f, problems);
-      if (!problems.empty()) status = 1;
+      if (HasProblem(problems)) status = 1;
     } catch (const Error& e) {
       out += f + ": " + e.what() + "\n";
       status = 1;

@@ -11,15 +11,17 @@ namespace vcq {
 struct BankProblem {
   int line = 0;         // 0 when it concerns the whole file
   std::string message;  // UTF-8
+  bool note = false;    // for the author's information, not a problem
 };
 
 std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName);
 
-// "file:line: message" lines for each problem, or "file: 問題は見つかりませんでした".
+// "file:line: message" lines for each problem and note, and
+// "file: 問題は見つかりませんでした" when there is no problem.
 std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems);
 
 // Checks each file and prints the result; returns the exit status (0 when
-// every bank is clean, 1 when any has a problem or cannot be read).
+// every bank is clean, notes aside, 1 when any has a problem or cannot be read).
 int RunBankCheck(const std::vector<std::string>& files, std::string& out);
 
 }  // namespace vcq

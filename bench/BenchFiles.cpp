@@ -110,7 +110,10 @@ struct Owner {
     files.recordPath = (files.dir / "bench.ret").string();
     files.bankBytes = MakeBank();
     files.recordBytes = FormatRecord(MakeRecord(files.bankPath));
+    files.bankUtf8Path = (files.dir / "bench-utf8.dat").string();
+    files.bankUtf8Bytes = ToUtf8(files.bankBytes);
     WriteOrThrow(files.bankPath, files.bankBytes);
+    WriteOrThrow(files.bankUtf8Path, files.bankUtf8Bytes);
     WriteOrThrow(files.recordPath, files.recordBytes);
   }
   ~Owner() {

@@ -55,6 +55,43 @@ void BM_ReadBatchTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadBatchTexts);
 
+// The same bank saved as UTF-8: converted to CP932 by every read.
+void BM_Baseline_ReadBankUtf8(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  for (auto _ : state) benchmark::DoNotOptimize(ReadAndCountLines(f.bankUtf8Path));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.bankUtf8Bytes.size()));
+}
+BENCHMARK(BM_Baseline_ReadBankUtf8);
+
+void BM_LoadBankUtf8(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  for (auto _ : state) {
+    Bank bank;
+    bank.QuesFileName = f.bankUtf8Path;
+    LessonFlags sel{};
+    LoadBank(bank, sel);
+    benchmark::DoNotOptimize(bank.QuesCount);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.bankUtf8Bytes.size()));
+}
+BENCHMARK(BM_LoadBankUtf8);
+
+void BM_ReadBatchTextsUtf8(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  Bank bank;
+  bank.QuesFileName = f.bankUtf8Path;
+  LessonFlags sel{};
+  LoadBank(bank, sel);
+  BatchSlots batch{};
+  for (int i = 0; i < kBatchSize; ++i) batch[i] = 5 + i * 59;
+  for (auto _ : state) {
+    ReadBatchTexts(bank, batch, kBatchSize);
+    benchmark::DoNotOptimize(bank.BatchSent[kBatchSize - 1].data());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.bankUtf8Bytes.size()));
+}
+BENCHMARK(BM_ReadBatchTextsUtf8);
+
 void BM_Baseline_ReadRecord(benchmark::State& state) {
   const BenchFiles& f = Files();
   for (auto _ : state) benchmark::DoNotOptimize(ReadAndCountLines(f.recordPath));

@@ -64,6 +64,21 @@ void CheckUnchanged(const Bank& bank, const LineReader& in, std::string_view hea
                   " のはずです)。成績を開き直してください。");
 }
 
+// The bank's text in CP932: a file taken as UTF-8 is converted, and its first
+// character without a CP932 form stops the read, named with its line; any
+// other file is read as it is. What follows an end mark is never read.
+std::string_view Cp932Text(std::string_view bytes, const std::string& fileName,
+                           std::string& converted) {
+  if (!LooksLikeUtf8(bytes)) return bytes;
+  Utf8Text t = Utf8ToCp932(bytes);
+  const std::string_view read = bytes.substr(0, bytes.find('\x1A'));
+  for (const BadChar& bad : t.bad)
+    if (bad.pos < read.size())
+      throw ConvertError(Where(fileName, LineOf(read, bad.pos)) + DescribeBadChar(bytes, bad));
+  converted = std::move(t.cp932);
+  return converted;
+}
+
 // Lines of one question record after its number line.
 int TextLines(std::int32_t form) {
   return form == 3 ? 4 : 3;
@@ -72,9 +87,10 @@ int TextLines(std::int32_t form) {
 }  // namespace
 
 void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
-                  const std::string& fileName) {
+                  const std::string& fileName, const FileStamp& stamp) {
   Bank next = bank;  // a question count of 0 leaves the lessons of the questions as they were
-  LineReader in(bytes, fileName);
+  std::string converted;
+  LineReader in(Cp932Text(bytes, fileName, converted), fileName);
   in.Next(kHeaderBytes);
   FieldViews header = SplitLine(in, in.NextView(kHeaderBytes));
   const std::string at = in.Here();
@@ -116,29 +132,51 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
     }
   }
   if (form == 0) LesSel[0] = 1;
+  next.LoadedStamp = stamp;
+  next.LoadedUtf8 = !converted.empty();
   bank = std::move(next);
 }
 
 void LoadBank(Bank& bank, LessonFlags& LesSel) {
   try {
-    std::string bytes = ReadWholeFile(bank.QuesFileName);
-    LoadBankText(bank, LesSel, bytes, bank.QuesFileName);
+    FileStamp stamp;
+    std::string bytes = ReadWholeFile(bank.QuesFileName, &stamp);
+    LoadBankText(bank, LesSel, bytes, bank.QuesFileName, stamp);
   } catch (const Error&) {
     bank.QuesCount = bank.LesCount = bank.LesCount2 = bank.LesLines = 0;
+    bank.LoadedStamp = {};
     throw;
   }
 }
 
 void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::string_view bytes,
-                        const std::string& fileName) {
+                        const std::string& fileName, const FileStamp& stamp) {
   if (count < 1 || count > kBatchSize)
     throw RangeError("出題の組の問題数 " + std::to_string(count) + " が範囲外です");
-  LineReader in(bytes, fileName);
+  // A bank may end before the lines of its last question (an editor that drops
+  // a trailing empty line); only a file that changed since it was loaded
+  // shows by its end that the texts are no longer where the load found them.
+  const bool unchanged = stamp.Known() && stamp == bank.LoadedStamp;
+  // The UTF-8 file the load converted whole, unchanged since, has the same
+  // lines and every character a CP932 form: only the batch's texts are
+  // converted, each then cut to its limit. Any other file is converted whole.
+  const bool utf8Lines = unchanged && bank.LoadedUtf8;
+  std::string converted;
+  const std::string_view text =
+      utf8Lines ? bytes.substr(bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0)
+                : Cp932Text(bytes, fileName, converted);
+  const std::size_t lineLimit = utf8Lines ? std::string_view::npos : kHeaderBytes;
+  const std::size_t textLimit = utf8Lines ? std::string_view::npos : kTextBytes;
+  auto keep = [&](std::string_view line) {
+    return utf8Lines ? std::string(CutBytes(Utf8ToCp932(line).cp932, kTextBytes))
+                     : std::string(line);
+  };
+  LineReader in(text, fileName);
   const std::int32_t form = bank.DataForm;
-  in.NextView(kHeaderBytes);
-  CheckUnchanged(bank, in, in.NextView(kHeaderBytes));
+  in.NextView(lineLimit);
+  CheckUnchanged(bank, in, in.NextView(lineLimit));
   if (form > 0)
-    for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(kHeaderBytes);
+    for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(lineLimit);
   if (form < 0 || form > 3) {
     for (int j = 0; j < count; ++j)
       bank.BatchSent[j] = bank.BatchPrompt[j] = bank.BatchNote[j] = bank.BatchChoice[j] = {};
@@ -149,39 +187,40 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   for (int j = 0; j < count; ++j) last = std::max(last, Batch[j]);
   const std::int32_t end = std::min(bank.QuesCount, last + 1);
   for (std::int32_t q = 0; q < end; ++q) {
-    if (form > 0) in.NextView(kHeaderBytes);
+    if (form > 0) in.NextView(lineLimit);
     // Views into `bytes`: only the texts of the batch are copied.
     std::string_view sent, prompt, note, choice;
     if (form == 0) {
-      sent = in.NextView(kTextBytes);
-      prompt = in.NextView(kTextBytes);
+      sent = in.NextView(textLimit);
+      prompt = in.NextView(textLimit);
     } else if (form < 3) {
-      sent = in.NextView(kTextBytes);
-      prompt = in.NextView(kTextBytes);
-      note = in.NextView(kTextBytes);
+      sent = in.NextView(textLimit);
+      prompt = in.NextView(textLimit);
+      note = in.NextView(textLimit);
     } else {
-      prompt = in.NextView(kTextBytes);
-      choice = in.NextView(kTextBytes);
-      sent = in.NextView(kTextBytes);
-      note = in.NextView(kTextBytes);
+      prompt = in.NextView(textLimit);
+      choice = in.NextView(textLimit);
+      sent = in.NextView(textLimit);
+      note = in.NextView(textLimit);
     }
     for (int j = 0; j < count; ++j) {
       if (Batch[j] != q) continue;
-      if (in.PastEnd())
+      if (in.PastEnd() && !unchanged)
         throw IoError(in.Here() + "問題 " + std::to_string(q) +
                       " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
                       "います。成績を開き直してください。");
-      bank.BatchSent[j] = sent;
-      bank.BatchPrompt[j] = prompt;
-      bank.BatchNote[j] = note;
-      if (form == 3) bank.BatchChoice[j] = choice;
+      bank.BatchSent[j] = keep(sent);
+      bank.BatchPrompt[j] = keep(prompt);
+      bank.BatchNote[j] = keep(note);
+      if (form == 3) bank.BatchChoice[j] = keep(choice);
     }
   }
 }
 
 void ReadBatchTexts(Bank& bank, const BatchSlots& Batch, int count) {
-  std::string bytes = ReadWholeFile(bank.QuesFileName);
-  ReadBatchTextsFrom(bank, Batch, count, bytes, bank.QuesFileName);
+  FileStamp stamp;
+  std::string bytes = ReadWholeFile(bank.QuesFileName, &stamp);
+  ReadBatchTextsFrom(bank, Batch, count, bytes, bank.QuesFileName, stamp);
 }
 
 }  // namespace vcq

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/LineReader.h"
+
 namespace vcq {
 
 inline constexpr int kMaxLessons = 20;
@@ -38,6 +40,11 @@ struct Bank {
   std::array<std::string, kBatchSize> BatchPrompt;
   std::array<std::string, kBatchSize> BatchNote;
   std::array<std::string, kBatchSize> BatchChoice;
+
+  // The bank file as the last successful load found it: a batch read from
+  // the same file knows that a short end is the author's, not a change.
+  FileStamp LoadedStamp;
+  bool LoadedUtf8 = false;  // and found it UTF-8
 };
 
 // Reads the structure of `bank.QuesFileName`. On success the bank holds the
@@ -45,14 +52,17 @@ struct Bank {
 // ConvertError, RangeError, each naming the file and line) the bank is left
 // empty: its counts are 0 until a load succeeds.
 void LoadBank(Bank& bank, LessonFlags& LesSel);
-// The same from bytes already read; `fileName` is for messages.
+// The same from bytes already read; `fileName` is for messages, `stamp` the
+// file's when the bytes came from one.
 void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
-                  const std::string& fileName);
+                  const std::string& fileName, const FileStamp& stamp = {});
 
-// Fills the text slots of Batch[0..count-1] from the bank file. Missing lines
-// (a file that has shrunk) read as empty texts.
+// Fills the text slots of Batch[0..count-1] from the bank file. In the file
+// that was loaded, missing lines at its end read as empty texts. A file that
+// changed since (or whose stamp is unknown) must still hold every line of the
+// batch's questions, and its kind and question count: otherwise IoError.
 void ReadBatchTexts(Bank& bank, const BatchSlots& Batch, int count);
 void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::string_view bytes,
-                        const std::string& fileName);
+                        const std::string& fileName, const FileStamp& stamp = {});
 
 }  // namespace vcq

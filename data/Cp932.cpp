@@ -2,7 +2,11 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "platform/Error.h"
@@ -60,10 +64,120 @@ std::string Convert(iconv_t cd, std::string_view in, OnBad onBad) {
   return out;
 }
 
+// The length of the UTF-8 sequence at p (at most `left` bytes) and its code
+// point; 0 when the bytes are no valid sequence (a stray continuation byte, a
+// cut sequence, an overlong form, a surrogate or a value past U+10FFFF).
+std::size_t Utf8Sequence(const unsigned char* p, std::size_t left, char32_t& cp) {
+  const unsigned char c = p[0];
+  auto cont = [&](std::size_t k) { return k < left && (p[k] & 0xC0) == 0x80; };
+  if (c >= 0xC2 && c <= 0xDF) {
+    if (!cont(1)) return 0;
+    cp = ((c & 0x1Fu) << 6) | (p[1] & 0x3Fu);
+    return 2;
+  }
+  if (c >= 0xE0 && c <= 0xEF) {
+    if (!cont(1) || !cont(2)) return 0;
+    if ((c == 0xE0 && p[1] < 0xA0) || (c == 0xED && p[1] > 0x9F)) return 0;
+    cp = ((c & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) | (p[2] & 0x3Fu);
+    return 3;
+  }
+  if (c >= 0xF0 && c <= 0xF4) {
+    if (!cont(1) || !cont(2) || !cont(3)) return 0;
+    if ((c == 0xF0 && p[1] < 0x90) || (c == 0xF4 && p[1] > 0x8F)) return 0;
+    cp = ((c & 0x07u) << 18) | ((p[1] & 0x3Fu) << 12) | ((p[2] & 0x3Fu) << 6) | (p[3] & 0x3Fu);
+    return 4;
+  }
+  return 0;
+}
+
+// Eight bytes that are all ASCII.
+bool Ascii8(const unsigned char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, 8);
+  return (w & 0x8080808080808080u) == 0;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  out += static_cast<char>(0x80 | (c & 0x3F));
+}
+
+// Every character of the Basic Multilingual Plane from U+0080 on to its CP932
+// form, as the system's converter gives it: 0 for none, else one byte or,
+// above 0xFF, two. Built on first use from the characters CP932 can hold
+// (each code of CP932 read as Unicode), and the JIS forms of the few that
+// CP932 reads differently, such as the wave dash; the converter is asked only
+// about those, since it is slow to refuse a character. No character beyond
+// the plane has a CP932 form.
+using UnicodeTable = std::array<std::uint16_t, 0x10000>;
+const UnicodeTable& FromUnicode() {
+  static const std::unique_ptr<UnicodeTable> table = [] {
+    std::string codes;
+    for (unsigned b = 0x80; b <= 0xFF; ++b)
+      if (!IsLeadByte(static_cast<unsigned char>(b))) codes += static_cast<char>(b);
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead)
+      if (IsLeadByte(static_cast<unsigned char>(lead)))
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail)
+          if (IsTrailByte(static_cast<unsigned char>(trail)))
+            codes += {static_cast<char>(lead), static_cast<char>(trail)};
+    const std::string read = Convert(FromCp932(), codes, [&](std::size_t pos, std::string&) {
+      return IsLeadByte(static_cast<unsigned char>(codes[pos])) ? std::size_t{2} : std::size_t{1};
+    });
+    std::vector<bool> held(0x10000, false);
+    for (char32_t c : {0x00A2, 0x00A3, 0x00A5, 0x00AC, 0x2014, 0x2016, 0x203E, 0x2212, 0x301C})
+      held[c] = true;
+    const auto* p = reinterpret_cast<const unsigned char*>(read.data());
+    for (std::size_t i = 0; i < read.size();) {
+      char32_t cp = 0;
+      const std::size_t len = Utf8Sequence(p + i, read.size() - i, cp);
+      if (len == 0) {
+        ++i;
+        continue;
+      }
+      if (cp < 0x10000) held[cp] = true;
+      i += len;
+    }
+    std::string all;
+    std::vector<char32_t> order;
+    for (char32_t c = 0x80; c < 0x10000; ++c)
+      if (held[c]) {
+        AppendUtf8(all, c);
+        order.push_back(c);
+      }
+    const std::string out = Convert(FromUtf8(), all, [&](std::size_t pos, std::string& o) {
+      o += '\0';  // no character from U+0080 on becomes a NUL
+      return static_cast<unsigned char>(all[pos]) < 0xE0 ? std::size_t{2} : std::size_t{3};
+    });
+    auto t = std::make_unique<UnicodeTable>();
+    t->fill(0);
+    std::size_t k = 0;
+    for (char32_t c : order) {
+      if (k >= out.size()) break;
+      const auto b = static_cast<unsigned char>(out[k]);
+      if (IsLeadByte(b) && k + 1 < out.size()) {
+        (*t)[c] = static_cast<std::uint16_t>((b << 8) | static_cast<unsigned char>(out[k + 1]));
+        k += 2;
+      } else {
+        (*t)[c] = b;
+        ++k;
+      }
+    }
+    return t;
+  }();
+  return *table;
+}
+
 }  // namespace
 
 std::size_t CharLen(std::string_view s, std::size_t i) {
-  if (i + 1 < s.size() && IsLeadByte(static_cast<unsigned char>(s[i]))) return 2;
+  if (i + 1 < s.size() && IsLeadByte(static_cast<unsigned char>(s[i])) &&
+      IsTrailByte(static_cast<unsigned char>(s[i + 1])))
+    return 2;
   return 1;
 }
 
@@ -101,21 +215,89 @@ std::string ToCp932(std::string_view utf8) {
 }
 
 bool LooksLikeUtf8(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8Bom)) return true;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
   bool multi = false;
-  for (std::size_t i = 0; i < bytes.size();) {
-    unsigned char c = static_cast<unsigned char>(bytes[i]);
-    std::size_t n = c < 0x80           ? 1
-                    : (c >> 5) == 0x6  ? 2
-                    : (c >> 4) == 0xE  ? 3
-                    : (c >> 3) == 0x1E ? 4
-                                       : 0;
-    if (n == 0 || i + n > bytes.size()) return false;
-    for (std::size_t k = 1; k < n; ++k)
-      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-    multi = multi || n > 1;
-    i += n;
+  for (std::size_t i = 0; i < n;) {
+    if (i + 8 <= n && Ascii8(p + i)) {
+      i += 8;
+    } else if (p[i] < 0x80) {
+      ++i;
+    } else if (p[i] >= 0xE1 && p[i] <= 0xEC && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+               (p[i + 2] & 0xC0) == 0x80) {
+      multi = true;  // kana and kanji: three bytes with nothing more to check
+      i += 3;
+    } else {
+      char32_t cp;
+      const std::size_t len = Utf8Sequence(p + i, n - i, cp);
+      if (len == 0) return false;  // CP932 text fails here, at its first Japanese character or so
+      multi = true;
+      i += len;
+    }
   }
   return multi;
+}
+
+Utf8Text Utf8ToCp932(std::string_view bytes) {
+  Utf8Text r;
+  const UnicodeTable& table = FromUnicode();
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  // CP932 is never longer than UTF-8: one byte for one, at most two for two or more.
+  r.cp932.resize(n);
+  char* o = r.cp932.data();
+  for (std::size_t i = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0; i < n;) {
+    if (i + 8 <= n && Ascii8(p + i)) {
+      std::memcpy(o, p + i, 8);
+      o += 8;
+      i += 8;
+      continue;
+    }
+    if (p[i] < 0x80) {
+      *o++ = static_cast<char>(p[i++]);
+      continue;
+    }
+    // Kana and kanji first: three bytes that need none of the rarer checks.
+    if (p[i] >= 0xE1 && p[i] <= 0xEC && i + 2 < n && (p[i + 1] & 0xC0) == 0x80 &&
+        (p[i + 2] & 0xC0) == 0x80) {
+      const std::uint16_t code =
+          table[((p[i] & 0x0Fu) << 12) | ((p[i + 1] & 0x3Fu) << 6) | (p[i + 2] & 0x3Fu)];
+      if (code > 0xFF) {
+        o[0] = static_cast<char>(code >> 8);
+        o[1] = static_cast<char>(code & 0xFF);
+        o += 2;
+        i += 3;
+        continue;
+      }
+    }
+    char32_t cp = 0;
+    const std::size_t len = Utf8Sequence(p + i, n - i, cp);
+    const std::uint16_t code = len != 0 && cp < 0x10000 ? table[cp] : 0;
+    if (code > 0xFF) {
+      *o++ = static_cast<char>(code >> 8);
+      *o++ = static_cast<char>(code & 0xFF);
+    } else if (code != 0) {
+      *o++ = static_cast<char>(code);
+    } else {
+      r.bad.push_back({i, len ? len : 1, len ? static_cast<std::int32_t>(cp) : -1});
+      *o++ = '?';
+    }
+    i += len ? len : 1;
+  }
+  r.cp932.resize(static_cast<std::size_t>(o - r.cp932.data()));
+  return r;
+}
+
+std::string DescribeBadChar(std::string_view bytes, const BadChar& bad) {
+  char code[16];
+  if (bad.codePoint < 0) {
+    std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(bytes[bad.pos]));
+    return std::string("UTF-8 として読めないバイト ") + code + " があります";
+  }
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(bad.codePoint));
+  return "「" + std::string(bytes.substr(bad.pos, bad.len)) + "」(" + code +
+         ") は Shift-JIS (CP932) で表せません";
 }
 
 std::string LowerCp932(std::string_view s) {

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vcq {
 
@@ -14,8 +16,15 @@ constexpr bool IsLeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// Bytes taken by the character that starts at s[i] (1 or 2; 1 for a lead
-// byte with nothing after it).
+// A byte that can follow a lead byte in a double-byte character.
+constexpr bool IsTrailByte(unsigned char c) {
+  return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
+// Bytes taken by the character that starts at s[i]: 2 for a lead byte
+// followed by a trail byte, else 1. A lead byte cut from its trail byte
+// (before a blank, a comma or the end) is a byte of its own and never
+// swallows the separator after it.
 std::size_t CharLen(std::string_view s, std::size_t i);
 
 // The longest head of `s` of at most `limit` bytes that does not split a
@@ -29,9 +38,30 @@ std::string ToUtf8(std::string_view cp932);
 // UTF-8 to CP932; throws ConvertError when a character has no CP932 form.
 std::string ToCp932(std::string_view utf8);
 
-// True when the bytes are valid UTF-8 with at least one multi-byte sequence
-// and are not valid CP932 text: a file saved in the wrong encoding.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// True when a file's bytes are taken as UTF-8: they start with the
+// byte-order mark, or they are all valid UTF-8 with at least one multi-byte
+// character (real CP932 text almost never is). Any other file is CP932.
 bool LooksLikeUtf8(std::string_view bytes);
+
+// A character of UTF-8 text that has no CP932 form (`codePoint`), or a byte
+// that is no UTF-8 at all (`codePoint` -1); `pos` counts bytes of the text.
+struct BadChar {
+  std::size_t pos = 0;
+  std::size_t len = 0;
+  std::int32_t codePoint = -1;
+};
+struct Utf8Text {
+  std::string cp932;
+  std::vector<BadChar> bad;
+};
+// UTF-8 text (with or without the byte-order mark, which is dropped) in
+// CP932. Each bad character becomes '?' and is listed, so that the lines and
+// what follows them stay in place.
+Utf8Text Utf8ToCp932(std::string_view utf8);
+// "「😀」(U+1F600) は Shift-JIS (CP932) で表せません" and the like.
+std::string DescribeBadChar(std::string_view utf8, const BadChar& bad);
 
 // Lower-casing as the Japanese locale does it: ASCII A-Z, full-width Ａ-Ｚ,
 // Greek and Cyrillic capitals; every other character unchanged.

@@ -23,8 +23,11 @@ constexpr std::size_t kMaxFileBytes = 64u << 20;
 LineReader::LineReader(std::string_view bytes, std::string fileName)
     : text_(bytes), fileName_(std::move(fileName)) {
   if (auto eof = text_.find('\x1A'); eof != std::string_view::npos) text_ = text_.substr(0, eof);
-  cr_ = Find('\r');
-  lf_ = Find('\n');
+  next_ = Find('\r');
+  if (next_ == text_.size()) {
+    eol_ = '\n';
+    next_ = Find('\n');
+  }
 }
 
 std::size_t LineReader::Find(char c) const {
@@ -32,30 +35,19 @@ std::size_t LineReader::Find(char c) const {
   return at ? static_cast<std::size_t>(static_cast<const char*>(at) - text_.data()) : text_.size();
 }
 
-std::size_t LineReader::LineEnd() {
-  if (cr_ < pos_) cr_ = Find('\r');
-  if (lf_ < pos_) lf_ = Find('\n');
-  return std::min(cr_, lf_);
-}
-
 std::string_view LineReader::NextView(std::size_t limit) {
   ++lineNo_;
   lost_ = 0;
-  loneLf_ = false;
   if (pos_ >= text_.size()) {
     pastEnd_ = true;
     return {};
   }
-  std::size_t end = LineEnd();
+  if (next_ < pos_) next_ = Find(eol_);
+  std::size_t end = next_;
   std::string_view line = text_.substr(pos_, end - pos_);
   if (end < text_.size()) {
-    if (text_[end] == '\r') {
-      ++end;
-      if (end < text_.size() && text_[end] == '\n') ++end;
-    } else {
-      loneLf_ = true;
-      ++end;
-    }
+    ++end;
+    if (eol_ == '\r' && end < text_.size() && text_[end] == '\n') ++end;
   }
   pos_ = end;
   std::string_view kept = CutBytes(line, limit);
@@ -65,6 +57,12 @@ std::string_view LineReader::NextView(std::size_t limit) {
 
 std::string LineReader::Here() const {
   return Where(fileName_, lineNo_);
+}
+
+int LineOf(std::string_view bytes, std::size_t pos) {
+  const char eol = bytes.find('\r') == std::string_view::npos ? '\n' : '\r';
+  const std::string_view head = bytes.substr(0, pos);
+  return 1 + static_cast<int>(std::count(head.begin(), head.end(), eol));
 }
 
 std::optional<std::int32_t> TryParseInt(std::string_view field) {
@@ -112,7 +110,13 @@ std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view 
   return std::pair{values[0], values[1]};
 }
 
-std::string ReadWholeFile(const std::string& path) {
+namespace {
+std::int64_t Nanoseconds(const timespec& t) {
+  return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, FileStamp* stamp) {
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
   };
@@ -136,6 +140,13 @@ std::string ReadWholeFile(const std::string& path) {
     if (n < sizeof buf) break;
   }
   if (std::ferror(f.get())) throw IoError("「" + path + "」を読めません: " + std::strerror(errno));
+  if (stamp) {
+    *stamp = {};
+    if (::fstat(fileno(f.get()), &st) == 0)
+      *stamp = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                static_cast<std::int64_t>(st.st_size), Nanoseconds(st.st_mtim),
+                Nanoseconds(st.st_ctim)};
+  }
   return bytes;
 }
 

@@ -17,8 +17,9 @@ class LineReader {
   LineReader(std::string_view bytes, std::string fileName);
 
   // The next line, at most `limit` bytes of it (never half a character); the
-  // rest of the line is skipped. A line ends at CR, CR LF or a lone LF. Past
-  // the end every line reads as empty.
+  // rest of the line is skipped. In a file with a CR byte a line ends at CR or
+  // CR LF, and a lone LF stays inside its line; a file with no CR at all ends
+  // its lines at LF. Past the end every line reads as empty.
   std::string Next(std::size_t limit) { return std::string(NextView(limit)); }
   // The same line as a view into the bytes, for readers that keep few of the
   // lines they pass: no copy is made.
@@ -30,28 +31,23 @@ class LineReader {
   // About the line last read, for the bank checker.
   bool PastEnd() const { return pastEnd_; }
   std::size_t LostBytes() const { return lost_; }
-  bool EndedByLoneLf() const { return loneLf_; }
 
   // "「file」の 12 行目: " for the line last read.
   std::string Here() const;
 
  private:
-  // Where the next line ends: the first CR or LF from pos_ on.
-  std::size_t LineEnd();
   std::size_t Find(char c) const;
 
   std::string_view text_;
   std::string fileName_;
   std::size_t pos_ = 0;
-  // The next CR and the next LF at or after some earlier position, each
-  // looked for again only once passed, so that a file with one kind of line
-  // end is not searched to its end for the other at every line.
-  std::size_t cr_ = 0;
-  std::size_t lf_ = 0;
+  // The byte that ends lines in this file, and its next place at or after
+  // pos_, looked for again only once passed.
+  char eol_ = '\r';
+  std::size_t next_ = 0;
   int lineNo_ = 0;
   bool pastEnd_ = false;
   std::size_t lost_ = 0;
-  bool loneLf_ = false;
 };
 
 // A decimal integer that is the whole field: leading blanks and a sign are
@@ -68,8 +64,29 @@ std::optional<std::int32_t> TryParseInt(std::string_view field);
 // result for the lines this takes.
 std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view line, char sep);
 
+// What tells one version of a file from another without reading it again.
+// Every write to a file moves its change time, which no tool sets back (a
+// copy that keeps the modification time still gets a new change time), and a
+// file saved by rename has a new inode; the size and the modification time
+// are kept too for file systems with coarse or missing change times. All
+// zero (unknown) for bytes that did not come from a file.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = -1;
+  std::int64_t modifiedNs = 0;
+  std::int64_t changedNs = 0;
+  bool Known() const { return size >= 0; }
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The 1-based line of the file that holds byte `pos`, by the same line ends.
+int LineOf(std::string_view bytes, std::size_t pos);
+
 // The whole file as bytes; IoError when it cannot be opened or read, or when
-// it is far larger than any bank or record can be.
-std::string ReadWholeFile(const std::string& path);
+// it is far larger than any bank or record can be. `stamp`, when given, is
+// the file's stamp taken after the read, so that a write during the read
+// shows as a change.
+std::string ReadWholeFile(const std::string& path, FileStamp* stamp = nullptr);
 
 }  // namespace vcq

@@ -167,6 +167,50 @@ TEST_F(BankChange, AShorterEmptiedOrCutBankStopsTheDrill) {
   }
 }
 
+// Given a bank whose last question ends after its prompt (an editor dropped
+// the empty explanation line at the end), the drill should ask that question
+// with an empty explanation; the same bank cut again between batches, inside
+// the next batch's last question, should still be refused as changed.
+TEST(BankShortEnd, AnUnchangedShortBankIsAskedAndAChangedOneRefused) {
+  std::string full = test::TypedBank(Sentences(15, "red"));
+  const std::string shortBank = full.substr(0, full.rfind(Sj("説明 14")));
+  const std::string cutAgain = shortBank.substr(0, shortBank.rfind(Sj("問 14")));
+  for (const bool changed : {false, true}) {
+    SCOPED_TRACE(changed ? "changed" : "unchanged");
+    test::TempDir dir;
+    test::DrillDriver d(dir.path().string());
+    const std::string bank = dir / "b.dat";
+    test::WriteBytes(bank, shortBank);
+    d.NewRecord(bank);
+    d.StartDrill();
+    for (int i = 0; i < 10; ++i) d.RightQuestion();
+    if (changed) test::WriteBytes(bank, cutAgain);
+    EXPECT_NO_THROW(d.Settle());
+    if (changed) {
+      ASSERT_EQ(d.t.dialogs.errors.size(), 1u);
+      EXPECT_NE(
+          d.t.dialogs.errors[0].find("問題 14 の途中でファイルが終わっています。問題ファイルが"
+                                     "開いた時から変わっています"),
+          std::string::npos)
+          << d.t.dialogs.errors[0];
+      EXPECT_FALSE(d.Waiting());
+      continue;
+    }
+    for (int q = 10; q < 15; ++q) {
+      ASSERT_TRUE(d.Waiting()) << q;
+      EXPECT_EQ(d.t.app.drill.Batch[d.t.app.drill.BatchPos], q);
+      if (q == 14) {
+        EXPECT_EQ(d.t.app.bank.BatchPrompt[4], Sj("問 14"));
+        EXPECT_EQ(d.t.app.bank.BatchNote[4], "");
+      }
+      d.RightQuestion();
+    }
+    d.Settle();
+    EXPECT_TRUE(d.t.dialogs.errors.empty()) << d.t.dialogs.errors[0];
+    for (int q = 0; q < 15; ++q) EXPECT_EQ(d.t.app.rec.OkLevel[q], 1) << q;
+  }
+}
+
 // Given a newer bank whose next question has a sentence of too many words,
 // the error should name the file and the question; nothing is recorded for it.
 TEST_F(BankChange, ATooLongSentenceInTheNewBankIsNamed) {

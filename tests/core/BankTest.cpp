@@ -98,17 +98,23 @@ TEST(LoadBankTest, QuestionCountZeroKeepsLessonsOfQuestions) {
   EXPECT_EQ(l.bank.QuesLes[2], 1);
 }
 
-TEST(LoadBankTest, LineEnds) {
-  // CR alone, LF alone and CR LF all end a line; 0x1A ends the file.
-  std::string mixed =
-      "c\rT 0 2\na\r\nb\nc\rd\x1A"
-      "garbage\r\n";
-  Loaded l = Load(mixed);
+// Given a file with CR bytes, its lines end at CR and CR LF only, and a lone
+// LF stays inside its line; a file without any CR ends its lines at LF. 0x1A
+// ends the file either way.
+TEST(LoadBankTest, LineEndsAreDecidedPerFile) {
+  std::string cr = "c\rT 0 2\r\na\nb\r\nc\rd\re\x1A\rgarbage\r\n";
+  Loaded l = Load(cr);
   EXPECT_EQ(l.bank.QuesCount, 2);
-  BatchSlots batch{1};
-  ReadBatchTextsFrom(l.bank, batch, 1, mixed, "t.dat");
-  EXPECT_EQ(l.bank.BatchSent[0], "c");
-  EXPECT_EQ(l.bank.BatchPrompt[0], "d");
+  BatchSlots batch{0, 1};
+  ReadBatchTextsFrom(l.bank, batch, 2, cr, "t.dat");
+  EXPECT_EQ(l.bank.BatchSent[0], "a\nb");
+  EXPECT_EQ(l.bank.BatchPrompt[0], "c");
+  EXPECT_EQ(l.bank.BatchPrompt[1], "e");
+  std::string lf = "c\nT 0 2\na\nb\nc\nd\x1A\ngarbage\n";
+  Loaded m = Load(lf);
+  ReadBatchTextsFrom(m.bank, batch, 2, lf, "t.dat");
+  EXPECT_EQ(m.bank.BatchSent[0], "a");
+  EXPECT_EQ(m.bank.BatchPrompt[1], "d");
 }
 
 TEST(LoadBankTest, SixHundredQuestionsAtMost) {
@@ -234,6 +240,18 @@ TEST(ReadBatchTextsTest, ABankChangedSinceItWasLoadedIsAnError) {
   batch[0] = 0;
   ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat");
   EXPECT_EQ(l.bank.BatchSent[0], "I @have @been to Kyoto");
+  // The same short file, read with the stamp it was loaded with, is the
+  // author's own: its missing lines read as empty.
+  FileStamp stamp;
+  stamp.size = static_cast<std::int64_t>(cut.size());
+  LoadBankText(l.bank, l.sel, cut, "t.dat", stamp);
+  batch[0] = 2;
+  ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat", stamp);
+  EXPECT_EQ(l.bank.BatchSent[0], "@on Monday");
+  EXPECT_EQ(l.bank.BatchPrompt[0], "");
+  FileStamp touched = stamp;
+  touched.changedNs = 1;
+  EXPECT_THROW(ReadBatchTextsFrom(l.bank, batch, 1, cut, "t.dat", touched), IoError);
   // Layout 0 has no explanations.
   std::string zero = Lines({"", "T 0 1", "s", "p"});
   Loaded z = Load(zero);

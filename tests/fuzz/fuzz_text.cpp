@@ -152,7 +152,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(ToUtf8(back) == utf8);
     FUZZ_CHECK(Starts(back).size() == back.size() + 1);
+    // The bank reader's own converter agrees with iconv, character for character.
+    const Utf8Text own = Utf8ToCp932(utf8);
+    FUZZ_CHECK(own.bad.empty() && own.cp932 == back);
   }
+  // Any bytes at all: every byte is converted, named as bad, or part of a
+  // character, and the result is never longer than the input.
+  const Utf8Text any = Utf8ToCp932(s);
+  FUZZ_CHECK(any.cp932.size() <= s.size());
+  for (const BadChar& bad : any.bad) FUZZ_CHECK(bad.pos < s.size() && bad.len >= 1);
   // Any UTF-8 converts or fails with ConvertError, nothing else.
   try {
     const std::string sj = ToCp932(s);
