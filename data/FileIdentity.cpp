@@ -20,6 +20,7 @@ FileStamp FromStat(const struct stat& st) {
   s.inode = st.st_ino;
   s.size = st.st_size;
   s.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+  s.changedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
   return s;
 }
 

@@ -6,14 +6,20 @@
 
 namespace vcq {
 
-// What tells a file apart without reading it: the file itself (device and
-// inode), its size and when it last changed.
+// What tells one version of a file from another without reading it: the
+// file itself (device and inode), its size and when it last changed. Every
+// write to a file moves its change time, which no tool sets back (a copy that
+// keeps the modification time still gets a new change time), and a file
+// saved by rename has a new inode; the size and the modification time are
+// kept too for file systems with coarse or missing change times.
 struct FileStamp {
-  bool exists = false;
+  bool exists = false;  // false: no file, or bytes that did not come from one
   std::uint64_t device = 0;
   std::uint64_t inode = 0;
   std::int64_t size = 0;
   std::int64_t modifiedNs = 0;
+  std::int64_t changedNs = 0;
+  bool Known() const { return exists; }
   friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 

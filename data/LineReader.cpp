@@ -110,12 +110,6 @@ std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view 
   return std::pair{values[0], values[1]};
 }
 
-namespace {
-std::int64_t Nanoseconds(const timespec& t) {
-  return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
-}  // namespace
-
 std::string ReadWholeFile(const std::string& path, FileStamp* stamp) {
   struct Closer {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -140,13 +134,7 @@ std::string ReadWholeFile(const std::string& path, FileStamp* stamp) {
     if (n < sizeof buf) break;
   }
   if (std::ferror(f.get())) throw IoError("「" + path + "」を読めません: " + std::strerror(errno));
-  if (stamp) {
-    *stamp = {};
-    if (::fstat(fileno(f.get()), &st) == 0)
-      *stamp = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                static_cast<std::int64_t>(st.st_size), Nanoseconds(st.st_mtim),
-                Nanoseconds(st.st_ctim)};
-  }
+  if (stamp) *stamp = StampOfOpen(fileno(f.get()));
   return bytes;
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <utility>
 
+#include "data/FileIdentity.h"
+
 namespace vcq {
 
 class LineReader {
@@ -63,22 +65,6 @@ std::optional<std::int32_t> TryParseInt(std::string_view field);
 // caller then reads through the general split and ParseInt, with the same
 // result for the lines this takes.
 std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view line, char sep);
-
-// What tells one version of a file from another without reading it again.
-// Every write to a file moves its change time, which no tool sets back (a
-// copy that keeps the modification time still gets a new change time), and a
-// file saved by rename has a new inode; the size and the modification time
-// are kept too for file systems with coarse or missing change times. All
-// zero (unknown) for bytes that did not come from a file.
-struct FileStamp {
-  std::uint64_t device = 0;
-  std::uint64_t inode = 0;
-  std::int64_t size = -1;
-  std::int64_t modifiedNs = 0;
-  std::int64_t changedNs = 0;
-  bool Known() const { return size >= 0; }
-  bool operator==(const FileStamp&) const = default;
-};
 
 // The 1-based line of the file that holds byte `pos`, by the same line ends.
 int LineOf(std::string_view bytes, std::size_t pos);

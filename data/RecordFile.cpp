@@ -243,7 +243,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
     errno = saved;
     fail("置き換え");
   }
-  if (written) *written = stamp;
+  if (written) {
+    // The rename moved the file's change time: the stamp to compare with at
+    // the next save is the one after it, of the file this save wrote.
+    const FileStamp renamed = StampOf(target);
+    const bool same = renamed.device == stamp.device && renamed.inode == stamp.inode;
+    *written = same ? renamed : stamp;
+  }
   // Until the folder is on disk, a power cut may bring back the old name.
   const std::string folder = std::filesystem::path(target).parent_path().string();
   const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -243,6 +243,7 @@ TEST(ReadBatchTextsTest, ABankChangedSinceItWasLoadedIsAnError) {
   // The same short file, read with the stamp it was loaded with, is the
   // author's own: its missing lines read as empty.
   FileStamp stamp;
+  stamp.exists = true;
   stamp.size = static_cast<std::int64_t>(cut.size());
   LoadBankText(l.bank, l.sel, cut, "t.dat", stamp);
   batch[0] = 2;
