@@ -34,7 +34,7 @@ void CommandLineRecord::Open(Program& app) {
   answering_ = false;
 }
 
-std::optional<std::string> CommandLineRecord::OpenFile(const FileDialogSpec& request) {
+std::optional<std::string> CommandLineRecord::OpenFile(const FileDialogRequest& request) {
   if (!answering_) return dialogs_.OpenFile(request);
   answering_ = false;
   return path_;

@@ -21,7 +21,7 @@ class CommandLineRecord : public DialogPort {
   // Watches `app` for the end of the start-up sequence.
   void Start(Program& app);
 
-  std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
+  std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   void ExecInput() override { dialogs_.ExecInput(); }
   void ShowError(const std::string& utf8Message) override { dialogs_.ShowError(utf8Message); }
   void ShowInfo(const std::string& utf8Message) override { dialogs_.ShowInfo(utf8Message); }

@@ -7,19 +7,19 @@
 #include <memory>
 #include <string>
 
-#include "app/StartPan.h"
-#include "app/VCMain.h"
+#include "app/MainWindow.h"
+#include "app/Splash.h"
 #include "data/Bank.h"
-#include "data/MyInput.h"
 #include "data/Record.h"
 #include "data/RecordFile.h"
+#include "drill/DrillScreen.h"
 #include "drill/DrillState.h"
-#include "drill/QuesPan.h"
 #include "platform/Ports.h"
+#include "screens/Congratulations.h"
+#include "screens/Options.h"
+#include "screens/PlayerName.h"
 #include "screens/ScoreTable.h"
-#include "screens/SelLes.h"
-#include "screens/omedeto.h"
-#include "screens/option.h"
+#include "screens/StudyRange.h"
 
 namespace vcq {
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "app/Cues.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
-#include "app/VCMain.h"
 #include "data/Cp932.h"
 #include "data/StudyRecord.h"
 #include "drill/QuesOrder.h"

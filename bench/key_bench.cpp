@@ -11,12 +11,12 @@
 
 #include "app/Program.h"
 #include "bench/BenchFiles.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
-#include "ui/MainView.h"
-#include "ui/QuesView.h"
+#include "ui/MainWindowView.h"
 
 namespace vcq::bench {
 namespace {
@@ -28,8 +28,8 @@ struct Drill {
     d.NewRecord(Files().bankPath);
     if (views) {
       gui = std::make_unique<ui::Gui>(d.t.app);
-      gui->Main().show();
-      QTest::keyClick(&gui->Main(), Qt::Key_F5);
+      gui->MainWindow().show();
+      QTest::keyClick(&gui->MainWindow(), Qt::Key_F5);
       d.Settle();
       QCoreApplication::processEvents();
     } else {
@@ -58,7 +58,7 @@ void CoreKey(test::DrillDriver& d, int vk, char ch) {
 }
 
 void QtKey(Drill& s, Qt::Key key) {
-  QTest::keyPress(&s.gui->Ques(), key);
+  QTest::keyPress(&s.gui->DrillScreen(), key);
 }
 
 template <typename Key>
@@ -139,7 +139,7 @@ BENCHMARK(BM_Qt_EnterWrong);
 // more sync) and the repaint of what changed, offscreen.
 void BM_Qt_TypedLetterStrokeAndPaint(benchmark::State& state) {
   TypedLetter(state, true, [](Drill& s) {
-    QTest::keyClick(&s.gui->Ques(), Qt::Key_G);
+    QTest::keyClick(&s.gui->DrillScreen(), Qt::Key_G);
     QCoreApplication::processEvents();
   });
 }

@@ -4,7 +4,7 @@
 // The drill engine is split by role, each file a set of steps on this state
 // and on the drill screen's controls:
 //   DrillSetup    which questions make the next batch
-//   QuesPan       the drill screen: controls, keys, timers, leaving
+//   DrillScreen   the drill screen: controls, keys, timers, leaving
 //   Presentation  what the screen shows of the question and the batch
 //   TypedAnswer   typing a gap and judging it
 //   ChoiceQues    picking one of the choices

@@ -8,7 +8,7 @@
 #include "drill/ChoiceQues.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 
 namespace vcq {
 

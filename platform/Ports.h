@@ -48,7 +48,7 @@ class SoundPort {
   virtual void PlayCue(std::string_view file, CueMode mode) = 0;
 };
 
-struct FileDialogSpec {
+struct FileDialogRequest {
   std::string title;   // UTF-8
   std::string filter;  // UTF-8, "caption |*.ext"
   std::string folder;  // where it opens
@@ -58,7 +58,7 @@ class DialogPort {
  public:
   virtual ~DialogPort() = default;
   // The full path picked, or nothing when cancelled.
-  virtual std::optional<std::string> OpenFile(const FileDialogSpec& request) = 0;
+  virtual std::optional<std::string> OpenFile(const FileDialogRequest& request) = 0;
   // Shows the player window modally; returns when it has closed.
   virtual void ExecInput() = 0;
   virtual void ShowError(const std::string& utf8Message) = 0;

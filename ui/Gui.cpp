@@ -4,40 +4,40 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "ui/InputView.h"
-#include "ui/MainView.h"
-#include "ui/OmedetoView.h"
-#include "ui/OptionView.h"
-#include "ui/QuesView.h"
+#include "ui/CongratulationsView.h"
+#include "ui/DrillScreenView.h"
+#include "ui/MainWindowView.h"
+#include "ui/OptionsView.h"
+#include "ui/PlayerNameView.h"
 #include "ui/ScoreTableView.h"
-#include "ui/SelView.h"
-#include "ui/StartPanView.h"
+#include "ui/SplashView.h"
+#include "ui/StudyRangeView.h"
 
 namespace vcq::ui {
 
 Gui::Gui(Program& app)
     : app_(app), pictures_(QString::fromStdString(app.paths.assetDir) + "/pictures") {
-  main_ = std::make_unique<MainView>(app, pictures_);
-  startPan_ = new StartPanView(main_.get(), app.frmStartPan, pictures_);
+  main_ = std::make_unique<MainWindowView>(app, pictures_);
+  startPan_ = new SplashView(main_.get(), app.frmStartPan, pictures_);
   app_.onChanged = [this] { SyncAll(); };
   SyncAll();
 }
 
 // Building a window's widgets loads its fonts and lays out its labels: the
 // first window comes up sooner when the others wait until they are needed.
-SelView& Gui::Sel() {
-  if (!sel_) sel_ = new SelView(main_.get(), app_);
+StudyRangeView& Gui::StudyRange() {
+  if (!sel_) sel_ = new StudyRangeView(main_.get(), app_);
   return *sel_;
 }
 
-InputView& Gui::Input() {
+PlayerNameView& Gui::PlayerName() {
   // Its entry box lays out text as it is made, which builds the font database.
-  if (!input_) input_ = new InputView(main_.get(), app_);
+  if (!input_) input_ = new PlayerNameView(main_.get(), app_);
   return *input_;
 }
 
-OptionView& Gui::Option() {
-  if (!option_) option_ = new OptionView(main_.get(), app_);
+OptionsView& Gui::Options() {
+  if (!option_) option_ = new OptionsView(main_.get(), app_);
   return *option_;
 }
 
@@ -46,13 +46,13 @@ ScoreTableView& Gui::ScoreTable() {
   return *scoreTable_;
 }
 
-QuesView& Gui::Ques() {
-  if (!ques_) ques_ = std::make_unique<QuesView>(app_, main_.get(), pictures_);
+DrillScreenView& Gui::DrillScreen() {
+  if (!ques_) ques_ = std::make_unique<DrillScreenView>(app_, main_.get(), pictures_);
   return *ques_;
 }
 
-OmedetoView& Gui::Omedeto() {
-  if (!omedeto_) omedeto_ = new OmedetoView(&Ques(), app_, pictures_);
+CongratulationsView& Gui::Congratulations() {
+  if (!omedeto_) omedeto_ = new CongratulationsView(&DrillScreen(), app_, pictures_);
   return *omedeto_;
 }
 
@@ -78,13 +78,13 @@ void Gui::SyncAll() {
   startPan_->Sync();
   if (input_) input_->Sync();  // it syncs itself when first shown
   // The range, options and score-table windows float over the main window.
-  if (sel_ || app_.frmSel.form.Visible) Sel().Sync();
-  if (option_ || app_.frmOption.form.Visible) Option().Sync();
+  if (sel_ || app_.frmSel.form.Visible) StudyRange().Sync();
+  if (option_ || app_.frmOption.form.Visible) Options().Sync();
   if (scoreTable_ || app_.frmScoreTable.form.Visible) ScoreTable().Sync();
   // The drill screen after the main window, which it covers; the
   // congratulations window last, above the drill screen.
-  if (ques_ || app_.frmQues.form.Visible) Ques().Sync();
-  if (omedeto_ || app_.frmOmedeto.form.Visible) Omedeto().Sync();
+  if (ques_ || app_.frmQues.form.Visible) DrillScreen().Sync();
+  if (omedeto_ || app_.frmOmedeto.form.Visible) Congratulations().Sync();
 }
 
 std::vector<QWidget*> Gui::Built() const {

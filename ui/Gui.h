@@ -17,14 +17,14 @@ class Program;
 
 namespace vcq::ui {
 
-class InputView;
-class MainView;
-class OmedetoView;
-class OptionView;
-class QuesView;
+class PlayerNameView;
+class MainWindowView;
+class CongratulationsView;
+class OptionsView;
+class DrillScreenView;
 class ScoreTableView;
-class SelView;
-class StartPanView;
+class StudyRangeView;
+class SplashView;
 
 class Gui {
  public:
@@ -39,15 +39,15 @@ class Gui {
   // about to hold the event loop.
   void RepaintAll();
 
-  MainView& Main() { return *main_; }
-  StartPanView& StartPan() { return *startPan_; }
+  MainWindowView& MainWindow() { return *main_; }
+  SplashView& Splash() { return *startPan_; }
   // The windows a learner opens later are built when first shown (or asked for).
-  InputView& Input();
-  SelView& Sel();
-  OptionView& Option();
+  PlayerNameView& PlayerName();
+  StudyRangeView& StudyRange();
+  OptionsView& Options();
   ScoreTableView& ScoreTable();
-  QuesView& Ques();
-  OmedetoView& Omedeto();
+  DrillScreenView& DrillScreen();
+  CongratulationsView& Congratulations();
 
   // Called once when the main window has closed for good.
   std::function<void()> onClosed;
@@ -57,15 +57,15 @@ class Gui {
   std::vector<QWidget*> Built() const;
 
   Program& app_;
-  std::unique_ptr<MainView> main_;
-  StartPanView* startPan_;      // owned by main_, as windows over it
-  InputView* input_ = nullptr;  // owned by main_, as a dialog over it
+  std::unique_ptr<MainWindowView> main_;
+  SplashView* startPan_;             // owned by main_, as windows over it
+  PlayerNameView* input_ = nullptr;  // owned by main_, as a dialog over it
   // Null until first shown.
-  SelView* sel_ = nullptr;  // owned by main_, as modeless windows over it
-  OptionView* option_ = nullptr;
+  StudyRangeView* sel_ = nullptr;  // owned by main_, as modeless windows over it
+  OptionsView* option_ = nullptr;
   ScoreTableView* scoreTable_ = nullptr;
-  std::unique_ptr<QuesView> ques_;  // a window of its own, laid over main_
-  OmedetoView* omedeto_ = nullptr;  // owned by ques_, as a window above it
+  std::unique_ptr<DrillScreenView> ques_;   // a window of its own, laid over main_
+  CongratulationsView* omedeto_ = nullptr;  // owned by ques_, as a window above it
   QString pictures_;
   bool closedReported_ = false;
 };

@@ -35,7 +35,7 @@ void QtDialogs::Attach(QWidget* parent, std::function<QDialog*()> inputWindow) {
   input_ = std::move(inputWindow);
 }
 
-std::optional<std::string> QtDialogs::OpenFile(const FileDialogSpec& request) {
+std::optional<std::string> QtDialogs::OpenFile(const FileDialogRequest& request) {
   // Qt's own dialog: it looks the same on every desktop and takes a typed path.
   QFileDialog dlg(parent_, QString::fromStdString(request.title),
                   QString::fromStdString(request.folder), QtFilter(request.filter));

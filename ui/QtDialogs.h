@@ -30,7 +30,7 @@ class QtDialogs : public DialogPort {
   // after the program.
   void Attach(QWidget* parent, std::function<QDialog*()> inputWindow);
 
-  std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
+  std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   void ExecInput() override;
   void ShowError(const std::string& utf8Message) override;
   void ShowInfo(const std::string& utf8Message) override;

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/VCMain.h"
+#include "app/MainWindow.h"
 #include "ui/Mirror.h"
 
 namespace vcq::ui {

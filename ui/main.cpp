@@ -18,8 +18,8 @@
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
 #include "ui/Gui.h"
-#include "ui/InputView.h"
-#include "ui/MainView.h"
+#include "ui/MainWindowView.h"
+#include "ui/PlayerNameView.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtTimerPort.h"
 #include "ui/SdlSound.h"
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
                    vcq::Paths{assets.toStdString(), start, learner});
 
   vcq::ui::Gui gui(app);
-  dialogs.Attach(&gui.Main(), [&gui] { return &gui.Input(); });
+  dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   gui.onClosed = [] { QCoreApplication::quit(); };
   commandLine.Start(app);

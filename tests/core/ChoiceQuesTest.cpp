@@ -9,7 +9,7 @@
 
 #include "data/Cp932.h"
 #include "data/TextUtil.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/ChoiceDrill.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"

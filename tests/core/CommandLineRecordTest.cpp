@@ -3,7 +3,7 @@
 #include "app/CommandLineRecord.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/TextFiles.h"
 

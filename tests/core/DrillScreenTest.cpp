@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "data/Cp932.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"

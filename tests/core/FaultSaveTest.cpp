@@ -18,7 +18,7 @@
 
 #include "data/Cp932.h"
 #include "data/RecordFile.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/Child.h"
 #include "tests/support/TestProgram.h"
 #include "tests/support/TextFiles.h"

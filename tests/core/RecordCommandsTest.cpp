@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "data/Cp932.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/TestProgram.h"
 #include "tests/support/TextFiles.h"
 

@@ -2,7 +2,7 @@
 // windows, a right answer still animating, its lessons) stays its own.
 #include <gtest/gtest.h>
 
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
@@ -69,9 +69,8 @@ TEST_F(RecordSwitch, LeavingTheDrillSettlesTheAnswer) {
 TEST_F(RecordSwitch, LessonsTheRecordDoesNotKnowStartSelected) {
   d.NewRecord(dir / "t.dat", "A");
   d.NewRecord(dir / "t.dat", "B");  // A is saved with its one lesson
-  test::WriteBytes(dir / "t.dat",
-                   test::Lines({"", "Typed 1 2", "2", "L0", "L1", "0", "@a", "p", "n", "1", "@b",
-                                "p", "n"}));
+  test::WriteBytes(dir / "t.dat", test::Lines({"", "Typed 1 2", "2", "L0", "L1", "0", "@a", "p",
+                                               "n", "1", "@b", "p", "n"}));
   Open("A.ret");
   EXPECT_EQ(d.t.app.rec.LesSel[0], 1);
   EXPECT_EQ(d.t.app.rec.LesSel[1], 1);

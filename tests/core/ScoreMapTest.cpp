@@ -2,7 +2,7 @@
 
 #include "data/Cp932.h"
 #include "platform/Error.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "screens/ScoreMap.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"

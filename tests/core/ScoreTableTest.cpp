@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/Cp932.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "screens/ScoreTable.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"

@@ -8,7 +8,7 @@
 
 #include "data/Cp932.h"
 #include "drill/TypedAnswer.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"

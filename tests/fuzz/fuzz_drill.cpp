@@ -16,7 +16,7 @@
 
 #include "app/BankCheck.h"
 #include "data/RecordFile.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/ChoiceDrill.h"
 #include "tests/support/DrillDriver.h"

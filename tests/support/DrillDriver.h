@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "data/Cp932.h"
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/TestProgram.h"
 #include "tests/support/TextFiles.h"
 

@@ -64,7 +64,7 @@ void ManualClock::Advance(long long ms) {
   now_ = end;
 }
 
-std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogSpec& request) {
+std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogRequest& request) {
   fileDialogs.push_back(request);
   if (files.empty()) return std::nullopt;
   auto answer = files.front();

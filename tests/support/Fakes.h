@@ -52,7 +52,7 @@ class RecordingSound : public SoundPort {
 
 class ScriptedDialogs : public DialogPort {
  public:
-  std::optional<std::string> OpenFile(const FileDialogSpec& request) override;
+  std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   void ExecInput() override;
   void ShowError(const std::string& utf8Message) override { errors.push_back(utf8Message); }
   void ShowInfo(const std::string& utf8Message) override { infos.push_back(utf8Message); }
@@ -65,7 +65,7 @@ class ScriptedDialogs : public DialogPort {
   std::deque<std::function<void()>> inputs;
   std::deque<bool> yesNo;
 
-  std::vector<FileDialogSpec> fileDialogs;
+  std::vector<FileDialogRequest> fileDialogs;
   std::vector<std::string> errors;
   std::vector<std::string> infos;
   std::vector<std::string> questions;

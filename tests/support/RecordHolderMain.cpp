@@ -10,7 +10,7 @@
 #include <iostream>
 #include <string>
 
-#include "platform/Keys.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/TestProgram.h"
 
 int main(int argc, char** argv) {

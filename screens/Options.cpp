@@ -1,0 +1,138 @@
+#include "screens/Options.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/Program.h"
+#include "data/Cp932.h"
+#include "drill/QuesOrder.h"
+#include "platform/VirtualKeys.h"
+#include "screens/ScoreMap.h"
+
+namespace vcq {
+
+namespace {
+
+constexpr Rgb kStepColor{0xB9, 0xA5, 0x87};
+
+// The groups have the items 0 and 1. A larger value shows as 1, as the drill
+// takes any non-zero value as on; a negative one shows no item.
+int ShownItem(std::int32_t value) {
+  return std::clamp<std::int32_t>(value, -1, 1);
+}
+
+}  // namespace
+
+TfrmOption::TfrmOption(Program& app) : app_(app) {
+  form.Caption = Sj("オプション");
+  form.Width = 427;
+  form.Height = 205;
+  form.Color = FromTColor(11855615);
+  form.Visible = false;
+  RadioGroup1.Caption = Sj("１字表示");
+  RadioGroup1.Items = {Sj("表示しない"), Sj("最初の１字と語数を表示する")};
+  RadioGroup2.Caption = Sj("出題順");
+  RadioGroup2.Items = {Sj("データの並び順"), Sj("ランダム順")};
+  Label1.Caption = Sj("フラッシュ時間の設定");
+  pnlInf.Caption = "0";
+  pnlInf.Color = colors::kGreen;
+  pnlInf.FontColor = colors::kWhite;
+  pnlUp.Caption = "+";
+  pnlUp.Color = kStepColor;
+  pnlDown.Caption = "-";
+  pnlDown.Color = kStepColor;
+  Label3.Caption = Sj("一定時間、答を表示します。０のとき非表示。数値は秒ではありません。");
+  BitBtn1.Caption = "OK";
+  BitBtn2.Caption = Sj("ｷｬﾝｾﾙ");
+}
+
+void TfrmOption::OpenOption() {
+  const Record& r = app_.rec;
+  RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
+  RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
+  OldOneLetter = r.OneLetter;
+  OldOrderMode = r.OrderMode;
+  OldFlashTime = r.FlashTime;
+  ShowFlashTime();
+}
+
+void TfrmOption::ShowFlashTime() {
+  pnlInf.Caption = std::to_string(app_.rec.FlashTime);
+}
+
+void TfrmOption::RadioGroup1Click(int index) {
+  if (index < 0 || index > 1) return;
+  RadioGroup1.ItemIndex = index;
+  app_.rec.OneLetter = index;
+}
+
+void TfrmOption::RadioGroup2Click(int index) {
+  if (index < 0 || index > 1) return;
+  RadioGroup2.ItemIndex = index;
+  app_.rec.OrderMode = index;
+}
+
+// A hand-edited record may hold a value outside 0..20: one step brings it
+// back inside the bound it crosses.
+void TfrmOption::pnlUpClick() {
+  std::int32_t& t = app_.rec.FlashTime;
+  t = t >= kMaxFlashTime ? kMaxFlashTime : t + 1;
+  ShowFlashTime();
+}
+
+void TfrmOption::pnlDownClick() {
+  std::int32_t& t = app_.rec.FlashTime;
+  t = t <= 0 ? 0 : t - 1;
+  ShowFlashTime();
+}
+
+void TfrmOption::FormKeyPress(char key) {
+  if (key == '+') pnlUpClick();
+  if (key == '-') pnlDownClick();
+}
+
+void TfrmOption::FormKeyDown(int key) {
+  switch (key) {
+    case vk::kPrior:
+      pnlUpClick();
+      break;
+    case vk::kNext:
+      pnlDownClick();
+      break;
+    case vk::kReturn:
+      BitBtn1Click();
+      break;
+    case vk::kEscape:
+      BitBtn2Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void TfrmOption::CloseAndRebuild() {
+  BuildQuesOrder(app_.drill, app_.bank.QuesCount, app_.rec.OrderMode, app_.ports.clock.NowUtc());
+  form.Visible = false;
+  RefreshScoreMap(app_);
+}
+
+void TfrmOption::BitBtn1Click() {
+  CloseAndRebuild();
+}
+
+void TfrmOption::BitBtn2Click() {
+  Record& r = app_.rec;
+  r.OneLetter = OldOneLetter;
+  r.OrderMode = OldOrderMode;
+  r.FlashTime = OldFlashTime;
+  RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
+  RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
+  ShowFlashTime();
+  CloseAndRebuild();
+}
+
+void TfrmOption::FormClose() {
+  form.Visible = false;
+}
+
+}  // namespace vcq

@@ -1,0 +1,127 @@
+#include "screens/StudyRange.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/Cues.h"
+#include "app/Program.h"
+#include "data/Cp932.h"
+#include "platform/Error.h"
+#include "platform/VirtualKeys.h"
+#include "screens/ScoreMap.h"
+
+namespace vcq {
+
+namespace {
+
+constexpr std::array<int, 20> kPanelTop{8,   22,  36,  50,  64,  77,  91,  105, 119, 133,
+                                        147, 161, 175, 189, 204, 219, 233, 247, 261, 276};
+
+}  // namespace
+
+TfrmSel::TfrmSel(Program& app) : app_(app) {
+  form.Caption = Sj("学習範囲の指定");
+  form.Color = FromTColor(11855615);
+  form.Width = 307;
+  form.Height = 161;
+  form.Visible = false;
+  for (int i = 0; i < 20; ++i) {
+    Control& p = pnl[i];
+    p.Left = 3;
+    p.Top = kPanelTop[i];
+    p.Width = 141;
+    p.Height = 14;
+    p.Color = selcolors::kOn;
+    p.FontColor = colors::kWhite;
+    p.Visible = false;
+    lblKey[i].Caption = std::string(1, static_cast<char>('a' + i));
+    lblKey[i].Color = Rgb{0xFF, 0xFF, 0x00};  // inside its panel, at the left edge
+    lblKey[i].FontColor = colors::kBlack;
+    lblKey[i].Width = 10;
+    lblKey[i].Height = 14;
+  }
+  Label1.Caption =
+      Sj("レッスン名をクリックするか英字をキー入力すると個別の選択・非選択ができます。");
+  btnOn.Caption = Sj("全選択");
+  btnOf.Caption = Sj("全解除");
+  btnOk.Caption = "OK";
+}
+
+void TfrmSel::OpenRange() {
+  const ScoreMap& m = app_.frmMain.map;
+  for (Control& p : pnl) p.Visible = false;
+  form.Height = m.SelCount < 10 ? 161 : 323;
+  const int count = std::min(m.SelCount, 20);
+  for (int i = 0; i < count; ++i) {
+    pnl[i].Caption = m.SelNames[i];
+    pnl[i].Visible = true;
+  }
+  ColorPanels();
+}
+
+void TfrmSel::ColorPanels() {
+  const int count = std::min(app_.frmMain.map.SelCount, 20);
+  for (int i = 0; i < count; ++i)
+    pnl[i].Color = app_.rec.LesSel[i] != 0 ? selcolors::kOn : selcolors::kOff;
+}
+
+void TfrmSel::ToggleLesson(int i) {
+  if (i < 0 || i >= kMaxLessons)
+    throw RangeError("分野 " + std::to_string(i) + " は 0 から 19 の範囲外です");
+  std::int32_t& flag = app_.rec.LesSel[i];
+  flag = flag == 1 ? 0 : 1;
+}
+
+void TfrmSel::UpdateMain() {
+  PlaceLesLabels(app_);
+  DrawMapCells(app_);
+}
+
+void TfrmSel::pnlClick(int i) {
+  app_.Play(cue::kRangeClick);
+  ToggleLesson(i);
+  ColorPanels();
+  UpdateMain();
+}
+
+void TfrmSel::FormKeyPress(char key) {
+  if (key < 'a' || key > 't') return;
+  app_.Play(cue::kRangeClick);
+  // A letter past the last lesson clicks and changes nothing.
+  const int i = key - 'a';
+  if (pnl[i].Visible) ToggleLesson(i);
+  ColorPanels();
+  UpdateMain();
+}
+
+void TfrmSel::FormKeyDown(int key) {
+  if (key == vk::kReturn) btnOkClick();
+}
+
+void TfrmSel::btnOnClick() {
+  app_.Play(cue::kRangeClick);
+  const int count = std::min<int>(app_.bank.LesCount, kMaxLessons);
+  for (int i = 0; i < count; ++i) app_.rec.LesSel[i] = 1;
+  ColorPanels();
+  UpdateMain();
+}
+
+void TfrmSel::btnOfClick() {
+  app_.Play(cue::kRangeClick);
+  const int count = std::min<int>(app_.bank.LesCount, kMaxLessons);
+  for (int i = 0; i < count; ++i) app_.rec.LesSel[i] = 0;
+  ColorPanels();
+  UpdateMain();
+}
+
+void TfrmSel::btnOkClick() {
+  app_.Play(cue::kRangeClick);
+  form.Visible = false;
+  RefreshScoreMap(app_);
+}
+
+void TfrmSel::FormClose() {
+  form.Visible = false;
+}
+
+}  // namespace vcq

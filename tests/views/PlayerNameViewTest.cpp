@@ -1,0 +1,113 @@
+// The player window shown modally through the real dialog port: what the
+// learner types reaches TfrmInput, cut to 12 bytes, and Enter, Esc and the
+// title bar end it as the core says.
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QtTest>
+#include <functional>
+
+#include "app/Program.h"
+#include "data/Cp932.h"
+#include "tests/support/Fakes.h"
+#include "ui/Gui.h"
+#include "ui/MainWindowView.h"
+#include "ui/PlayerNameView.h"
+#include "ui/QtDialogs.h"
+
+using namespace vcq;
+
+class InputViewTest : public QObject {
+  Q_OBJECT
+
+ private:
+  struct Fixture {
+    test::ManualClock clock;
+    test::FixedClock time;
+    test::RecordingSound sound;
+    ui::QtDialogs dialogs{QString()};
+    Program app{Ports{clock, time, sound, dialogs}, Paths{VCQ_ASSETS, "."}};
+    ui::Gui gui{app};
+
+    Fixture() {
+      dialogs.Attach(&gui.MainWindow(), [this] { return &gui.PlayerName(); });
+    }
+    QLineEdit* Edit() { return gui.PlayerName().findChild<QLineEdit*>("MaskEdit1"); }
+
+    // Shows the player window as the core does and lets `learner` act in it
+    // once it runs; a window left open is closed after a while so that a
+    // failing test cannot hang.
+    void Run(const std::function<void()>& learner) {
+      QTimer::singleShot(0, &gui.PlayerName(), learner);
+      QTimer watchdog;
+      watchdog.setSingleShot(true);
+      QObject::connect(&watchdog, &QTimer::timeout, &gui.PlayerName(), [this] {
+        if (gui.PlayerName().isVisible()) gui.PlayerName().done(QDialog::Rejected);
+      });
+      watchdog.start(1500);
+      app.Guard([&] { app.frmInput.ShowModal(); });
+      QVERIFY(watchdog.isActive());
+    }
+  };
+
+  static void Commit(QWidget* w, const QString& text) {
+    QInputMethodEvent e;
+    e.setCommitString(text);
+    QCoreApplication::sendEvent(w, &e);
+  }
+
+ private slots:
+  // Given seven Japanese characters from the input method, the box keeps the
+  // first six (12 bytes); Enter takes them and empties the box.
+  void enterTakesTheEntryCutToTwelveBytes() {
+    Fixture f;
+    QString shown;
+    f.Run([&] {
+      Commit(f.Edit(), QStringLiteral("あいうえおかき"));
+      shown = f.Edit()->text();
+      QTest::keyClick(f.Edit(), Qt::Key_Return);
+    });
+    QCOMPARE(shown, QStringLiteral("あいうえおか"));
+    QCOMPARE(f.app.frmInput.InputText, Sj("あいうえおか"));
+    QCOMPARE(f.Edit()->text(), QString());
+    QVERIFY(!f.gui.PlayerName().isVisible());
+    QVERIFY(!f.app.frmInput.form.Visible);
+  }
+
+  // Esc cancels and the box keeps its text for the next time; closing by
+  // the title bar cancels too. Characters with no CP932 form are dropped.
+  void escAndCloseCancelAndKeepTheEntry() {
+    Fixture f;
+    f.Run([&] {
+      QTest::keyClicks(f.Edit(), "Tom");
+      Commit(f.Edit(), QStringLiteral("😀한"));
+      QTest::keyClick(f.Edit(), Qt::Key_Escape);
+    });
+    QCOMPARE(f.app.frmInput.InputText, std::string());
+    QCOMPARE(f.Edit()->text(), QString("Tom"));
+    QCOMPARE(f.app.frmInput.MaskEdit1.Caption, std::string("Tom"));
+
+    QString atShow;
+    f.Run([&] {
+      atShow = f.Edit()->text();
+      QTest::keyClicks(f.Edit(), "my");
+      f.gui.PlayerName().close();
+    });
+    QCOMPARE(atShow, QString("Tom"));
+    QCOMPARE(f.app.frmInput.InputText, std::string());
+    QVERIFY(!f.gui.PlayerName().isVisible());
+  }
+
+  // The OK button is the default one and ends the window like Enter.
+  void okButtonTakesTheEntry() {
+    Fixture f;
+    f.Run([&] {
+      QTest::keyClicks(f.Edit(), "Ann");
+      QTest::mouseClick(f.gui.PlayerName().findChild<QWidget*>("BitBtn1"), Qt::LeftButton);
+    });
+    QCOMPARE(f.app.frmInput.InputText, std::string("Ann"));
+    QCOMPARE(f.gui.PlayerName().size(), QSize(216, 146));
+  }
+};
+
+QTEST_MAIN(InputViewTest)
+#include "PlayerNameViewTest.moc"

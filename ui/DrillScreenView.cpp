@@ -1,0 +1,132 @@
+#include "ui/DrillScreenView.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "app/Program.h"
+#include "ui/Fonts.h"
+#include "ui/KeyTranslation.h"
+#include "ui/Mirror.h"
+
+namespace vcq::ui {
+
+void ChoicePanel::mousePressEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton || (accepts && !accepts())) {
+    QLabel::mousePressEvent(e);
+    return;
+  }
+  pressed_ = true;
+  if (onDown) onDown();
+}
+
+void ChoicePanel::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton || !pressed_) {
+    QLabel::mouseReleaseEvent(e);
+    return;
+  }
+  pressed_ = false;
+  const bool over = rect().contains(e->position().toPoint()) && (!accepts || accepts());
+  if (onUp) onUp(over);
+}
+
+DrillScreenView::DrillScreenView(Program& app, QWidget* mainWindow, const QString& pictureDir)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      app_(app),
+      mainWindow_(mainWindow) {
+  setObjectName("frmQues");
+  setFixedSize(kQuesClientWidth, kQuesClientHeight);
+  setFont(PixelFont(family::kPGothic, app.frmQues.form.FontSize));
+  setFocusPolicy(Qt::StrongFocus);
+  BuildLayout(pictureDir);
+  Sync();
+}
+
+void DrillScreenView::Sync() {
+  const TfrmQues& f = app_.frmQues;
+  const QString title = Qs(f.form.Caption);
+  if (windowTitle() != title) setWindowTitle(title);
+  SetBackground(this, f.form.Color);
+  // What is shown and how large only while the screen is up or about to be:
+  // showing a label sizes it to its text, and the fonts of a screen not
+  // shown yet need not be loaded at start-up.
+  for (const Mirrored& m : mirrored_) Mirror(m, f.form.Visible);
+
+  const int picture = f.EsperPicture;
+  if (picture != esperShown_ && picture >= 0 && picture < static_cast<int>(esper_.size())) {
+    imgEsper_->setPixmap(esper_[picture].Get());
+    esperShown_ = picture;
+  }
+
+  // Typed answers must arrive as plain letters, not as an input method's
+  // composition.
+  const bool ime = !f.ImeOff;
+  if (testAttribute(Qt::WA_InputMethodEnabled) != ime) {
+    setAttribute(Qt::WA_InputMethodEnabled, ime);
+    for (QWidget* w : findChildren<QWidget*>()) w->setAttribute(Qt::WA_InputMethodEnabled, ime);
+    if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+  }
+  ShowOrHide();
+}
+
+void DrillScreenView::Mirror(const Mirrored& m, bool screenUp) {
+  const Control& c = *m.control;
+  if (m.kind == Kind::kPanel) SetBackground(m.widget, c.Color);
+  if (auto* l = m.kind == Kind::kPicture ? nullptr : qobject_cast<QLabel*>(m.widget)) {
+    SetText(l, c.Caption);
+    SetTextColor(l, c.FontColor);
+    if (c.FontSize > 0 && l->font().pixelSize() != c.FontSize) {
+      QFont font = l->font();
+      font.setPixelSize(c.FontSize);
+      l->setFont(font);
+    }
+    if (screenUp && c.Width <= 0 && l->size() != l->sizeHint()) l->adjustSize();
+  }
+  if (screenUp) m.widget->setVisible(c.Visible);
+}
+
+void DrillScreenView::ShowOrHide() {
+  const bool shown = app_.frmQues.form.Visible;
+  if (shown == isVisible()) return;
+  if (shown) {
+    // Over the main window where it stands now; the learner may have moved it.
+    if (mainWindow_) move(mainWindow_->pos());
+    show();
+    activateWindow();
+    setFocus();
+    return;
+  }
+  hide();
+  // The keys go back to the main window, which the core has shown again.
+  if (mainWindow_ && mainWindow_->isVisible()) mainWindow_->activateWindow();
+}
+
+void DrillScreenView::keyPressEvent(QKeyEvent* e) {
+  e->accept();
+  const KeyStroke k = TranslateKey(*e);
+  // Every key-down counts, Shift and held keys included: each one clicks.
+  app_.Guard([&] { app_.frmQues.FormKeyDown(k.vk); });
+  if (k.typed) app_.Guard([&] { app_.frmQues.FormKeyPress(*k.typed); });
+}
+
+void DrillScreenView::keyReleaseEvent(QKeyEvent* e) {
+  e->accept();
+  // X11 sends a release before every repeat of a held key; the key is
+  // still down, so its panel stays lit.
+  if (e->isAutoRepeat()) return;
+  const int key = TranslateKey(*e).vk;
+  app_.Guard([&] { app_.frmQues.FormKeyUp(key); });
+}
+
+// The title bar's close button leaves as the quit button does.
+void DrillScreenView::closeEvent(QCloseEvent* e) {
+  if (app_.frmQues.form.Visible) app_.Guard([&] { app_.frmQues.pnlQuitClick(); });
+  if (app_.frmQues.form.Visible)
+    e->ignore();
+  else
+    e->accept();
+}
+
+}  // namespace vcq::ui

@@ -1,0 +1,200 @@
+#include "ui/MainWindowView.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+#include "app/Program.h"
+#include "ui/CommandButton.h"
+#include "ui/FittedText.h"
+#include "ui/Fonts.h"
+#include "ui/KeyTranslation.h"
+#include "ui/Mirror.h"
+
+namespace vcq::ui {
+
+namespace {
+
+constexpr Rgb kBarColor{0xB9, 0xA5, 0x87};
+constexpr int kBarHeight = 70;
+constexpr int kButtonTop = 4;
+constexpr int kButtonSide = 36;
+constexpr int kKeyTop = 40;
+constexpr int kCaptionTop = 53;
+constexpr int kCaptionWidth = 80;  // wider than a button: "成績の再描画"
+
+struct ButtonDef {
+  const char* name;
+  Control TfrmMain::*control;
+  void (TfrmMain::*click)();
+  const char* picture;
+  const char* hint;
+};
+
+const ButtonDef kButtons[] = {
+    {"pnlQuit", &TfrmMain::pnlQuit, &TfrmMain::pnlQuitClick, "quit.png", "Vocaraの終了"},
+    {"pnlOpen", &TfrmMain::pnlOpen, &TfrmMain::pnlOpenClick, "open.png", "成績を開く"},
+    {"pnlFileCreate", &TfrmMain::pnlFileCreate, &TfrmMain::pnlFileCreateClick, "new.png",
+     "新しい成績を作る"},
+    {"pnlSel", &TfrmMain::pnlSel, &TfrmMain::pnlSelClick, "range.png", "分野を選ぶ"},
+    {"pnlGo", &TfrmMain::pnlGo, &TfrmMain::pnlGoClick, "go.png", "問題を始める"},
+    {"pnlOption", &TfrmMain::pnlOption, &TfrmMain::pnlOptionClick, "option.png", "オプション"},
+    {"pnlSheet", &TfrmMain::pnlSheet, &TfrmMain::pnlSheetClick, "sheet.png", "成績表"},
+    {"pnlHelp", &TfrmMain::pnlHelp, &TfrmMain::pnlHelpClick, "help.png", "ヘルプ"},
+    {"pnlReDraw", &TfrmMain::pnlReDraw, &TfrmMain::pnlReDrawClick, "redraw.png",
+     "成績ﾏｯﾌﾟの再描画"},
+};
+
+// The two labels under a button: its key and its caption. A label the core
+// owns (shown and hidden with its button, or renamed) names its control;
+// the others are fixed texts.
+struct LabelDef {
+  int left;  // of the button above
+  const char* name;
+  bool isKey;
+  const char* text;
+  Control TfrmMain::*control;
+};
+
+const LabelDef kLabels[] = {
+    {6, "lblKeyQuit", true, "F1", nullptr},
+    {6, "lblQuit2", false, "終了", nullptr},
+    {42, "lblKeyOpen", true, "F2", nullptr},
+    {42, "lblOpen2", false, "開く", nullptr},
+    {78, "lblKeyFileCreate", true, "F3", nullptr},
+    {78, "lblFileCreate2", false, "新規", nullptr},
+    {115, "lblsel", true, nullptr, &TfrmMain::lblsel},
+    {115, "lblsel2", false, nullptr, &TfrmMain::lblsel2},
+    {162, "lblGo", true, nullptr, &TfrmMain::lblGo},
+    {162, "lblGo2", false, nullptr, &TfrmMain::lblGo2},
+    {198, "lblOption", true, nullptr, &TfrmMain::lblOption},
+    {198, "lblOption2", false, nullptr, &TfrmMain::lblOption2},
+    {234, "lblSheet", true, nullptr, &TfrmMain::lblSheet},
+    {234, "lblSheet2", false, nullptr, &TfrmMain::lblSheet2},
+    {317, "lblKeyHelp", true, "F9", nullptr},
+    {317, "lblHelp2", false, nullptr, &TfrmMain::lblHelp2},
+};
+
+}  // namespace
+
+MainWindowView::MainWindowView(Program& app, const QString& pictureDir) : app_(app) {
+  setObjectName("frmMain");
+  setFixedSize(kMainClientWidth, kMainClientHeight);
+  setFont(PixelFont(family::kPMincho, 16));
+  // The window takes every key itself; nothing inside it can hold the focus,
+  // so the function keys always arrive here.
+  setFocusPolicy(Qt::StrongFocus);
+
+  auto* bar = new QWidget(this);
+  bar->setObjectName("Panel1");
+  bar->setGeometry(0, 0, kMainClientWidth, kBarHeight);
+  SetBackground(bar, kBarColor);
+  BuildCommandBar(bar, pictureDir);
+
+  lblTitle_ = new QLabel(this);
+  lblTitle_->setObjectName("lblTitle");
+  lblTitle_->setAlignment(Qt::AlignCenter);
+  lblPlayer_ = new QLabel(this);
+  lblPlayer_->setObjectName("lblPlayer");
+  lblPlayer_->setAlignment(Qt::AlignCenter);
+  for (std::size_t i = 0; i < lesPanels_.size(); ++i) {
+    auto* p = new QLabel(this);
+    p->setObjectName(QStringLiteral("pnl%1").arg(i));
+    p->setAlignment(Qt::AlignCenter);
+    p->setFont(PixelFont(family::kPGothic, 12));
+    lesPanels_[i] = p;
+  }
+  for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
+  CentreOnScreen(this);
+}
+
+void MainWindowView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
+  for (const ButtonDef& d : kButtons) {
+    auto* b = new CommandButton(bar, pictureDir + "/" + d.picture, QString::fromUtf8(d.hint));
+    b->setObjectName(d.name);
+    const Control& c = app_.frmMain.*d.control;
+    b->move(c.Left, kButtonTop);
+    b->onClick = [this, click = d.click] { app_.Guard([&] { (app_.frmMain.*click)(); }); };
+    buttons_.push_back({b, d.control});
+  }
+  for (const LabelDef& d : kLabels) {
+    auto* l = new QLabel(bar);
+    l->setObjectName(d.name);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    if (d.isKey) {
+      l->setFont(PixelFont(family::kCourier, 12));
+      l->setGeometry(d.left, kKeyTop, kButtonSide, 13);
+    } else {
+      l->setFont(PixelFont(family::kPGothic, 12));
+      l->setGeometry(d.left + kButtonSide / 2 - kCaptionWidth / 2, kCaptionTop, kCaptionWidth, 14);
+    }
+    if (d.text) l->setText(QString::fromUtf8(d.text));
+    if (d.control) labels_.push_back({l, d.control});
+  }
+  auto* esper =
+      new FittedLabel(QStringLiteral("Vocara Quick"), bar, PixelFont(family::kPGothic, 29),
+                      {425, 20}, kMainClientWidth - 425 - 6);
+  esper->setObjectName("lblEsper");
+}
+
+void MainWindowView::Sync() {
+  const TfrmMain& m = app_.frmMain;
+  const QString title = Qs(m.form.Caption);
+  if (windowTitle() != title) setWindowTitle(title);
+  SetBackground(this, m.form.Color);
+  SetTextColor(this, m.form.FontColor);
+  for (const Mirrored& b : buttons_) {
+    const Control& c = m.*b.control;
+    SetBackground(b.widget, c.Color);
+    b.widget->setVisible(c.Visible);
+  }
+  for (const Mirrored& l : labels_) {
+    const Control& c = m.*l.control;
+    SetText(static_cast<QLabel*>(l.widget), c.Caption);
+    l.widget->setVisible(c.Visible);
+  }
+  MirrorLabel(lblTitle_, m.lblTitle, false);
+  MirrorLabel(lblPlayer_, m.lblPlayer, false);
+  for (std::size_t i = 0; i < lesPanels_.size(); ++i)
+    MirrorLabel(lesPanels_[i], m.LesPanel[i], true);
+  if (paintedMap_ != m.map.drawn) {
+    paintedMap_ = m.map.drawn;
+    update();
+  }
+}
+
+void MainWindowView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  PaintScoreMap(p);
+}
+
+void MainWindowView::PaintScoreMap(QPainter& p) {
+  // Drawn as the map's rectangles are meant: a one-pixel outline on the
+  // first and the last row and column inside (left, top) .. (right, bottom),
+  // both exclusive, and the fill within. Two fills hit exactly those pixels,
+  // where a pen would depend on how the painter rounds.
+  for (const MapRect& r : paintedMap_) {
+    if (r.right <= r.left || r.bottom <= r.top) continue;
+    const QRect outer(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    p.fillRect(outer, Qc(r.pen));
+    p.fillRect(outer.adjusted(1, 1, -1, -1), Qc(r.fill));
+  }
+}
+
+void MainWindowView::keyPressEvent(QKeyEvent* e) {
+  const KeyStroke k = TranslateKey(*e);
+  if (k.vk != 0) app_.Guard([&] { app_.frmMain.FormKeyDown(k.vk); });
+  e->accept();
+}
+
+void MainWindowView::closeEvent(QCloseEvent* e) {
+  bool mayClose = app_.frmMain.Closed;
+  if (!mayClose) app_.Guard([&] { mayClose = app_.frmMain.FormClose(); });
+  if (mayClose)
+    e->accept();
+  else
+    e->ignore();
+}
+
+}  // namespace vcq::ui

@@ -1,0 +1,55 @@
+// The main window on screen: the command bar, the bank title, the player
+// name and the lesson labels of the score map, all mirrored from TfrmMain.
+// Keys, clicks and the close button go to TfrmMain through Program::Guard.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "app/MainWindow.h"
+
+class QLabel;
+class QPainter;
+
+namespace vcq {
+class Program;
+}
+
+namespace vcq::ui {
+
+class CommandButton;
+
+class MainWindowView : public QWidget {
+ public:
+  MainWindowView(Program& app, const QString& pictureDir);
+  void Sync();
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void BuildCommandBar(QWidget* bar, const QString& pictureDir);
+  // The score map's cells are drawn here, over the background and under
+  // the lesson labels.
+  void PaintScoreMap(QPainter& p);
+
+  struct Mirrored {
+    QWidget* widget;
+    const Control TfrmMain::*control;
+  };
+
+  Program& app_;
+  std::vector<Mirrored> buttons_;  // colour and visibility
+  std::vector<Mirrored> labels_;   // caption and visibility
+  QLabel* lblTitle_;
+  QLabel* lblPlayer_;
+  std::array<QLabel*, 20> lesPanels_{};
+  // The score map as last painted: a sync that finds the core's list
+  // unchanged costs no repaint.
+  std::vector<MapRect> paintedMap_;
+};
+
+}  // namespace vcq::ui

@@ -1,0 +1,111 @@
+#include "ui/PlayerNameView.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+
+#include "app/Program.h"
+#include "platform/VirtualKeys.h"
+#include "ui/FittedText.h"
+#include "ui/Fonts.h"
+#include "ui/KeyTranslation.h"
+#include "ui/Mirror.h"
+
+namespace vcq::ui {
+
+PlayerNameView::PlayerNameView(QWidget* owner, Program& app)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      app_(app) {
+  setObjectName("frmInput");
+  setModal(true);
+  setFixedSize(216, 146);
+  setFont(PixelFont(family::kPMincho, 14));
+
+  label1_ = new QLabel(this);
+  label1_->setObjectName("Label1");
+  label1_->setFont(PixelFont(family::kPMincho, 12));
+  // Up to the entry box and the window's edge: room for either prompt.
+  PlaceText(label1_, QRect(31, 19, 216 - 31, 39 - 19));
+
+  edit_ = new QLineEdit(this);
+  edit_->setObjectName("MaskEdit1");
+  edit_->setGeometry(16, 39, 169, 22);
+  // Names are usually typed in Japanese, so the input method must be able to
+  // serve the box. The window cannot put it into hiragana mode itself: no
+  // portable interface switches an input method's mode; the learner does.
+  edit_->setAttribute(Qt::WA_InputMethodEnabled);
+  connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    const std::string cp932 = Cp932Of(text);
+    app_.Guard([&] { app_.frmInput.MaskEdit1Change(cp932); });
+  });
+
+  auto* ok = new QPushButton("OK", this);
+  SetStandardIconWhenShown(ok, QStyle::SP_DialogOkButton);
+  ok->setObjectName("BitBtn1");
+  ok->setGeometry(20, 84, 80, 28);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this,
+          [this] { app_.Guard([&] { app_.frmInput.BitBtn1Click(); }); });
+
+  auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  SetStandardIconWhenShown(cancel, QStyle::SP_DialogCancelButton);
+  cancel->setObjectName("BitBtn2");
+  cancel->setGeometry(116, 84, 80, 28);
+  cancel->setAutoDefault(false);
+  connect(cancel, &QPushButton::clicked, this,
+          [this] { app_.Guard([&] { app_.frmInput.BitBtn2Click(); }); });
+
+  CentreOnScreen(this);
+}
+
+void PlayerNameView::Sync() {
+  const TfrmInput& f = app_.frmInput;
+  const QString title = Qs(f.form.Caption);
+  if (windowTitle() != title) setWindowTitle(title);
+  SetBackground(this, f.form.Color);
+  SetText(label1_, f.Label1.Caption);
+  SetTextColor(label1_, f.Label1.FontColor);
+  const QString text = Qs(f.MaskEdit1.Caption);
+  if (edit_->text() != text) {
+    // The core cut or emptied the entry: show its text, the cursor where it was.
+    const int cursor = edit_->cursorPosition();
+    edit_->setText(text);
+    edit_->setCursorPosition(std::min<int>(cursor, text.size()));
+  }
+  if (isVisible() && !f.form.Visible) done(QDialog::Accepted);
+}
+
+void PlayerNameView::showEvent(QShowEvent* e) {
+  Sync();
+  edit_->setFocus();
+  edit_->selectAll();
+  QDialog::showEvent(e);
+}
+
+void PlayerNameView::keyPressEvent(QKeyEvent* e) {
+  // Enter and Esc are the window's own keys (OK and Cancel), not the
+  // dialog's default-button handling.
+  const int key = TranslateKey(*e).vk;
+  if (key == vk::kReturn || key == vk::kEscape) {
+    app_.Guard([&] { app_.frmInput.FormKeyDown(key); });
+    e->accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void PlayerNameView::closeEvent(QCloseEvent* e) {
+  if (app_.frmInput.form.Visible) app_.Guard([&] { app_.frmInput.FormClose(); });
+  if (app_.frmInput.form.Visible) {
+    e->ignore();
+    return;
+  }
+  QDialog::closeEvent(e);
+}
+
+}  // namespace vcq::ui

@@ -1,0 +1,32 @@
+// The player window: one line of entry, OK and Cancel, shown modally by the
+// dialog port. It mirrors TfrmInput and closes when the core hides it.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+
+namespace vcq {
+class Program;
+}
+
+namespace vcq::ui {
+
+class PlayerNameView : public QDialog {
+ public:
+  PlayerNameView(QWidget* owner, Program& app);
+  void Sync();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  Program& app_;
+  QLabel* label1_;
+  QLineEdit* edit_;
+};
+
+}  // namespace vcq::ui
