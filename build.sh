@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
-  cmake g++ make pkg-config clang libclang-rt-14-dev
+  cmake g++ make pkg-config clang clang-format libclang-rt-14-dev
   qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool x11-utils
