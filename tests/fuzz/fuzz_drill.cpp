@@ -264,6 +264,8 @@ int Step(DrillDriver& d, Actions& in) {
       break;
     case 23: {  // F2 on the open record: it is saved, read again and must be unchanged
       if (app.rec.RecOpen != 1) break;
+      // A right answer still animating counts before the save: settle it first.
+      app.Guard([&] { app.frmQues.SettleAnswer(); });
       const RecordFile before = ToRecordFile(app.bank, app.rec);
       d.t.dialogs.files.push_back(app.rec.RecFileName);
       // A bank with a lesson past the table fails again in the map, after the
