@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "app/Cues.h"
+#include "platform/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"

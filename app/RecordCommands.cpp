@@ -2,7 +2,7 @@
 // every command that leaves the record saves it first.
 #include <filesystem>
 
-#include "app/Cues.h"
+#include "platform/Cues.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "data/Cp932.h"

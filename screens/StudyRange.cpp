@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Cues.h"
+#include "platform/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "platform/Error.h"
