@@ -36,30 +36,12 @@ void KeepAnswerShown(DrillState& d, const Fields& items, const TimeOfDay& now) {
   }
 }
 
-}  // namespace
+void ChoiceRight(const DrillContext& ctx);
+void ChoiceWrong(const DrillContext& ctx);
+void StartAnswerAnim(const DrillContext& ctx);
 
-void StartChoiceQues(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  TfrmQues& f = ctx.frmQues;
-  // A sentence or a list of more than 18 words stops the set-up with a range
-  // error; the choices of the question before must not be pickable meanwhile.
-  const std::int32_t live = d.InBatch;
-  d.InBatch = 0;
-  // A flash left running by a typed question would redraw this answer line.
-  f.tmrFlash->SetEnabled(false);
-  ShowQuesTitle(ctx);
-  d.AnsLogged = 0;
-  f.HideChoices();
-  ShowMes(ctx);
-  d.AnsReady = 1;
-  f.AnsColor = colors::kBlack;
-  d.Words = SplitBlank(d.AnsText);
-  d.WordCnt = d.Words.Count();
-  ShowChoiceLine(ctx);
-  ShowChoices(ctx, d.ChoiceText);
-  d.InBatch = live;
-}
-
+// Fills the panels from a blank-separated list, shuffled anew for every
+// question; the rest stay hidden and disabled.
 void ShowChoices(const DrillContext& ctx, std::string_view list) {
   DrillState& d = ctx.drill;
   // The choices get their own split: Words keeps the answer's words for the
@@ -79,23 +61,7 @@ void ShowChoices(const DrillContext& ctx, std::string_view list) {
   }
 }
 
-void ChoiceKey(const DrillContext& ctx, char ch) {
-  if (ch < '1' || ch > '9' || !AnswersAccepted(ctx.drill)) return;
-  const int i = ch - '1';
-  // Lit while the key is held: FormKeyUp puts every panel back.
-  ctx.frmQues.ChoicePnl(i).Color = quescolors::kKeyLit;
-  ctx.Play(cue::kChoiceKey);
-  PickChoice(ctx, i);
-}
-
-void ChoiceClick(const DrillContext& ctx, int tag) {
-  if (ctx.drill.QuesMode != 0 || !AnswersAccepted(ctx.drill)) return;
-  const Control& panel = ctx.frmQues.ChoicePnl(tag);
-  if (!panel.Visible || !panel.Enabled) return;
-  ctx.Play(cue::kChoiceKey);  // a click sounds as the digit key does
-  PickChoice(ctx, tag);
-}
-
+// Judges choice i; a number past the choices shown does nothing.
 void PickChoice(const DrillContext& ctx, int i) {
   DrillState& d = ctx.drill;
   if (i < 0 || i >= d.ChoiceCnt) return;
@@ -127,6 +93,7 @@ void ChoiceWrong(const DrillContext& ctx) {
   ShowChoiceResult(ctx);
 }
 
+// The right-answer animation after a right pick, else the wrong-answer one.
 void StartAnswerAnim(const DrillContext& ctx) {
   TfrmQues& f = ctx.frmQues;
   f.tmrOK->SetInterval(ctx.drill.Review == 1 ? 10 : 100);
@@ -138,6 +105,47 @@ void StartAnswerAnim(const DrillContext& ctx) {
     f.NgStep = 0;
     f.tmrNG->SetEnabled(true);
   }
+}
+
+}  // namespace
+
+void StartChoiceQues(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  TfrmQues& f = ctx.frmQues;
+  // A sentence or a list of more than 18 words stops the set-up with a range
+  // error; the choices of the question before must not be pickable meanwhile.
+  const std::int32_t live = d.InBatch;
+  d.InBatch = 0;
+  // A flash left running by a typed question would redraw this answer line.
+  f.tmrFlash->SetEnabled(false);
+  ShowQuesTitle(ctx);
+  d.AnsLogged = 0;
+  f.HideChoices();
+  ShowMes(ctx);
+  d.AnsReady = 1;
+  f.AnsColor = colors::kBlack;
+  d.Words = SplitBlank(d.AnsText);
+  d.WordCnt = d.Words.Count();
+  ShowChoiceLine(ctx);
+  ShowChoices(ctx, d.ChoiceText);
+  d.InBatch = live;
+}
+
+void ChoiceKey(const DrillContext& ctx, char ch) {
+  if (ch < '1' || ch > '9' || !AnswersAccepted(ctx.drill)) return;
+  const int i = ch - '1';
+  // Lit while the key is held: FormKeyUp puts every panel back.
+  ctx.frmQues.ChoicePnl(i).Color = quescolors::kKeyLit;
+  ctx.Play(cue::kChoiceKey);
+  PickChoice(ctx, i);
+}
+
+void ChoiceClick(const DrillContext& ctx, int tag) {
+  if (ctx.drill.QuesMode != 0 || !AnswersAccepted(ctx.drill)) return;
+  const Control& panel = ctx.frmQues.ChoicePnl(tag);
+  if (!panel.Visible || !panel.Enabled) return;
+  ctx.Play(cue::kChoiceKey);  // a click sounds as the digit key does
+  PickChoice(ctx, tag);
 }
 
 }  // namespace vcq

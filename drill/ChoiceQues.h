@@ -17,20 +17,10 @@ namespace vcq {
 struct DrillContext;
 
 void StartChoiceQues(const DrillContext& ctx);
-// Fills the panels from a blank-separated list, shuffled anew for every
-// question; the rest stay hidden and disabled.
-void ShowChoices(const DrillContext& ctx, std::string_view list);
 
 // A character typed while a choice question is asked: "1" to "9" pick.
 void ChoiceKey(const DrillContext& ctx, char ch);
 // A click on the panel with this tag (0 for s0 .. 8 for s8).
 void ChoiceClick(const DrillContext& ctx, int tag);
-
-// Judges choice i; a number past the choices shown does nothing.
-void PickChoice(const DrillContext& ctx, int i);
-void ChoiceRight(const DrillContext& ctx);
-void ChoiceWrong(const DrillContext& ctx);
-// The right-answer animation after a right pick, else the wrong-answer one.
-void StartAnswerAnim(const DrillContext& ctx);
 
 }  // namespace vcq

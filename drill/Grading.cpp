@@ -17,22 +17,10 @@ std::int32_t CurrentQuestion(const DrillState& d) {
   return At(d.Batch, d.BatchPos, "出題の組の位置");
 }
 
-}  // namespace
+void LoadQues(const DrillContext& ctx);
+void StartReview(const DrillContext& ctx);
 
-void NextBatch(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  d.InBatch = 0;
-  PickBatch(d, ctx.bank, ctx.rec);
-  ClearQues(ctx);
-  if (d.BatchCount > 0) {
-    d.InBatch = 1;
-    AskQues(ctx);
-    return;
-  }
-  ctx.Play(cue::kAllDone);
-  ctx.hooks.congratulate();
-}
-
+// Presents the question at BatchPos.
 void AskQues(const DrillContext& ctx) {
   LoadQues(ctx);
   try {
@@ -62,6 +50,69 @@ void LoadQues(const DrillContext& ctx) {
   }
 }
 
+// In review: whether the question at BatchPos was right last pass and is skipped.
+void CheckSkip(DrillState& d) {
+  d.SkipQues = 0;
+  if (d.Review != 1) return;
+  std::int32_t& ng = At(d.BatchNg, d.BatchPos, "出題の組の位置");
+  if (ng != 0)
+    ng = 0;  // asked again: it must earn its mark anew
+  else
+    d.SkipQues = 1;
+}
+
+// Counts the right positions into OkCnt; true when a position was wrong.
+bool CountPass(DrillState& d) {
+  bool wrong = false;
+  for (std::int32_t i = 0; i < d.BatchCount; ++i) {
+    if (At(d.BatchNg, d.BatchOrder[i], "出題の組の位置") == 1)
+      wrong = true;
+    else
+      ++d.OkCnt;
+  }
+  return wrong;
+}
+
+void EndPass(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  const bool wrong = CountPass(d);
+  if (d.Review == 0) ShowScore(ctx);
+  if (!wrong) {
+    d.InBatch = 0;
+    ctx.frmQues.tmrStart->SetEnabled(true);
+    return;
+  }
+  ctx.Play(cue::kReview);
+  StartReview(ctx);
+}
+
+void StartReview(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  d.Review = 1;
+  d.BatchPos = 0;
+  CheckSkip(d);
+  if (d.SkipQues == 1)
+    NextQues(ctx);
+  else
+    AskQues(ctx);
+}
+
+}  // namespace
+
+void NextBatch(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  d.InBatch = 0;
+  PickBatch(d, ctx.bank, ctx.rec);
+  ClearQues(ctx);
+  if (d.BatchCount > 0) {
+    d.InBatch = 1;
+    AskQues(ctx);
+    return;
+  }
+  ctx.Play(cue::kAllDone);
+  ctx.hooks.congratulate();
+}
+
 void NextQues(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   for (;;) {
@@ -71,7 +122,7 @@ void NextQues(const DrillContext& ctx) {
       EndPass(ctx);
       return;
     }
-    CheckSkip(ctx);
+    CheckSkip(d);
     if (d.SkipQues == 0) break;
   }
   AskQues(ctx);
@@ -102,53 +153,6 @@ void CountWrong(const DrillContext& ctx) {
   }
   ++ctx.NgSum;
   ctx.frmQues.lblNgs.Caption = std::to_string(ctx.NgSum);
-}
-
-void CheckSkip(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  d.SkipQues = 0;
-  if (d.Review != 1) return;
-  std::int32_t& ng = At(d.BatchNg, d.BatchPos, "出題の組の位置");
-  if (ng != 0)
-    ng = 0;  // asked again: it must earn its mark anew
-  else
-    d.SkipQues = 1;
-}
-
-bool CountPass(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  bool wrong = false;
-  for (std::int32_t i = 0; i < d.BatchCount; ++i) {
-    if (At(d.BatchNg, d.BatchOrder[i], "出題の組の位置") == 1)
-      wrong = true;
-    else
-      ++d.OkCnt;
-  }
-  return wrong;
-}
-
-void EndPass(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  const bool wrong = CountPass(ctx);
-  if (d.Review == 0) ShowScore(ctx);
-  if (!wrong) {
-    d.InBatch = 0;
-    ctx.frmQues.tmrStart->SetEnabled(true);
-    return;
-  }
-  ctx.Play(cue::kReview);
-  StartReview(ctx);
-}
-
-void StartReview(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  d.Review = 1;
-  d.BatchPos = 0;
-  CheckSkip(ctx);
-  if (d.SkipQues == 1)
-    NextQues(ctx);
-  else
-    AskQues(ctx);
 }
 
 }  // namespace vcq

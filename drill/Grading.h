@@ -9,18 +9,9 @@ struct DrillContext;
 
 // Starts the next batch, or ends the drill with the congratulations window.
 void NextBatch(const DrillContext& ctx);
-// Presents the question at BatchPos.
-void AskQues(const DrillContext& ctx);
-void LoadQues(const DrillContext& ctx);
 // Marks the finished question and goes on to the next one, or ends the pass.
 void NextQues(const DrillContext& ctx);
 void CountRight(const DrillContext& ctx);
 void CountWrong(const DrillContext& ctx);
-// In review: whether the question at BatchPos was right last pass and is skipped.
-void CheckSkip(const DrillContext& ctx);
-// Counts the right positions into OkCnt; true when a position was wrong.
-bool CountPass(const DrillContext& ctx);
-void EndPass(const DrillContext& ctx);
-void StartReview(const DrillContext& ctx);
 
 }  // namespace vcq

@@ -13,32 +13,12 @@
 
 namespace vcq {
 
-bool SameAnswer(std::string_view a, std::string_view b) {
-  return LowerCp932(a) == LowerCp932(b);
-}
+namespace {
 
-bool IsAnswerChar(char ch) {
-  if ((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) return true;
-  switch (ch) {
-    case '!':
-    case '"':
-    case '\'':
-    case ',':
-    case '-':
-    case '.':
-    case '?':
-      return true;
-    default:
-      return false;
-  }
-}
-
-void StartAnswer(const DrillContext& ctx) {
-  if (ctx.drill.QuesMode == 0)
-    StartChoiceQues(ctx);
-  else
-    StartTypedQues(ctx);
-}
+void NextGap(const DrillContext& ctx);
+void AfterWord(const DrillContext& ctx);
+void GapRight(const DrillContext& ctx);
+void GapWrong(const DrillContext& ctx);
 
 void StartTypedQues(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
@@ -61,6 +41,7 @@ void StartTypedQues(const DrillContext& ctx) {
   NextGap(ctx);
 }
 
+// Presents the word at WordPos: waits if it is a gap, passes it otherwise.
 void NextGap(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   d.CapFlag = 0;
@@ -81,13 +62,6 @@ void NextGap(const DrillContext& ctx) {
   AfterWord(ctx);
 }
 
-void NextWord(const DrillContext& ctx) {
-  if (ctx.drill.WordPos < ctx.drill.WordCnt)
-    NextGap(ctx);
-  else
-    NextQues(ctx);
-}
-
 void AfterWord(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   TfrmQues& f = ctx.frmQues;
@@ -106,36 +80,6 @@ void AfterWord(const DrillContext& ctx) {
     f.NgStep = 0;
     f.tmrNG->SetEnabled(true);
   }
-}
-
-void TypedKeyDown(const DrillContext& ctx, int key) {
-  if (!AnswersAccepted(ctx.drill)) {
-    ctx.Play(cue::kIdleKey);
-    if (key == vk::kEscape) ctx.frmQues.LeaveDrill();
-    return;
-  }
-  ctx.Play(cue::kTypedKey);
-  switch (key) {
-    case vk::kBack:
-      BackKey(ctx);
-      break;
-    case vk::kReturn:
-      CheckGap(ctx);
-      break;
-    case vk::kEscape:
-      ctx.frmQues.LeaveDrill();
-      break;
-    case vk::kDelete:
-      ClearKeys(ctx);
-      break;
-    default:
-      break;  // its character, if any, comes through TypedKeyPress
-  }
-}
-
-void TypedKeyPress(const DrillContext& ctx, char ch) {
-  if (!AnswersAccepted(ctx.drill) || !IsAnswerChar(ch)) return;
-  AddKey(ctx, ch);
 }
 
 void AddKey(const DrillContext& ctx, char ch) {
@@ -201,6 +145,72 @@ void GapWrong(const DrillContext& ctx) {
   ctx.frmQues.AnsColor = colors::kRed;
   ShowAnsLine(ctx);
   --d.WordPos;
+}
+
+}  // namespace
+
+bool SameAnswer(std::string_view a, std::string_view b) {
+  return LowerCp932(a) == LowerCp932(b);
+}
+
+bool IsAnswerChar(char ch) {
+  if ((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) return true;
+  switch (ch) {
+    case '!':
+    case '"':
+    case '\'':
+    case ',':
+    case '-':
+    case '.':
+    case '?':
+      return true;
+    default:
+      return false;
+  }
+}
+
+void StartAnswer(const DrillContext& ctx) {
+  if (ctx.drill.QuesMode == 0)
+    StartChoiceQues(ctx);
+  else
+    StartTypedQues(ctx);
+}
+
+void NextWord(const DrillContext& ctx) {
+  if (ctx.drill.WordPos < ctx.drill.WordCnt)
+    NextGap(ctx);
+  else
+    NextQues(ctx);
+}
+
+void TypedKeyDown(const DrillContext& ctx, int key) {
+  if (!AnswersAccepted(ctx.drill)) {
+    ctx.Play(cue::kIdleKey);
+    if (key == vk::kEscape) ctx.frmQues.LeaveDrill();
+    return;
+  }
+  ctx.Play(cue::kTypedKey);
+  switch (key) {
+    case vk::kBack:
+      BackKey(ctx);
+      break;
+    case vk::kReturn:
+      CheckGap(ctx);
+      break;
+    case vk::kEscape:
+      ctx.frmQues.LeaveDrill();
+      break;
+    case vk::kDelete:
+      ClearKeys(ctx);
+      break;
+    default:
+      break;  // its character, if any, comes through TypedKeyPress
+  }
+}
+
+void TypedKeyPress(const DrillContext& ctx, char ch) {
+  if (!AnswersAccepted(ctx.drill) || !IsAnswerChar(ch)) return;
+  AddKey(ctx, ch);
 }
 
 }  // namespace vcq

@@ -15,23 +15,12 @@ bool SameAnswer(std::string_view a, std::string_view b);
 
 // Starts the question just loaded and shown, as a choice or a typed one.
 void StartAnswer(const DrillContext& ctx);
-void StartTypedQues(const DrillContext& ctx);
-// Presents the word at WordPos: waits if it is a gap, passes it otherwise.
-void NextGap(const DrillContext& ctx);
 // On to the next word, or the question is done.
 void NextWord(const DrillContext& ctx);
-void AfterWord(const DrillContext& ctx);
 
 // The drill screen's keys while a typed question is asked.
 void TypedKeyDown(const DrillContext& ctx, int key);
 void TypedKeyPress(const DrillContext& ctx, char ch);
-
-void AddKey(const DrillContext& ctx, char ch);
-void BackKey(const DrillContext& ctx);
-void ClearKeys(const DrillContext& ctx);
-void CheckGap(const DrillContext& ctx);
-void GapRight(const DrillContext& ctx);
-void GapWrong(const DrillContext& ctx);
 
 // Letters and ! " ' , - . ? : what a gap can hold.
 bool IsAnswerChar(char ch);
