@@ -1,8 +1,8 @@
 #include "app/MainWindow.h"
 
-#include "app/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
+#include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
 #include "screens/ScoreMap.h"
 

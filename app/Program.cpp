@@ -1,9 +1,31 @@
 #include "app/Program.h"
 
-#include "app/Cues.h"
+#include "platform/Cues.h"
 #include "platform/Error.h"
+#include "screens/ScoreMap.h"
 
 namespace vcq {
+
+namespace {
+
+// The drill gets what it works on, and reaches the windows above it only
+// through these hooks. Called while the windows after frmMain are built: the
+// hooks run only later, from events.
+DrillLinks DrillWiring(Program& app) {
+  TfrmMain& main = app.frmMain;
+  DrillHooks hooks{[&app](int ms, bool on, std::function<void()> tick) {
+                     return app.NewTimer(ms, on, std::move(tick));
+                   },
+                   [&app] {
+                     app.frmMain.form.Visible = true;
+                     DrawMapCells(app);
+                   },
+                   [&app] { app.frmOmedeto.Show(); }};
+  return DrillLinks{app.bank,   app.rec,           app.drill, app.ports,       main.OkSum,
+                    main.NgSum, main.map.SelNames, main.form, std::move(hooks)};
+}
+
+}  // namespace
 
 Program::Program(Ports p, Paths paths_)
     : ports(p),
@@ -12,7 +34,7 @@ Program::Program(Ports p, Paths paths_)
       frmInput(*this),
       frmOmedeto(*this),
       frmOption(*this),
-      frmQues(*this),
+      frmQues(DrillWiring(*this)),
       frmScoreTable(*this),
       frmSel(*this),
       frmStartPan(*this) {}

@@ -2,12 +2,12 @@
 // every command that leaves the record saves it first.
 #include <filesystem>
 
-#include "app/Cues.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/StudyRecord.h"
 #include "drill/QuesOrder.h"
+#include "platform/Cues.h"
 #include "platform/Error.h"
 
 namespace vcq {

@@ -36,7 +36,8 @@ struct Drill {
       d.StartDrill();
     }
     d.sound().clear();
-    if (!d.Waiting() || !AnswersAccepted(d.t.app)) throw std::runtime_error("no question waits");
+    if (!d.Waiting() || !AnswersAccepted(d.t.app.drill))
+      throw std::runtime_error("no question waits");
   }
   // Until the next gap waits; a new drill when this one has ended.
   static void Next(std::unique_ptr<Drill>& drill) {

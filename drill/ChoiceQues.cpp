@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Cues.h"
-#include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
+#include "drill/DrillContext.h"
+#include "drill/DrillScreen.h"
 #include "drill/Presentation.h"
 #include "drill/TypedAnswer.h"
+#include "platform/Cues.h"
 
 namespace vcq {
 
@@ -35,108 +36,116 @@ void KeepAnswerShown(DrillState& d, const Fields& items, const TimeOfDay& now) {
   }
 }
 
-}  // namespace
+void ChoiceRight(const DrillContext& ctx);
+void ChoiceWrong(const DrillContext& ctx);
+void StartAnswerAnim(const DrillContext& ctx);
 
-void StartChoiceQues(Program& app) {
-  DrillState& d = app.drill;
-  TfrmQues& f = app.frmQues;
-  // A sentence or a list of more than 18 words stops the set-up with a range
-  // error; the choices of the question before must not be pickable meanwhile.
-  const std::int32_t live = d.InBatch;
-  d.InBatch = 0;
-  // A flash left running by a typed question would redraw this answer line.
-  f.tmrFlash->SetEnabled(false);
-  ShowQuesTitle(app);
-  d.AnsLogged = 0;
-  f.HideChoices();
-  ShowMes(app);
-  d.AnsReady = 1;
-  f.AnsColor = colors::kBlack;
-  d.Words = SplitBlank(d.AnsText);
-  d.WordCnt = d.Words.Count();
-  ShowChoiceLine(app);
-  ShowChoices(app, d.ChoiceText);
-  d.InBatch = live;
-}
-
-void ShowChoices(Program& app, std::string_view list) {
-  DrillState& d = app.drill;
+// Fills the panels from a blank-separated list, shuffled anew for every
+// question; the rest stay hidden and disabled.
+void ShowChoices(const DrillContext& ctx, std::string_view list) {
+  DrillState& d = ctx.drill;
   // The choices get their own split: Words keeps the answer's words for the
   // line that shows the pick.
   const Fields items = SplitBlank(list);
-  const TimeOfDay now = app.ports.clock.NowUtc();
+  const TimeOfDay now = ctx.ports.clock.NowUtc();
   d.ChoiceOrd = ShuffleChoices(std::min(items.Count(), kMaxChoiceOrder), now);
   d.ChoiceCnt = std::min(items.Count(), kChoicePanels);
   KeepAnswerShown(d, items, now);
   for (std::int32_t i = 0; i < d.ChoiceCnt; ++i) {
     std::string& item = At(d.ChoiceItem, i, "選択肢");
     item = Shown(At(items.Words, At(d.ChoiceOrd, i, "選択肢の順"), "選択肢"));
-    Control& panel = app.frmQues.ChoicePnl(i);
+    Control& panel = ctx.frmQues.ChoicePnl(i);
     panel.Caption = item;
     panel.FontSize = Pt(item.size() <= 15 ? 12 : 10);
     panel.Visible = panel.Enabled = true;
   }
 }
 
-void ChoiceKey(Program& app, char ch) {
-  if (ch < '1' || ch > '9' || !AnswersAccepted(app)) return;
-  const int i = ch - '1';
-  // Lit while the key is held: FormKeyUp puts every panel back.
-  app.frmQues.ChoicePnl(i).Color = quescolors::kKeyLit;
-  app.Play(cue::kChoiceKey);
-  PickChoice(app, i);
-}
-
-void ChoiceClick(Program& app, int tag) {
-  if (app.drill.QuesMode != 0 || !AnswersAccepted(app)) return;
-  const Control& panel = app.frmQues.ChoicePnl(tag);
-  if (!panel.Visible || !panel.Enabled) return;
-  app.Play(cue::kChoiceKey);  // a click sounds as the digit key does
-  PickChoice(app, tag);
-}
-
-void PickChoice(Program& app, int i) {
-  DrillState& d = app.drill;
+// Judges choice i; a number past the choices shown does nothing.
+void PickChoice(const DrillContext& ctx, int i) {
+  DrillState& d = ctx.drill;
   if (i < 0 || i >= d.ChoiceCnt) return;
   const std::string item = At(d.ChoiceItem, i, "選択肢");
-  LogChoice(app, item);
-  ShowPicked(app, item);
+  LogChoice(ctx, item);
+  ShowPicked(ctx, item);
   if (SameAnswer(item, d.AnsWord))
-    ChoiceRight(app);
+    ChoiceRight(ctx);
   else
-    ChoiceWrong(app);
-  StartAnswerAnim(app);
+    ChoiceWrong(ctx);
+  StartAnswerAnim(ctx);
 }
 
-void ChoiceRight(Program& app) {
-  app.drill.AnsLogged = 0;
-  app.Play(cue::kRight);
-  app.frmQues.AnsColor = colors::kBlack;
-  ShowChoiceResult(app);
-  ClearAbout(app);
-  app.frmQues.HideChoices();
+void ChoiceRight(const DrillContext& ctx) {
+  ctx.drill.AnsLogged = 0;
+  ctx.Play(cue::kRight);
+  ctx.frmQues.AnsColor = colors::kBlack;
+  ShowChoiceResult(ctx);
+  ClearAbout(ctx);
+  ctx.frmQues.HideChoices();
 }
 
-void ChoiceWrong(Program& app) {
-  DrillState& d = app.drill;
-  app.Play(cue::kWrong);
+void ChoiceWrong(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  ctx.Play(cue::kWrong);
   At(d.BatchNg, d.BatchPos, "出題の組の位置") = 1;
-  ShowCorrection(app);
-  app.frmQues.AnsColor = colors::kRed;
-  ShowChoiceResult(app);
+  ShowCorrection(ctx);
+  ctx.frmQues.AnsColor = colors::kRed;
+  ShowChoiceResult(ctx);
 }
 
-void StartAnswerAnim(Program& app) {
-  TfrmQues& f = app.frmQues;
-  f.tmrOK->SetInterval(app.drill.Review == 1 ? 10 : 100);
+// The right-answer animation after a right pick, else the wrong-answer one.
+void StartAnswerAnim(const DrillContext& ctx) {
+  TfrmQues& f = ctx.frmQues;
+  f.tmrOK->SetInterval(ctx.drill.Review == 1 ? 10 : 100);
   // Only a right pick clears AnsLogged, which the pick itself has set.
-  if (app.drill.AnsLogged == 0) {
+  if (ctx.drill.AnsLogged == 0) {
     f.OkStep = 0;
     f.tmrOK->SetEnabled(true);
   } else {
     f.NgStep = 0;
     f.tmrNG->SetEnabled(true);
   }
+}
+
+}  // namespace
+
+void StartChoiceQues(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  TfrmQues& f = ctx.frmQues;
+  // A sentence or a list of more than 18 words stops the set-up with a range
+  // error; the choices of the question before must not be pickable meanwhile.
+  const std::int32_t live = d.InBatch;
+  d.InBatch = 0;
+  // A flash left running by a typed question would redraw this answer line.
+  f.tmrFlash->SetEnabled(false);
+  ShowQuesTitle(ctx);
+  d.AnsLogged = 0;
+  f.HideChoices();
+  ShowMes(ctx);
+  d.AnsReady = 1;
+  f.AnsColor = colors::kBlack;
+  d.Words = SplitBlank(d.AnsText);
+  d.WordCnt = d.Words.Count();
+  ShowChoiceLine(ctx);
+  ShowChoices(ctx, d.ChoiceText);
+  d.InBatch = live;
+}
+
+void ChoiceKey(const DrillContext& ctx, char ch) {
+  if (ch < '1' || ch > '9' || !AnswersAccepted(ctx.drill)) return;
+  const int i = ch - '1';
+  // Lit while the key is held: FormKeyUp puts every panel back.
+  ctx.frmQues.ChoicePnl(i).Color = quescolors::kKeyLit;
+  ctx.Play(cue::kChoiceKey);
+  PickChoice(ctx, i);
+}
+
+void ChoiceClick(const DrillContext& ctx, int tag) {
+  if (ctx.drill.QuesMode != 0 || !AnswersAccepted(ctx.drill)) return;
+  const Control& panel = ctx.frmQues.ChoicePnl(tag);
+  if (!panel.Visible || !panel.Enabled) return;
+  ctx.Play(cue::kChoiceKey);  // a click sounds as the digit key does
+  PickChoice(ctx, tag);
 }
 
 }  // namespace vcq

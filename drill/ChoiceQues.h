@@ -14,23 +14,13 @@
 
 namespace vcq {
 
-class Program;
+struct DrillContext;
 
-void StartChoiceQues(Program& app);
-// Fills the panels from a blank-separated list, shuffled anew for every
-// question; the rest stay hidden and disabled.
-void ShowChoices(Program& app, std::string_view list);
+void StartChoiceQues(const DrillContext& ctx);
 
 // A character typed while a choice question is asked: "1" to "9" pick.
-void ChoiceKey(Program& app, char ch);
+void ChoiceKey(const DrillContext& ctx, char ch);
 // A click on the panel with this tag (0 for s0 .. 8 for s8).
-void ChoiceClick(Program& app, int tag);
-
-// Judges choice i; a number past the choices shown does nothing.
-void PickChoice(Program& app, int i);
-void ChoiceRight(Program& app);
-void ChoiceWrong(Program& app);
-// The right-answer animation after a right pick, else the wrong-answer one.
-void StartAnswerAnim(Program& app);
+void ChoiceClick(const DrillContext& ctx, int tag);
 
 }  // namespace vcq

@@ -1,14 +1,13 @@
 #include "drill/DrillScreen.h"
 
-#include "app/Cues.h"
-#include "app/Program.h"
 #include "data/Cp932.h"
 #include "drill/ChoiceQues.h"
+#include "drill/DrillContext.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
 #include "drill/TypedAnswer.h"
+#include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
-#include "screens/ScoreMap.h"
 
 namespace vcq {
 
@@ -27,7 +26,7 @@ constexpr std::array<int, 7> kOkFrames{1, 2, 3, 1, 2, 3, 1};
 
 }  // namespace
 
-TfrmQues::TfrmQues(Program& app) : app_(app) {
+TfrmQues::TfrmQues(DrillLinks links) : ctx_{std::move(links), *this} {
   using namespace quescolors;
   form = MakeControl(0, 0, kQuesOuterWidth, kQuesOuterHeight, kWindow, colors::kBlack, 12, false,
                      "MiravelCompany");
@@ -77,10 +76,10 @@ TfrmQues::TfrmQues(Program& app) : app_(app) {
   pnlHint = MakeControl(20, 79, 142, 20, kPaper, colors::kBlack, 13);
   pnlFlash = MakeControl(20, 103, 142, 20, kPaper, colors::kBlack, 13);
 
-  tmrOK = app_.NewTimer(300, false, [this] { tmrOKTimer(); });
-  tmrNG = app_.NewTimer(300, false, [this] { tmrNGTimer(); });
-  tmrStart = app_.NewTimer(1000, false, [this] { tmrStartTimer(); });
-  tmrFlash = app_.NewTimer(1000, false, [this] { tmrFlashTimer(); });
+  tmrOK = ctx_.hooks.newTimer(300, false, [this] { tmrOKTimer(); });
+  tmrNG = ctx_.hooks.newTimer(300, false, [this] { tmrNGTimer(); });
+  tmrStart = ctx_.hooks.newTimer(1000, false, [this] { tmrStartTimer(); });
+  tmrFlash = ctx_.hooks.newTimer(1000, false, [this] { tmrFlashTimer(); });
 }
 
 void TfrmQues::Show() {
@@ -90,7 +89,7 @@ void TfrmQues::Show() {
 }
 
 void TfrmQues::FormShow() {
-  const Control& main = app_.frmMain.form;
+  const Control& main = ctx_.mainForm;
   form.Left = main.Left;
   form.Top = main.Top;
   form.Width = kQuesOuterWidth;
@@ -99,25 +98,25 @@ void TfrmQues::FormShow() {
   StartStep = 0;
   ImeOff = true;
   HideChoices();
-  ShowSettings(app_);
+  ShowSettings(ctx_);
 }
 
 void TfrmQues::FormKeyDown(int key) {
-  if (app_.drill.QuesMode == 0) {
+  if (ctx_.drill.QuesMode == 0) {
     if (key == vk::kEscape) {
-      app_.Play(cue::kLeaveChoice);
+      ctx_.Play(cue::kLeaveChoice);
       LeaveDrill();
     }
     return;
   }
-  TypedKeyDown(app_, key);
+  TypedKeyDown(ctx_, key);
 }
 
 void TfrmQues::FormKeyPress(char ch) {
-  if (app_.drill.QuesMode == 0)
-    ChoiceKey(app_, ch);
+  if (ctx_.drill.QuesMode == 0)
+    ChoiceKey(ctx_, ch);
   else
-    TypedKeyPress(app_, ch);
+    TypedKeyPress(ctx_, ch);
 }
 
 void TfrmQues::FormKeyUp(int) {
@@ -125,9 +124,9 @@ void TfrmQues::FormKeyUp(int) {
 }
 
 void TfrmQues::pnlQuitClick() {
-  app_.Play(cue::kQuitPanel);
-  ClearQues(app_);
-  ClearAbout(app_);
+  ctx_.Play(cue::kQuitPanel);
+  ClearQues(ctx_);
+  ClearAbout(ctx_);
   LeaveDrill();
 }
 
@@ -142,13 +141,12 @@ void TfrmQues::s0MouseUp(int tag) {
 }
 
 void TfrmQues::s0Click(int tag) {
-  ChoiceClick(app_, tag);
+  ChoiceClick(ctx_, tag);
 }
 
 void TfrmQues::LeaveDrill() {
   form.Visible = false;
-  app_.frmMain.form.Visible = true;
-  DrawMapCells(app_);
+  ctx_.hooks.showMain();
 }
 
 void TfrmQues::HideChoices() {
@@ -162,13 +160,13 @@ void TfrmQues::ResetChoiceColors() {
 void TfrmQues::tmrStartTimer() {
   ++StartStep;
   if (StartStep == 1) {
-    ShowRound(app_);
-    app_.Play(cue::kBatchStart);
+    ShowRound(ctx_);
+    ctx_.Play(cue::kBatchStart);
   } else if (StartStep == 2) {
     EsperPicture = 1;
     StartStep = 0;
     tmrStart->SetEnabled(false);
-    NextBatch(app_);
+    NextBatch(ctx_);
   }
 }
 
@@ -176,10 +174,10 @@ void TfrmQues::tmrOKTimer() {
   if (OkStep >= 0 && OkStep < static_cast<int>(kOkFrames.size())) EsperPicture = kOkFrames[OkStep];
   if (OkStep == 6) {
     tmrOK->SetEnabled(false);
-    if (app_.drill.QuesMode == 0)
-      NextQues(app_);
+    if (ctx_.drill.QuesMode == 0)
+      NextQues(ctx_);
     else
-      NextWord(app_);
+      NextWord(ctx_);
   }
   ++OkStep;
 }
@@ -192,14 +190,14 @@ void TfrmQues::SettleAnswer() {
 }
 
 void TfrmQues::tmrNGTimer() {
-  app_.drill.AnsReady = 1;
+  ctx_.drill.AnsReady = 1;
   if (NgStep >= 1 && NgStep <= 4) EsperPicture = NgStep + 3;
   if (NgStep == 4) tmrNG->SetEnabled(false);
   ++NgStep;
 }
 
-bool AnswersAccepted(const Program& app) {
-  return app.drill.AnsReady == 1 && app.drill.InBatch == 1;
+bool AnswersAccepted(const DrillState& drill) {
+  return drill.AnsReady == 1 && drill.InBatch == 1;
 }
 
 }  // namespace vcq

@@ -14,13 +14,12 @@
 #include <memory>
 
 #include "drill/Checked.h"
+#include "drill/DrillContext.h"
 #include "drill/DrillState.h"
 #include "platform/Control.h"
 #include "platform/Ports.h"
 
 namespace vcq {
-
-class Program;
 
 inline constexpr int kQuesClientWidth = 593;
 inline constexpr int kQuesClientHeight = 423;
@@ -44,7 +43,7 @@ inline constexpr Rgb kMouseLit{0xFF, 0x80, 0xFF};     // choice panel while the 
 
 class TfrmQues {
  public:
-  explicit TfrmQues(Program& app);
+  explicit TfrmQues(DrillLinks links);
   TfrmQues(const TfrmQues&) = delete;
   TfrmQues& operator=(const TfrmQues&) = delete;
 
@@ -105,6 +104,9 @@ class TfrmQues {
   // Font colour of the answer line w3.
   Rgb AnsColor = colors::kWhite;
 
+  // What the drill's steps work on; a test runs single steps with it.
+  const DrillContext& Context() const { return ctx_; }
+
   std::unique_ptr<Timer> tmrOK, tmrNG, tmrStart, tmrFlash;
   int OkStep = 0;
   int NgStep = 0;
@@ -112,11 +114,11 @@ class TfrmQues {
   int FlashHalf = 0;
 
  private:
-  Program& app_;
+  DrillContext ctx_;
 };
 
 // Answer keys and choice clicks act only while this holds: a question of the
 // current batch is being asked.
-bool AnswersAccepted(const Program& app);
+bool AnswersAccepted(const DrillState& drill);
 
 }  // namespace vcq

@@ -2,7 +2,8 @@
 // the question being asked. None of it is stored in the record.
 //
 // The drill engine is split by role, each file a set of steps on this state
-// and on the drill screen's controls:
+// and on the drill screen's controls, reached through a DrillContext:
+//   DrillContext  what the steps work on, and what they ask of the windows above
 //   DrillSetup    which questions make the next batch
 //   DrillScreen   the drill screen: controls, keys, timers, leaving
 //   Presentation  what the screen shows of the question and the batch

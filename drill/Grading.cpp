@@ -1,11 +1,12 @@
 #include "drill/Grading.h"
 
-#include "app/Cues.h"
-#include "app/Program.h"
 #include "drill/Checked.h"
+#include "drill/DrillContext.h"
+#include "drill/DrillScreen.h"
 #include "drill/DrillSetup.h"
 #include "drill/Presentation.h"
 #include "drill/TypedAnswer.h"
+#include "platform/Cues.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -16,38 +17,26 @@ std::int32_t CurrentQuestion(const DrillState& d) {
   return At(d.Batch, d.BatchPos, "出題の組の位置");
 }
 
-}  // namespace
+void LoadQues(const DrillContext& ctx);
+void StartReview(const DrillContext& ctx);
 
-void NextBatch(Program& app) {
-  DrillState& d = app.drill;
-  d.InBatch = 0;
-  PickBatch(d, app.bank, app.rec);
-  ClearQues(app);
-  if (d.BatchCount > 0) {
-    d.InBatch = 1;
-    AskQues(app);
-    return;
-  }
-  app.Play(cue::kAllDone);
-  app.frmOmedeto.Show();
-}
-
-void AskQues(Program& app) {
-  LoadQues(app);
+// Presents the question at BatchPos.
+void AskQues(const DrillContext& ctx) {
+  LoadQues(ctx);
   try {
-    ShowQues(app);
-    StartAnswer(app);
+    ShowQues(ctx);
+    StartAnswer(ctx);
   } catch (const RangeError& e) {
     // The sentence and choices come from the bank, which may have changed
     // since it was opened: say which file and question.
-    throw RangeError(Where(app.bank.QuesFileName) + "問題 " +
-                     std::to_string(CurrentQuestion(app.drill)) + ": " + e.what());
+    throw RangeError(Where(ctx.bank.QuesFileName) + "問題 " +
+                     std::to_string(CurrentQuestion(ctx.drill)) + ": " + e.what());
   }
 }
 
-void LoadQues(Program& app) {
-  DrillState& d = app.drill;
-  const Bank& b = app.bank;
+void LoadQues(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  const Bank& b = ctx.bank;
   const std::int32_t j = d.BatchPos;
   d.QuesText = At(b.BatchPrompt, j, "出題の組の位置");
   d.AnsAbout = b.BatchNote[j];
@@ -61,50 +50,8 @@ void LoadQues(Program& app) {
   }
 }
 
-void NextQues(Program& app) {
-  DrillState& d = app.drill;
-  for (;;) {
-    ShowMark(app);
-    ++d.BatchPos;
-    if (d.BatchPos >= d.BatchCount) {
-      EndPass(app);
-      return;
-    }
-    CheckSkip(app);
-    if (d.SkipQues == 0) break;
-  }
-  AskQues(app);
-  app.Play(cue::kNextQuestion);
-}
-
-void CountRight(Program& app) {
-  const std::int32_t q = CurrentQuestion(app.drill);
-  Record& r = app.rec;
-  if (r.FreeMode == 0) {
-    std::int32_t& level = At(r.OkLevel, q, "問題");
-    if (level == -1 || level == 0)
-      level = 1;
-    else if (level == 1)
-      level = 2;
-    ++At(r.AnsCount, q, "問題");
-  }
-  ++app.frmMain.OkSum;
-  app.frmQues.lblOks.Caption = std::to_string(app.frmMain.OkSum);
-}
-
-void CountWrong(Program& app) {
-  const std::int32_t q = CurrentQuestion(app.drill);
-  Record& r = app.rec;
-  if (r.FreeMode == 0) {
-    At(r.OkLevel, q, "問題") = 0;
-    ++At(r.AnsCount, q, "問題");
-  }
-  ++app.frmMain.NgSum;
-  app.frmQues.lblNgs.Caption = std::to_string(app.frmMain.NgSum);
-}
-
-void CheckSkip(Program& app) {
-  DrillState& d = app.drill;
+// In review: whether the question at BatchPos was right last pass and is skipped.
+void CheckSkip(DrillState& d) {
   d.SkipQues = 0;
   if (d.Review != 1) return;
   std::int32_t& ng = At(d.BatchNg, d.BatchPos, "出題の組の位置");
@@ -114,8 +61,8 @@ void CheckSkip(Program& app) {
     d.SkipQues = 1;
 }
 
-bool CountPass(Program& app) {
-  DrillState& d = app.drill;
+// Counts the right positions into OkCnt; true when a position was wrong.
+bool CountPass(DrillState& d) {
   bool wrong = false;
   for (std::int32_t i = 0; i < d.BatchCount; ++i) {
     if (At(d.BatchNg, d.BatchOrder[i], "出題の組の位置") == 1)
@@ -126,28 +73,86 @@ bool CountPass(Program& app) {
   return wrong;
 }
 
-void EndPass(Program& app) {
-  DrillState& d = app.drill;
-  const bool wrong = CountPass(app);
-  if (d.Review == 0) ShowScore(app);
+void EndPass(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  const bool wrong = CountPass(d);
+  if (d.Review == 0) ShowScore(ctx);
   if (!wrong) {
     d.InBatch = 0;
-    app.frmQues.tmrStart->SetEnabled(true);
+    ctx.frmQues.tmrStart->SetEnabled(true);
     return;
   }
-  app.Play(cue::kReview);
-  StartReview(app);
+  ctx.Play(cue::kReview);
+  StartReview(ctx);
 }
 
-void StartReview(Program& app) {
-  DrillState& d = app.drill;
+void StartReview(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
   d.Review = 1;
   d.BatchPos = 0;
-  CheckSkip(app);
+  CheckSkip(d);
   if (d.SkipQues == 1)
-    NextQues(app);
+    NextQues(ctx);
   else
-    AskQues(app);
+    AskQues(ctx);
+}
+
+}  // namespace
+
+void NextBatch(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  d.InBatch = 0;
+  PickBatch(d, ctx.bank, ctx.rec);
+  ClearQues(ctx);
+  if (d.BatchCount > 0) {
+    d.InBatch = 1;
+    AskQues(ctx);
+    return;
+  }
+  ctx.Play(cue::kAllDone);
+  ctx.hooks.congratulate();
+}
+
+void NextQues(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  for (;;) {
+    ShowMark(ctx);
+    ++d.BatchPos;
+    if (d.BatchPos >= d.BatchCount) {
+      EndPass(ctx);
+      return;
+    }
+    CheckSkip(d);
+    if (d.SkipQues == 0) break;
+  }
+  AskQues(ctx);
+  ctx.Play(cue::kNextQuestion);
+}
+
+void CountRight(const DrillContext& ctx) {
+  const std::int32_t q = CurrentQuestion(ctx.drill);
+  Record& r = ctx.rec;
+  if (r.FreeMode == 0) {
+    std::int32_t& level = At(r.OkLevel, q, "問題");
+    if (level == -1 || level == 0)
+      level = 1;
+    else if (level == 1)
+      level = 2;
+    ++At(r.AnsCount, q, "問題");
+  }
+  ++ctx.OkSum;
+  ctx.frmQues.lblOks.Caption = std::to_string(ctx.OkSum);
+}
+
+void CountWrong(const DrillContext& ctx) {
+  const std::int32_t q = CurrentQuestion(ctx.drill);
+  Record& r = ctx.rec;
+  if (r.FreeMode == 0) {
+    At(r.OkLevel, q, "問題") = 0;
+    ++At(r.AnsCount, q, "問題");
+  }
+  ++ctx.NgSum;
+  ctx.frmQues.lblNgs.Caption = std::to_string(ctx.NgSum);
 }
 
 }  // namespace vcq

@@ -5,22 +5,13 @@
 
 namespace vcq {
 
-class Program;
+struct DrillContext;
 
 // Starts the next batch, or ends the drill with the congratulations window.
-void NextBatch(Program& app);
-// Presents the question at BatchPos.
-void AskQues(Program& app);
-void LoadQues(Program& app);
+void NextBatch(const DrillContext& ctx);
 // Marks the finished question and goes on to the next one, or ends the pass.
-void NextQues(Program& app);
-void CountRight(Program& app);
-void CountWrong(Program& app);
-// In review: whether the question at BatchPos was right last pass and is skipped.
-void CheckSkip(Program& app);
-// Counts the right positions into OkCnt; true when a position was wrong.
-bool CountPass(Program& app);
-void EndPass(Program& app);
-void StartReview(Program& app);
+void NextQues(const DrillContext& ctx);
+void CountRight(const DrillContext& ctx);
+void CountWrong(const DrillContext& ctx);
 
 }  // namespace vcq

@@ -4,10 +4,11 @@
 #include <climits>
 #include <string_view>
 
-#include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
+#include "drill/DrillContext.h"
+#include "drill/DrillScreen.h"
 #include "drill/Grading.h"
 
 namespace vcq {
@@ -20,8 +21,8 @@ constexpr std::size_t kLineBytes = 180;
 // after every piece. A word starting with "@" is a gap; `gap` gives its
 // piece from the index and the word without the "@".
 template <typename GapPiece>
-void PutAnsLine(Program& app, GapPiece gap) {
-  DrillState& d = app.drill;
+void PutAnsLine(const DrillContext& ctx, GapPiece gap) {
+  DrillState& d = ctx.drill;
   std::string line;
   for (std::int32_t i = 0; i < d.WordCnt; ++i) {
     const std::string& word = At(d.Words.Words, i, "語");
@@ -29,22 +30,22 @@ void PutAnsLine(Program& app, GapPiece gap) {
     line += ' ';
     line = std::string(CutBytes(line, kLineBytes));
   }
-  TfrmQues& f = app.frmQues;
+  TfrmQues& f = ctx.frmQues;
   f.w3.FontColor = f.AnsColor;
   f.w3.Caption = std::move(line);
   f.w3.Visible = true;
 }
 
 // The row of the current question in the answer list, red in review.
-Control& AnswerRow(Program& app) {
-  const DrillState& d = app.drill;
-  Control& row = app.frmQues.AnsList(d.BatchPos);
+Control& AnswerRow(const DrillContext& ctx) {
+  const DrillState& d = ctx.drill;
+  Control& row = ctx.frmQues.AnsList(d.BatchPos);
   row.FontColor = d.Review == 1 ? colors::kRed : colors::kBlack;
   return row;
 }
 
-void SetMessage(Program& app, const std::string& text, Rgb font, Rgb strip) {
-  TfrmQues& f = app.frmQues;
+void SetMessage(const DrillContext& ctx, const std::string& text, Rgb font, Rgb strip) {
+  TfrmQues& f = ctx.frmQues;
   f.lblMes.Caption = text;
   f.lblMes.FontColor = font;
   f.pnlMes.Color = strip;  // the label is transparent: the strip is its background
@@ -52,18 +53,18 @@ void SetMessage(Program& app, const std::string& text, Rgb font, Rgb strip) {
 
 }  // namespace
 
-void ShowRound(Program& app) {
+void ShowRound(const DrillContext& ctx) {
   static const std::string kDai = Sj("第 ");
   static const std::string kKai = Sj(" 回");
-  TfrmQues& f = app.frmQues;
-  ++app.drill.TestNo;
-  f.lblDName.Caption = app.bank.BankTitle;
-  f.lblTestCnt.Caption = kDai + std::to_string(app.drill.TestNo) + kKai;
+  TfrmQues& f = ctx.frmQues;
+  ++ctx.drill.TestNo;
+  f.lblDName.Caption = ctx.bank.BankTitle;
+  f.lblTestCnt.Caption = kDai + std::to_string(ctx.drill.TestNo) + kKai;
   f.lblDName.Visible = f.lblTestCnt.Visible = true;
 }
 
-void ClearQues(Program& app) {
-  TfrmQues& f = app.frmQues;
+void ClearQues(const DrillContext& ctx) {
+  TfrmQues& f = ctx.frmQues;
   f.w1.Caption.clear();
   f.w2.Caption.clear();
   f.w3.Caption.clear();
@@ -72,9 +73,9 @@ void ClearQues(Program& app) {
   for (Control& c : f.lox) c.Visible = false;
 }
 
-void ShowQues(Program& app) {
-  TfrmQues& f = app.frmQues;
-  const DrillState& d = app.drill;
+void ShowQues(const DrillContext& ctx) {
+  TfrmQues& f = ctx.frmQues;
+  const DrillState& d = ctx.drill;
   Control& row = f.AnsList(d.BatchPos);
   const bool shortAnswer = d.AnsText.size() < 32;
   f.w2.FontSize = f.w3.FontSize = Pt(shortAnswer ? 16 : 12);
@@ -86,22 +87,22 @@ void ShowQues(Program& app) {
   f.w1.Visible = f.w2.Visible = f.w3.Visible = true;
 }
 
-void ShowQuesTitle(Program& app) {
-  TfrmQues& f = app.frmQues;
-  const DrillState& d = app.drill;
+void ShowQuesTitle(const DrillContext& ctx) {
+  TfrmQues& f = ctx.frmQues;
+  const DrillState& d = ctx.drill;
   const std::int32_t q = At(d.Batch, d.BatchPos, "出題の組の位置");
-  const std::int32_t lesson = At(app.bank.QuesLes, q, "問題");
-  f.lblTitle.Caption = At(app.frmMain.map.SelNames, lesson, "分野");
+  const std::int32_t lesson = At(ctx.bank.QuesLes, q, "問題");
+  f.lblTitle.Caption = At(ctx.SelNames, lesson, "分野");
   f.lblTitle.Visible = true;
   if (d.QuesMode == 0) {
     f.pnlInf.Visible = false;
     f.pnlSel.Visible = f.imgMouse.Visible = true;
   } else {
-    ShowSettings(app);
+    ShowSettings(ctx);
   }
 }
 
-void ShowSettings(Program& app) {
+void ShowSettings(const DrillContext& ctx) {
   static const std::string kHintOff = Sj("１字表示していません");
   static const std::string kHintOn = Sj("１字表示しています");
   static const std::string kDataOrder = Sj("並び順出題です");
@@ -109,8 +110,8 @@ void ShowSettings(Program& app) {
   static const std::string kFlashOff = Sj("ﾌﾗｯｼｭ表示していません");
   static const std::string kFlash = Sj("ﾌﾗｯｼｭ表示");
   static const std::string kDesu = Sj("です");
-  TfrmQues& f = app.frmQues;
-  const Record& r = app.rec;
+  TfrmQues& f = ctx.frmQues;
+  const Record& r = ctx.rec;
   f.pnlInf.Visible = true;
   f.pnlSel.Visible = f.imgMouse.Visible = false;
   f.pnlHint.Caption = r.OneLetter == 0 ? kHintOff : kHintOn;
@@ -118,71 +119,71 @@ void ShowSettings(Program& app) {
   f.pnlFlash.Caption = r.FlashTime == 0 ? kFlashOff : kFlash + std::to_string(r.FlashTime) + kDesu;
 }
 
-void ShowMes(Program& app) {
+void ShowMes(const DrillContext& ctx) {
   static const std::string kAnswer = Sj("答を入れてください");
   static const std::string kReview = Sj("復習です");
-  if (app.drill.Review == 1)
-    SetMessage(app, kReview, colors::kNavy, quescolors::kReviewStrip);
+  if (ctx.drill.Review == 1)
+    SetMessage(ctx, kReview, colors::kNavy, quescolors::kReviewStrip);
   else
-    SetMessage(app, kAnswer, colors::kNavy, quescolors::kWindow);
+    SetMessage(ctx, kAnswer, colors::kNavy, quescolors::kWindow);
 }
 
-void ShowCorrection(Program& app) {
+void ShowCorrection(const DrillContext& ctx) {
   static const std::string kCorrect = Sj("直しです");
-  ShowAbout(app);
-  SetMessage(app, kCorrect, colors::kWhite, quescolors::kReviewStrip);
+  ShowAbout(ctx);
+  SetMessage(ctx, kCorrect, colors::kWhite, quescolors::kReviewStrip);
 }
 
-void ShowAbout(Program& app) {
-  TfrmQues& f = app.frmQues;
-  const std::string& about = app.drill.AnsAbout;
+void ShowAbout(const DrillContext& ctx) {
+  TfrmQues& f = ctx.frmQues;
+  const std::string& about = ctx.drill.AnsAbout;
   f.lblAnsAbout.FontSize = Pt(about.size() < 20 ? 12 : 10);
   if (!about.empty()) f.lblAnsAbout.Caption = about;
 }
 
-void ClearAbout(Program& app) {
-  app.frmQues.lblAnsAbout.Caption.clear();
+void ClearAbout(const DrillContext& ctx) {
+  ctx.frmQues.lblAnsAbout.Caption.clear();
 }
 
-void ShowAnsLine(Program& app) {
-  const DrillState& d = app.drill;
-  PutAnsLine(app, [&d](std::int32_t i, std::string word) {
+void ShowAnsLine(const DrillContext& ctx) {
+  const DrillState& d = ctx.drill;
+  PutAnsLine(ctx, [&d](std::int32_t i, std::string word) {
     if (i >= d.WordPos) return std::string("(    )");
     return d.WordNg == 1 ? "(" + word + ")" : word;
   });
 }
 
-void ShowFullLine(Program& app) {
-  PutAnsLine(app, [](std::int32_t, std::string word) { return word; });
+void ShowFullLine(const DrillContext& ctx) {
+  PutAnsLine(ctx, [](std::int32_t, std::string word) { return word; });
 }
 
-void ShowChoiceLine(Program& app) {
-  DrillState& d = app.drill;
+void ShowChoiceLine(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
   // Without a gap nothing is expected, rather than the last question's answer.
   d.AnsWord.clear();
-  PutAnsLine(app, [&d](std::int32_t, const std::string& word) {
+  PutAnsLine(ctx, [&d](std::int32_t, const std::string& word) {
     d.AnsWord = std::string(CutBytes(UnderToBlank(word), kLineBytes));
     return std::string("(       )");
   });
 }
 
-void ShowChoiceResult(Program& app) {
-  PutAnsLine(app,
+void ShowChoiceResult(const DrillContext& ctx) {
+  PutAnsLine(ctx,
              [](std::int32_t, const std::string& word) { return "(" + UnderToBlank(word) + ")"; });
 }
 
-void StartFlash(Program& app) {
-  TfrmQues& f = app.frmQues;
-  const std::int32_t flash = app.rec.FlashTime;
+void StartFlash(const DrillContext& ctx) {
+  TfrmQues& f = ctx.frmQues;
+  const std::int32_t flash = ctx.rec.FlashTime;
   if (flash <= 0) {
     f.AnsColor = colors::kBlack;
-    ShowAnsLine(app);
+    ShowAnsLine(ctx);
     return;
   }
   f.tmrFlash->SetInterval(static_cast<int>(std::min<long long>(flash * 200LL, INT_MAX)));
   f.FlashHalf = 0;
   f.AnsColor = colors::kGreen;
-  ShowFullLine(app);
+  ShowFullLine(ctx);
   f.tmrFlash->SetEnabled(true);
 }
 
@@ -193,24 +194,24 @@ void TfrmQues::tmrFlashTimer() {
     return;
   }
   AnsColor = colors::kBlack;
-  ShowAnsLine(app_);
+  ShowAnsLine(ctx_);
   tmrFlash->SetEnabled(false);
 }
 
-void ShowOneLetter(Program& app) {
-  if (app.rec.OneLetter != 1 || app.drill.QuesMode != 1) return;
-  TfrmQues& f = app.frmQues;
+void ShowOneLetter(const DrillContext& ctx) {
+  if (ctx.rec.OneLetter != 1 || ctx.drill.QuesMode != 1) return;
+  TfrmQues& f = ctx.frmQues;
   f.w2.FontColor = quescolors::kHint;
-  f.w2.Caption = OneLetterHint(app.drill.AnsWord);
+  f.w2.Caption = OneLetterHint(ctx.drill.AnsWord);
 }
 
-void ShowKeyIn(Program& app) {
-  app.frmQues.w2.Caption = app.drill.KeyIn;
+void ShowKeyIn(const DrillContext& ctx) {
+  ctx.frmQues.w2.Caption = ctx.drill.KeyIn;
 }
 
-void LogKeyIn(Program& app) {
-  DrillState& d = app.drill;
-  Control& row = AnswerRow(app);
+void LogKeyIn(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  Control& row = AnswerRow(ctx);
   if (d.AnsLogged == 0) {
     d.AnsLog = std::string(CutBytes(d.AnsLog + " " + d.KeyIn, kLineBytes));
     row.Caption = d.AnsLog;
@@ -219,13 +220,13 @@ void LogKeyIn(Program& app) {
   row.Visible = true;
 }
 
-void ShowPicked(Program& app, const std::string& text) {
-  app.frmQues.w2.Caption = text;
+void ShowPicked(const DrillContext& ctx, const std::string& text) {
+  ctx.frmQues.w2.Caption = text;
 }
 
-void LogChoice(Program& app, const std::string& text) {
-  DrillState& d = app.drill;
-  Control& row = AnswerRow(app);
+void LogChoice(const DrillContext& ctx, const std::string& text) {
+  DrillState& d = ctx.drill;
+  Control& row = AnswerRow(ctx);
   if (d.AnsLogged == 0) {
     row.Caption = text;
     d.AnsLogged = 1;
@@ -233,27 +234,27 @@ void LogChoice(Program& app, const std::string& text) {
   row.Visible = true;
 }
 
-void ShowMark(Program& app) {
+void ShowMark(const DrillContext& ctx) {
   static const std::string kRight = Sj("○");
   static const std::string kWrong = Sj("×");
-  DrillState& d = app.drill;
-  Control& mark = app.frmQues.MarkList(d.BatchPos);
+  DrillState& d = ctx.drill;
+  Control& mark = ctx.frmQues.MarkList(d.BatchPos);
   if (At(d.BatchNg, d.BatchPos, "出題の組の位置") == 0) {
-    if (d.Review == 0) CountRight(app);
+    if (d.Review == 0) CountRight(ctx);
     mark.Caption = kRight;
   } else {
-    if (d.Review == 0) CountWrong(app);
+    if (d.Review == 0) CountWrong(ctx);
     mark.Caption = kWrong;
   }
   mark.Visible = true;
 }
 
-void ShowScore(Program& app) {
-  DrillState& d = app.drill;
+void ShowScore(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
   if (d.BatchCount <= 0) return;
   d.BatchScore = d.OkCnt * 100 / d.BatchCount;
-  app.frmQues.lblTen.Caption = std::to_string(d.BatchScore);
-  app.frmQues.lblTen.Visible = true;
+  ctx.frmQues.lblTen.Caption = std::to_string(d.BatchScore);
+  ctx.frmQues.lblTen.Visible = true;
 }
 
 }  // namespace vcq

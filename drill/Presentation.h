@@ -9,40 +9,40 @@
 
 namespace vcq {
 
-class Program;
+struct DrillContext;
 
-void ShowRound(Program& app);
-void ClearQues(Program& app);
-void ShowQues(Program& app);
-void ShowQuesTitle(Program& app);
-void ShowSettings(Program& app);
-void ShowMes(Program& app);
-void ShowCorrection(Program& app);
-void ShowAbout(Program& app);
-void ClearAbout(Program& app);
+void ShowRound(const DrillContext& ctx);
+void ClearQues(const DrillContext& ctx);
+void ShowQues(const DrillContext& ctx);
+void ShowQuesTitle(const DrillContext& ctx);
+void ShowSettings(const DrillContext& ctx);
+void ShowMes(const DrillContext& ctx);
+void ShowCorrection(const DrillContext& ctx);
+void ShowAbout(const DrillContext& ctx);
+void ClearAbout(const DrillContext& ctx);
 
 // The answer line of a typed question: answered gaps filled (in brackets
 // while the current gap is being corrected), the others empty.
-void ShowAnsLine(Program& app);
+void ShowAnsLine(const DrillContext& ctx);
 // Every gap filled, for the flash display.
-void ShowFullLine(Program& app);
-void StartFlash(Program& app);
+void ShowFullLine(const DrillContext& ctx);
+void StartFlash(const DrillContext& ctx);
 
 // The answer line of a choice question: every gap an empty bracket pair,
 // the last one's word (underscores as blanks) the expected answer AnsWord.
-void ShowChoiceLine(Program& app);
+void ShowChoiceLine(const DrillContext& ctx);
 // The same line with the gaps filled in brackets, after a pick.
-void ShowChoiceResult(Program& app);
+void ShowChoiceResult(const DrillContext& ctx);
 
-void ShowOneLetter(Program& app);
-void ShowKeyIn(Program& app);
-void LogKeyIn(Program& app);
-void ShowPicked(Program& app, const std::string& text);
+void ShowOneLetter(const DrillContext& ctx);
+void ShowKeyIn(const DrillContext& ctx);
+void LogKeyIn(const DrillContext& ctx);
+void ShowPicked(const DrillContext& ctx, const std::string& text);
 // The first pick of the question into the answer list.
-void LogChoice(Program& app, const std::string& text);
+void LogChoice(const DrillContext& ctx, const std::string& text);
 
 // The mark of the question at BatchPos; in the first pass it also counts it.
-void ShowMark(Program& app);
-void ShowScore(Program& app);
+void ShowMark(const DrillContext& ctx);
+void ShowScore(const DrillContext& ctx);
 
 }  // namespace vcq

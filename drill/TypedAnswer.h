@@ -7,31 +7,20 @@
 
 namespace vcq {
 
-class Program;
+struct DrillContext;
 
 // The one comparison rule for typed and picked answers: letter case never
 // matters, nothing else is forgiven.
 bool SameAnswer(std::string_view a, std::string_view b);
 
 // Starts the question just loaded and shown, as a choice or a typed one.
-void StartAnswer(Program& app);
-void StartTypedQues(Program& app);
-// Presents the word at WordPos: waits if it is a gap, passes it otherwise.
-void NextGap(Program& app);
+void StartAnswer(const DrillContext& ctx);
 // On to the next word, or the question is done.
-void NextWord(Program& app);
-void AfterWord(Program& app);
+void NextWord(const DrillContext& ctx);
 
 // The drill screen's keys while a typed question is asked.
-void TypedKeyDown(Program& app, int key);
-void TypedKeyPress(Program& app, char ch);
-
-void AddKey(Program& app, char ch);
-void BackKey(Program& app);
-void ClearKeys(Program& app);
-void CheckGap(Program& app);
-void GapRight(Program& app);
-void GapWrong(Program& app);
+void TypedKeyDown(const DrillContext& ctx, int key);
+void TypedKeyPress(const DrillContext& ctx, char ch);
 
 // Letters and ! " ' , - . ? : what a gap can hold.
 bool IsAnswerChar(char ch);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Cues.h"
 #include "app/Program.h"
 #include "data/TextUtil.h"
+#include "platform/Cues.h"
 #include "platform/Error.h"
 
 namespace vcq {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
+#include "platform/Cues.h"
 #include "platform/Error.h"
 #include "platform/VirtualKeys.h"
 #include "screens/ScoreMap.h"

@@ -18,6 +18,7 @@ struct Shown : ::testing::Test {
     app().drill.BatchCount = 3;
   }
   Program& app() { return t.app; }
+  const DrillContext& ctx() { return t.app.frmQues.Context(); }
   TfrmQues& ques() { return t.app.frmQues; }
   DrillState& drill() { return t.app.drill; }
   void SetAnswer(const std::string& ans) {
@@ -35,7 +36,7 @@ TEST_F(Shown, FontSizesFollowTheTextLengths) {
   drill().BatchPos = 4;
   drill().AnsText = std::string(31, 'a');
   drill().QuesText = "abcdefghijklm";
-  ShowQues(app());
+  ShowQues(ctx());
   EXPECT_EQ(ques().w2.FontSize, Pt(16));
   EXPECT_EQ(ques().w3.FontSize, Pt(16));
   EXPECT_EQ(ques().a[4].FontSize, Pt(10));
@@ -45,7 +46,7 @@ TEST_F(Shown, FontSizesFollowTheTextLengths) {
 
   drill().AnsText = std::string(32, 'a');
   drill().QuesText = Sj("今日は宿題です");  // 14 bytes
-  ShowQues(app());
+  ShowQues(ctx());
   EXPECT_EQ(ques().w3.FontSize, Pt(12));
   EXPECT_EQ(ques().a[4].FontSize, Pt(8));
   EXPECT_EQ(ques().w1.FontSize, Pt(12));
@@ -53,38 +54,38 @@ TEST_F(Shown, FontSizesFollowTheTextLengths) {
   EXPECT_EQ(Pt(14), 19);
 
   drill().BatchPos = 10;  // past the answer list
-  EXPECT_THROW(ShowQues(app()), RangeError);
+  EXPECT_THROW(ShowQues(ctx()), RangeError);
 }
 
 TEST_F(Shown, ExplanationSizeAndEmptyExplanation) {
   drill().AnsAbout = std::string(19, 'x');
-  ShowAbout(app());
+  ShowAbout(ctx());
   EXPECT_EQ(ques().lblAnsAbout.FontSize, Pt(12));
   drill().AnsAbout = std::string(20, 'x');
-  ShowAbout(app());
+  ShowAbout(ctx());
   EXPECT_EQ(ques().lblAnsAbout.FontSize, Pt(10));
   drill().AnsAbout.clear();
-  ShowAbout(app());
+  ShowAbout(ctx());
   EXPECT_EQ(ques().lblAnsAbout.Caption, std::string(20, 'x'));
-  ClearAbout(app());
+  ClearAbout(ctx());
   EXPECT_EQ(ques().lblAnsAbout.Caption, "");
 }
 
 TEST_F(Shown, ScoreDropsTheFraction) {
   drill().OkCnt = 2;
-  ShowScore(app());
+  ShowScore(ctx());
   EXPECT_EQ(drill().BatchScore, 66);
   EXPECT_EQ(ques().lblTen.Caption, "66");
   EXPECT_TRUE(ques().lblTen.Visible);
   drill().OkCnt = 7;
   drill().BatchCount = 10;
-  ShowScore(app());
+  ShowScore(ctx());
   EXPECT_EQ(drill().BatchScore, 70);
 }
 
 TEST_F(Shown, BatchCaptionCountsUp) {
   app().bank.BankTitle = Sj("基本英文法40");
-  for (int i = 0; i < 10; ++i) ShowRound(app());
+  for (int i = 0; i < 10; ++i) ShowRound(ctx());
   EXPECT_EQ(ques().lblTestCnt.Caption, Sj("第 10 回"));
   EXPECT_EQ(ques().lblDName.Caption, Sj("基本英文法40"));
   EXPECT_TRUE(ques().lblTestCnt.Visible && ques().lblDName.Visible);
@@ -93,22 +94,22 @@ TEST_F(Shown, BatchCaptionCountsUp) {
 TEST_F(Shown, AnswerLinesFillTheGapsByState) {
   SetAnswer("I @have @been to Kyoto");
   ques().AnsColor = colors::kBlack;
-  ShowAnsLine(app());
+  ShowAnsLine(ctx());
   EXPECT_EQ(ques().w3.Caption, "I (    ) (    ) to Kyoto ");
   drill().WordPos = 2;
-  ShowAnsLine(app());
+  ShowAnsLine(ctx());
   EXPECT_EQ(ques().w3.Caption, "I have (    ) to Kyoto ");
   drill().WordPos = 3;
   drill().WordNg = 1;
   ques().AnsColor = colors::kRed;
-  ShowAnsLine(app());
+  ShowAnsLine(ctx());
   EXPECT_EQ(ques().w3.Caption, "I (have) (been) to Kyoto ");
   EXPECT_EQ(ques().w3.FontColor, colors::kRed);
-  ShowFullLine(app());
+  ShowFullLine(ctx());
   EXPECT_EQ(ques().w3.Caption, "I have been to Kyoto ");
 
   SetAnswer("He @looks_after his sister");
-  ShowFullLine(app());
+  ShowFullLine(ctx());
   EXPECT_EQ(ques().w3.Caption, "He looks_after his sister ");
 }
 
@@ -118,18 +119,18 @@ TEST_F(Shown, LongAnswerLineIsCutOnACharacter) {
   std::string ans = "xy";
   for (int i = 0; i < 17; ++i) ans += Sj(" あああああ");
   SetAnswer(ans);
-  ShowFullLine(app());
+  ShowFullLine(ctx());
   EXPECT_EQ(ques().w3.Caption.size(), 179u);
   EXPECT_EQ(ques().w3.Caption.back(), ' ');
   SetAnswer(std::string(170, 'a') + " @bbbbbbbbbbbbbbbb");
-  ShowAnsLine(app());
+  ShowAnsLine(ctx());
   EXPECT_EQ(ques().w3.Caption, std::string(170, 'a') + " (    ) ");
-  ShowFullLine(app());
+  ShowFullLine(ctx());
   EXPECT_EQ(ques().w3.Caption, std::string(170, 'a') + " bbbbbbbbb");
 }
 
 TEST_F(Shown, SettingsTexts) {
-  ShowSettings(app());
+  ShowSettings(ctx());
   EXPECT_EQ(ques().pnlHint.Caption, Sj("１字表示していません"));
   EXPECT_EQ(ques().pnlorder.Caption, Sj("並び順出題です"));
   EXPECT_EQ(ques().pnlFlash.Caption, Sj("ﾌﾗｯｼｭ表示していません"));
@@ -138,7 +139,7 @@ TEST_F(Shown, SettingsTexts) {
   app().rec.OneLetter = 1;
   app().rec.OrderMode = 1;
   app().rec.FlashTime = 3;
-  ShowSettings(app());
+  ShowSettings(ctx());
   EXPECT_EQ(ques().pnlHint.Caption, Sj("１字表示しています"));
   EXPECT_EQ(ques().pnlorder.Caption, Sj("ﾗﾝﾀﾞﾑ順出題です"));
   EXPECT_EQ(ques().pnlFlash.Caption, Sj("ﾌﾗｯｼｭ表示3です"));
@@ -150,13 +151,13 @@ TEST_F(Shown, TitleNamesTheLessonAndPicksTheSideArea) {
   drill().BatchPos = 1;
   app().bank.QuesLes[7] = 2;
   drill().QuesMode = 0;
-  ShowQuesTitle(app());
+  ShowQuesTitle(ctx());
   EXPECT_EQ(ques().lblTitle.Caption, Sj("時制"));
   EXPECT_TRUE(ques().lblTitle.Visible);
   EXPECT_FALSE(ques().pnlInf.Visible);
   EXPECT_TRUE(ques().pnlSel.Visible && ques().imgMouse.Visible);
   drill().QuesMode = 1;
-  ShowQuesTitle(app());
+  ShowQuesTitle(ctx());
   EXPECT_TRUE(ques().pnlInf.Visible);
   EXPECT_FALSE(ques().pnlSel.Visible);
 }
@@ -166,7 +167,7 @@ TEST_F(Shown, TitleNamesTheLessonAndPicksTheSideArea) {
 TEST_F(Shown, FlashShowsTheSentenceForTwoTicks) {
   SetAnswer("I @have it");
   app().rec.FlashTime = 5;
-  StartFlash(app());
+  StartFlash(ctx());
   EXPECT_EQ(ques().w3.Caption, "I have it ");
   EXPECT_EQ(ques().w3.FontColor, colors::kGreen);
   EXPECT_EQ(ques().tmrFlash->Interval(), 1000);
@@ -179,7 +180,7 @@ TEST_F(Shown, FlashShowsTheSentenceForTwoTicks) {
 
   app().rec.FlashTime = 0;
   ques().AnsColor = colors::kWhite;
-  StartFlash(app());
+  StartFlash(ctx());
   EXPECT_EQ(ques().w3.Caption, "I (    ) it ");
   EXPECT_EQ(ques().w3.FontColor, colors::kBlack);
   EXPECT_FALSE(ques().tmrFlash->Enabled());
@@ -189,14 +190,14 @@ TEST_F(Shown, OneLetterHintOnlyForTypedQuestionsWithTheOption) {
   drill().AnsWord = "have";
   ques().w2.Caption = "x";
   drill().QuesMode = 1;
-  ShowOneLetter(app());
+  ShowOneLetter(ctx());
   EXPECT_EQ(ques().w2.Caption, "x");
   app().rec.OneLetter = 1;
   drill().QuesMode = 0;
-  ShowOneLetter(app());
+  ShowOneLetter(ctx());
   EXPECT_EQ(ques().w2.Caption, "x");
   drill().QuesMode = 1;
-  ShowOneLetter(app());
+  ShowOneLetter(ctx());
   EXPECT_EQ(ques().w2.Caption, "h---");
   EXPECT_EQ(ques().w2.FontColor, quescolors::kHint);
 }
@@ -204,14 +205,14 @@ TEST_F(Shown, OneLetterHintOnlyForTypedQuestionsWithTheOption) {
 TEST_F(Shown, MarksCountOnlyInTheFirstPass) {
   drill().Batch[0] = 5;
   drill().BatchNg[0] = 1;
-  ShowMark(app());
+  ShowMark(ctx());
   EXPECT_EQ(ques().lox[0].Caption, Sj("×"));
   EXPECT_TRUE(ques().lox[0].Visible);
   EXPECT_EQ(app().rec.OkLevel[5], 0);
   EXPECT_EQ(ques().lblNgs.Caption, "1");
   drill().Review = 1;
   drill().BatchNg[0] = 0;
-  ShowMark(app());
+  ShowMark(ctx());
   EXPECT_EQ(ques().lox[0].Caption, Sj("○"));
   EXPECT_EQ(app().rec.OkLevel[5], 0);
   EXPECT_EQ(app().frmMain.OkSum, 0);
