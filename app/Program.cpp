@@ -1,6 +1,6 @@
 #include "app/Program.h"
 
-#include "app/Cues.h"
+#include "platform/Cues.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -9,12 +9,14 @@ Program::Program(Ports p, Paths paths_)
     : ports(p),
       paths(std::move(paths_)),
       frmMain(*this),
-      frmInput(*this),
-      frmOmedeto(*this),
-      frmOption(*this),
+      frmInput(ports.dialogs),
+      frmOmedeto([this](int ms, bool on, std::function<void()> tick) {
+        return NewTimer(ms, on, std::move(tick));
+      }),
+      frmOption(bank, rec, drill, ports.clock, frmMain.mapCanvas),
       frmQues(*this),
-      frmScoreTable(*this),
-      frmSel(*this),
+      frmScoreTable(bank, rec, frmMain.mapCanvas),
+      frmSel(bank, rec, ports.sound, frmMain.mapCanvas),
       frmStartPan(*this) {}
 
 void Program::Guard(const std::function<void()>& handler) {

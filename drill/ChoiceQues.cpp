@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
 #include "drill/Presentation.h"
 #include "drill/TypedAnswer.h"
+#include "platform/Cues.h"
 
 namespace vcq {
 

@@ -1,12 +1,12 @@
 #include "drill/DrillScreen.h"
 
-#include "app/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "drill/ChoiceQues.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
 #include "drill/TypedAnswer.h"
+#include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
 #include "screens/ScoreMap.h"
 
@@ -148,7 +148,7 @@ void TfrmQues::s0Click(int tag) {
 void TfrmQues::LeaveDrill() {
   form.Visible = false;
   app_.frmMain.form.Visible = true;
-  DrawMapCells(app_);
+  DrawMapCells(app_.frmMain.mapCanvas);
 }
 
 void TfrmQues::HideChoices() {

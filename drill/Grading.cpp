@@ -1,11 +1,11 @@
 #include "drill/Grading.h"
 
-#include "app/Cues.h"
 #include "app/Program.h"
 #include "drill/Checked.h"
 #include "drill/DrillSetup.h"
 #include "drill/Presentation.h"
 #include "drill/TypedAnswer.h"
+#include "platform/Cues.h"
 #include "platform/Error.h"
 
 namespace vcq {

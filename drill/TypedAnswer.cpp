@@ -1,6 +1,5 @@
 #include "drill/TypedAnswer.h"
 
-#include "app/Cues.h"
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/TextUtil.h"
@@ -8,6 +7,7 @@
 #include "drill/ChoiceQues.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
+#include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
 
 namespace vcq {
