@@ -75,12 +75,13 @@ Rgb CellFill(int level) {
   }
 }
 
-}  // namespace
-
-void ScoreMap::Wipe() {
-  drawn.clear();
-  drawn.push_back(kMapArea);
+// Clears the list and paints the map area in the window colour.
+void Wipe(ScoreMap& m) {
+  m.drawn.clear();
+  m.drawn.push_back(kMapArea);
 }
+
+}  // namespace
 
 void ScoreMap::Draw(const MapRect& r) {
   // Painted last means on top: the replaced one leaves its old place in the order.
@@ -103,7 +104,7 @@ void DrawScoreMap(const MapCanvas& c) {
   const Bank& b = c.bank;
   CheckCounts(b);
   ScoreMap& m = c.map;
-  m.Wipe();
+  Wipe(m);
   m.SelCount = b.LesCount;
   for (int i = 0; i < m.SelCount; ++i) m.SelNames[i] = b.LesName[i];
   if (m.SelCount > 0) {

@@ -53,8 +53,6 @@ struct ScoreMap {
   std::vector<MapRect> drawn;  // what the view paints, oldest first
 
   bool Dense() const { return MapRows > 14; }
-  // Clears the list and paints the map area in the window colour.
-  void Wipe();
   // Paints `r` on top; a rectangle at exactly the same place is replaced, so
   // repeated refreshes keep the list at one entry per cell.
   void Draw(const MapRect& r);

@@ -25,8 +25,6 @@ class TfrmSel {
   // After the main window has shown the window: one panel per lesson of the
   // score map, and a height that fits ten or twenty of them.
   void OpenRange();
-  void ColorPanels();
-  void ToggleLesson(int i);
 
   // Event handlers.
   void pnlClick(int i);  // pnl0 .. pnl19
@@ -46,6 +44,8 @@ class TfrmSel {
   Control btnOn, btnOf, btnOk;
 
  private:
+  void ColorPanels();
+  void ToggleLesson(int i);
   // The main window's labels and cells follow the selection.
   void UpdateMain();
 
