@@ -33,7 +33,10 @@ constexpr Rgb kBarHelp = FromTColor(4570106);
 
 }  // namespace
 
-TfrmMain::TfrmMain(Program& app) : app_(app) {
+TfrmMain::TfrmMain(Program& app)
+    : mapCanvas{app.bank,  app.rec, app.ports.sound, map,     lblTitle,
+                lblPlayer, pnlSel,  lblsel,          lblsel2, LesPanel},
+      app_(app) {
   form.Caption = "MiravelCompany";
   form.Color = FromTColor(11855615);
   form.FontColor = FromTColor(1054229);
@@ -185,7 +188,7 @@ void TfrmMain::cmdOption() {
 void TfrmMain::cmdSheet() {
   app_.Play(cue::kCommand);
   app_.frmScoreTable.ShowScoreTable();
-  RefreshScoreMap(app_);
+  RefreshScoreMap(mapCanvas);
 }
 
 void TfrmMain::cmdHelp() {
@@ -199,7 +202,7 @@ void TfrmMain::cmdReDraw() {
   pnlReDraw.Visible = false;
   pnlHelp.Visible = true;
   lblHelp2.Caption = Sj("ﾍﾙﾌﾟ");
-  RefreshScoreMap(app_);
+  RefreshScoreMap(mapCanvas);
 }
 
 }  // namespace vcq

@@ -75,6 +75,9 @@ class TfrmMain {
   Control lblTitle, lblPlayer;
   std::array<Control, 20> LesPanel;  // pnl0 .. pnl19
   ScoreMap map;
+  // The map with what it is drawn from and into; the windows that change what
+  // it shows redraw it through this.
+  MapCanvas mapCanvas;
 
   std::unique_ptr<Timer> Timer3;
   int StartTick = 0;

@@ -18,7 +18,7 @@ DrillLinks DrillWiring(Program& app) {
                    },
                    [&app] {
                      app.frmMain.form.Visible = true;
-                     DrawMapCells(app);
+                     DrawMapCells(app.frmMain.mapCanvas);
                    },
                    [&app] { app.frmOmedeto.Show(); }};
   return DrillLinks{app.bank,   app.rec,           app.drill, app.ports,       main.OkSum,
@@ -31,12 +31,14 @@ Program::Program(Ports p, Paths paths_)
     : ports(p),
       paths(std::move(paths_)),
       frmMain(*this),
-      frmInput(*this),
-      frmOmedeto(*this),
-      frmOption(*this),
+      frmInput(ports.dialogs),
+      frmOmedeto([this](int ms, bool on, std::function<void()> tick) {
+        return NewTimer(ms, on, std::move(tick));
+      }),
+      frmOption(bank, rec, drill, ports.clock, frmMain.mapCanvas),
       frmQues(DrillWiring(*this)),
-      frmScoreTable(*this),
-      frmSel(*this),
+      frmScoreTable(bank, rec, frmMain.mapCanvas),
+      frmSel(bank, rec, ports.sound, frmMain.mapCanvas),
       frmStartPan(*this) {}
 
 void Program::Guard(const std::function<void()>& handler) {

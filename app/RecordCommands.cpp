@@ -4,21 +4,74 @@
 
 #include "app/MainWindow.h"
 #include "app/Program.h"
+#include "app/RecordSteps.h"
 #include "data/Cp932.h"
-#include "data/StudyRecord.h"
+#include "data/RecordFolder.h"
 #include "drill/QuesOrder.h"
 #include "platform/Cues.h"
 #include "platform/Error.h"
 
 namespace vcq {
 
+namespace fs = std::filesystem;
+
 namespace {
 
 std::string FolderOf(const std::string& path) {
-  return std::filesystem::path(path).parent_path().string();
+  return fs::path(path).parent_path().string();
 }
 
 constexpr std::string_view kGoOnWithoutSaving = "保存せずに続けますか";
+
+// A new record's place, taken: its path, the hold on it and what lies there.
+struct NewRecordPlace {
+  std::string path;
+  RecordHold hold;
+  FileStamp onDisk;
+};
+
+std::string Ask(Program& app, const char* prompt) {
+  TfrmInput& w = app.frmInput;
+  w.InputCaption = "VocaraforWindows";
+  w.InputPrompt = Sj(prompt);
+  w.ShowModal();
+  return w.InputText;
+}
+
+std::string AskPlayerName(Program& app) {
+  return Ask(app, "あなたの名前を入れてください。");
+}
+
+std::string AskRecordName(Program& app) {
+  return Ask(app, "成績に名前を付けてください。");
+}
+
+std::string NewRecordPath(const Program& app, const std::string& cp932Name) {
+  const std::string name = ToUtf8(cp932Name);
+  if (name.find('/') != std::string::npos || name == "." || name == "..")
+    throw IoError("成績の名前「" + name + "」は使えません。「/」を含まない名前を付けてください。");
+  const std::string folder = NewRecordFolder(app.paths.workDir, app.paths.learnerDir);
+  return (fs::path(folder) / (name + ".ret")).string();
+}
+
+std::optional<NewRecordPlace> ClaimNewRecord(Program& app, const std::string& path,
+                                             const RecordHold& open) {
+  NewRecordPlace place;
+  place.path = path;
+  // Before asking to replace a file: one open elsewhere is refused outright.
+  place.hold = open.Covers(path) ? open : RecordHold::Take(path);
+  const std::string file = fs::path(path).filename().string();
+  std::error_code ec;
+  if (fs::exists(path, ec) &&
+      !app.ports.dialogs.AskYesNo("「" + file + "」はすでにあります。上書きしますか"))
+    return std::nullopt;
+  // Agreed to, the file there now is the one the first save replaces.
+  place.onDisk = StampOf(path);
+  if (fs::path(path).parent_path() != fs::path(app.paths.workDir))
+    app.ports.dialogs.ShowInfo("「" + app.paths.workDir + "」には書き込めないため、成績は「" +
+                               path + "」に作ります。");
+  return place;
+}
 
 }  // namespace
 
@@ -132,8 +185,8 @@ void TfrmMain::cmdFileCreate() {
 void TfrmMain::ShowRecord() {
   if (app_.rec.RecOpen != 1) return;
   ReloadBank();
-  CountLesQues(app_);
-  DrawScoreMap(app_);
+  CountLesQues(mapCanvas);
+  DrawScoreMap(mapCanvas);
   ShowRecordCommands();
 }
 

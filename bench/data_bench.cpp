@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "app/RecordSteps.h"
 #include "bench/BenchFiles.h"
 #include "data/Bank.h"
 #include "data/LineReader.h"

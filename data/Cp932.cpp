@@ -15,6 +15,11 @@ namespace vcq {
 
 namespace {
 
+// A byte that can follow a lead byte in a double-byte character.
+constexpr bool IsTrailByte(unsigned char c) {
+  return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
+}
+
 struct IconvCloser {
   void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
 };

@@ -16,11 +16,6 @@ constexpr bool IsLeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// A byte that can follow a lead byte in a double-byte character.
-constexpr bool IsTrailByte(unsigned char c) {
-  return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
-}
-
 // Bytes taken by the character that starts at s[i]: 2 for a lead byte
 // followed by a trail byte, else 1. A lead byte cut from its trail byte
 // (before a blank, a comma or the end) is a byte of its own and never

@@ -28,8 +28,6 @@ class LineReader {
   std::string_view NextView(std::size_t limit);
 
   int LineNo() const { return lineNo_; }  // 1-based number of the line last read
-  bool AtEnd() const { return pos_ >= text_.size(); }
-  const std::string& FileName() const { return fileName_; }
   // About the line last read, for the bank checker.
   bool PastEnd() const { return pastEnd_; }
   std::size_t LostBytes() const { return lost_; }

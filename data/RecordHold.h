@@ -24,8 +24,6 @@ class RecordHold {
   // opening its own record again keeps its hold rather than meeting it.
   bool Covers(const std::string& recordPath) const;
 
-  bool Holds() const { return lock_ != nullptr; }
-
  private:
   struct Lock;
   // Shared, so that a record copied in memory keeps one hold; released with

@@ -1,5 +1,5 @@
 // The only ways out of the core: timers, the time of day, sound and dialogs.
-// Each has a real adapter in ui/ and a fake for tests in platform/Fakes.h.
+// Each has a real adapter in ui/ and a fake for tests in tests/support/Fakes.h.
 #pragma once
 
 #include <functional>
@@ -27,6 +27,12 @@ class TimerPort {
   virtual std::unique_ptr<Timer> NewTimer(int intervalMs, bool enabled,
                                           std::function<void()> onTimer) = 0;
 };
+
+// Makes a timer whose ticks run as an event of the program: failures caught
+// and the views synced, as for any other event. The program hands one to the
+// windows that keep timers.
+using TimerMaker = std::function<std::unique_ptr<Timer>(int intervalMs, bool enabled,
+                                                        std::function<void()> onTimer)>;
 
 struct TimeOfDay {
   int hour = 0, minute = 0, second = 0, millisecond = 0;

@@ -1,6 +1,5 @@
 #include "screens/Congratulations.h"
 
-#include "app/Program.h"
 #include "data/Cp932.h"
 
 namespace vcq {
@@ -17,7 +16,7 @@ constexpr Rgb kBackground{0xA3, 0xA5, 0xFF};
 
 }  // namespace
 
-TfrmOmedeto::TfrmOmedeto(Program& app) {
+TfrmOmedeto::TfrmOmedeto(const TimerMaker& newTimer) {
   form = Make(0, 0, kOmedetoClientWidth, kOmedetoClientHeight, colors::kBlack, 19,
               Sj("やったね。(^_^)v"));
   form.Color = kBackground;
@@ -26,7 +25,7 @@ TfrmOmedeto::TfrmOmedeto(Program& app) {
   Label1 = Make(25, 71, 0, 0, colors::kNavy, 15, Sj("よくできました。"));
   Label1.Color = kBackground;
   btnOk = Make(97, 22, 53, 25, colors::kBlack, 12, "OK");
-  Timer1 = app.NewTimer(200, true, [this] { Timer1Timer(); });
+  Timer1 = newTimer(200, true, [this] { Timer1Timer(); });
 }
 
 void TfrmOmedeto::Timer1Timer() {

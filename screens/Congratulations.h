@@ -11,15 +11,13 @@
 
 namespace vcq {
 
-class Program;
-
 inline constexpr int kOmedetoClientWidth = 155;
 inline constexpr int kOmedetoClientHeight = 92;
 inline constexpr int kOmedetoFrames = 8;
 
 class TfrmOmedeto {
  public:
-  explicit TfrmOmedeto(Program& app);
+  explicit TfrmOmedeto(const TimerMaker& newTimer);
   TfrmOmedeto(const TfrmOmedeto&) = delete;
   TfrmOmedeto& operator=(const TfrmOmedeto&) = delete;
 

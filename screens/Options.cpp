@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Program.h"
 #include "data/Cp932.h"
 #include "drill/QuesOrder.h"
 #include "platform/VirtualKeys.h"
-#include "screens/ScoreMap.h"
 
 namespace vcq {
 
@@ -23,7 +21,9 @@ int ShownItem(std::int32_t value) {
 
 }  // namespace
 
-TfrmOption::TfrmOption(Program& app) : app_(app) {
+TfrmOption::TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPort& clock,
+                       const MapCanvas& canvas)
+    : bank_(bank), rec_(rec), drill_(drill), clock_(clock), canvas_(canvas) {
   form.Caption = Sj("オプション");
   form.Width = 427;
   form.Height = 205;
@@ -47,7 +47,7 @@ TfrmOption::TfrmOption(Program& app) : app_(app) {
 }
 
 void TfrmOption::OpenOption() {
-  const Record& r = app_.rec;
+  const Record& r = rec_;
   RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
   RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
   OldOneLetter = r.OneLetter;
@@ -57,31 +57,31 @@ void TfrmOption::OpenOption() {
 }
 
 void TfrmOption::ShowFlashTime() {
-  pnlInf.Caption = std::to_string(app_.rec.FlashTime);
+  pnlInf.Caption = std::to_string(rec_.FlashTime);
 }
 
 void TfrmOption::RadioGroup1Click(int index) {
   if (index < 0 || index > 1) return;
   RadioGroup1.ItemIndex = index;
-  app_.rec.OneLetter = index;
+  rec_.OneLetter = index;
 }
 
 void TfrmOption::RadioGroup2Click(int index) {
   if (index < 0 || index > 1) return;
   RadioGroup2.ItemIndex = index;
-  app_.rec.OrderMode = index;
+  rec_.OrderMode = index;
 }
 
 // A hand-edited record may hold a value outside 0..20: one step brings it
 // back inside the bound it crosses.
 void TfrmOption::pnlUpClick() {
-  std::int32_t& t = app_.rec.FlashTime;
+  std::int32_t& t = rec_.FlashTime;
   t = t >= kMaxFlashTime ? kMaxFlashTime : t + 1;
   ShowFlashTime();
 }
 
 void TfrmOption::pnlDownClick() {
-  std::int32_t& t = app_.rec.FlashTime;
+  std::int32_t& t = rec_.FlashTime;
   t = t <= 0 ? 0 : t - 1;
   ShowFlashTime();
 }
@@ -111,9 +111,9 @@ void TfrmOption::FormKeyDown(int key) {
 }
 
 void TfrmOption::CloseAndRebuild() {
-  BuildQuesOrder(app_.drill, app_.bank.QuesCount, app_.rec.OrderMode, app_.ports.clock.NowUtc());
+  BuildQuesOrder(drill_, bank_.QuesCount, rec_.OrderMode, clock_.NowUtc());
   form.Visible = false;
-  RefreshScoreMap(app_);
+  RefreshScoreMap(canvas_);
 }
 
 void TfrmOption::BitBtn1Click() {
@@ -121,7 +121,7 @@ void TfrmOption::BitBtn1Click() {
 }
 
 void TfrmOption::BitBtn2Click() {
-  Record& r = app_.rec;
+  Record& r = rec_;
   r.OneLetter = OldOneLetter;
   r.OrderMode = OldOrderMode;
   r.FlashTime = OldFlashTime;

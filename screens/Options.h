@@ -9,11 +9,15 @@
 #include <cstdint>
 #include <string>
 
+#include "data/Bank.h"
+#include "data/Record.h"
 #include "platform/Control.h"
+#include "platform/Ports.h"
+#include "screens/ScoreMap.h"
 
 namespace vcq {
 
-class Program;
+struct DrillState;
 
 inline constexpr std::int32_t kMaxFlashTime = 20;
 
@@ -24,7 +28,8 @@ struct RadioGroup : Control {
 
 class TfrmOption {
  public:
-  explicit TfrmOption(Program& app);
+  TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPort& clock,
+             const MapCanvas& canvas);
 
   // After the main window has shown the window: take over the record's
   // options and keep them for Cancel.
@@ -59,7 +64,11 @@ class TfrmOption {
   void ShowFlashTime();
   void CloseAndRebuild();
 
-  Program& app_;
+  const Bank& bank_;
+  Record& rec_;
+  DrillState& drill_;  // its question order is rebuilt on OK and Cancel
+  ClockPort& clock_;
+  const MapCanvas& canvas_;
 };
 
 }  // namespace vcq

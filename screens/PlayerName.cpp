@@ -1,12 +1,11 @@
 #include "screens/PlayerName.h"
 
-#include "app/Program.h"
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
 
 namespace vcq {
 
-TfrmInput::TfrmInput(Program& app) : app_(app) {
+TfrmInput::TfrmInput(DialogPort& dialogs) : dialogs_(dialogs) {
   form.Visible = false;
   form.Caption = Sj("プレイヤー");
   form.Width = 216;
@@ -19,7 +18,7 @@ TfrmInput::TfrmInput(Program& app) : app_(app) {
 void TfrmInput::ShowModal() {
   FormShow();
   form.Visible = true;
-  app_.ports.dialogs.ExecInput();
+  dialogs_.ExecInput();
   form.Visible = false;
 }
 

@@ -5,16 +5,15 @@
 #include <string>
 
 #include "platform/Control.h"
+#include "platform/Ports.h"
 
 namespace vcq {
-
-class Program;
 
 inline constexpr std::size_t kInputBytes = 12;
 
 class TfrmInput {
  public:
-  explicit TfrmInput(Program& app);
+  explicit TfrmInput(DialogPort& dialogs);
 
   // Shows the window modally with InputCaption and InputPrompt; returns when
   // it has closed. InputText then holds the answer, empty when cancelled.
@@ -37,7 +36,7 @@ class TfrmInput {
   std::string InputText;
 
  private:
-  Program& app_;
+  DialogPort& dialogs_;
 };
 
 }  // namespace vcq

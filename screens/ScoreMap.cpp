@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Program.h"
 #include "data/TextUtil.h"
 #include "platform/Cues.h"
 #include "platform/Error.h"
@@ -56,11 +55,10 @@ void ComputeRows(const std::array<int, 20>& cnt, int count, int perRow, std::arr
   }
 }
 
-void ShowTitleAndPlayer(Program& app) {
-  TfrmMain& m = app.frmMain;
-  m.lblTitle.Caption = app.bank.BankTitle;
-  m.lblPlayer.Caption = app.rec.PlayerName;
-  m.lblTitle.Visible = m.lblPlayer.Visible = true;
+void ShowTitleAndPlayer(const MapCanvas& c) {
+  c.lblTitle.Caption = c.bank.BankTitle;
+  c.lblPlayer.Caption = c.rec.PlayerName;
+  c.lblTitle.Visible = c.lblPlayer.Visible = true;
 }
 
 // Any level the record should not hold shows as never answered.
@@ -77,12 +75,13 @@ Rgb CellFill(int level) {
   }
 }
 
-}  // namespace
-
-void ScoreMap::Wipe() {
-  drawn.clear();
-  drawn.push_back(kMapArea);
+// Clears the list and paints the map area in the window colour.
+void Wipe(ScoreMap& m) {
+  m.drawn.clear();
+  m.drawn.push_back(kMapArea);
 }
+
+}  // namespace
 
 void ScoreMap::Draw(const MapRect& r) {
   // Painted last means on top: the replaced one leaves its old place in the order.
@@ -92,21 +91,20 @@ void ScoreMap::Draw(const MapRect& r) {
   drawn.push_back(r);
 }
 
-void CountLesQues(Program& app) {
-  const Bank& b = app.bank;
+void CountLesQues(const MapCanvas& c) {
+  const Bank& b = c.bank;
   CheckCounts(b);
-  ScoreMap& m = app.frmMain.map;
+  ScoreMap& m = c.map;
   m.LesQuesCnt.fill(0);
   for (int q = 0; q < b.QuesCount; ++q)
     ++m.LesQuesCnt[CheckedLesson(b, q, b.QuesLes[q], "分野番号")];
 }
 
-void DrawScoreMap(Program& app) {
-  const Bank& b = app.bank;
+void DrawScoreMap(const MapCanvas& c) {
+  const Bank& b = c.bank;
   CheckCounts(b);
-  TfrmMain& main = app.frmMain;
-  ScoreMap& m = main.map;
-  m.Wipe();
+  ScoreMap& m = c.map;
+  Wipe(m);
   m.SelCount = b.LesCount;
   for (int i = 0; i < m.SelCount; ++i) m.SelNames[i] = b.LesName[i];
   if (m.SelCount > 0) {
@@ -120,44 +118,43 @@ void DrawScoreMap(Program& app) {
     m.MapRows = 0;
   }
   const bool lessons = b.DataForm > 0;
-  main.pnlSel.Visible = main.lblsel.Visible = main.lblsel2.Visible = lessons;
-  ShowTitleAndPlayer(app);
-  PlaceLesLabels(app);
-  DrawMapCells(app);
+  c.pnlSel.Visible = c.lblsel.Visible = c.lblsel2.Visible = lessons;
+  ShowTitleAndPlayer(c);
+  PlaceLesLabels(c);
+  DrawMapCells(c);
 }
 
-void RefreshScoreMap(Program& app) {
-  app.Play(cue::kMapRefresh);
-  if (app.rec.RecOpen != 1) return;
-  ShowTitleAndPlayer(app);
-  PlaceLesLabels(app);
-  DrawMapCells(app);
+void RefreshScoreMap(const MapCanvas& c) {
+  PlayCue(c.sound, cue::kMapRefresh);
+  if (c.rec.RecOpen != 1) return;
+  ShowTitleAndPlayer(c);
+  PlaceLesLabels(c);
+  DrawMapCells(c);
 }
 
-void PlaceLesLabels(Program& app) {
-  const Bank& b = app.bank;
+void PlaceLesLabels(const MapCanvas& c) {
+  const Bank& b = c.bank;
   CheckCounts(b);
-  TfrmMain& main = app.frmMain;
-  ScoreMap& m = main.map;
+  ScoreMap& m = c.map;
   m.SelCount = b.LesCount;
   for (int i = 0; i < m.SelCount; ++i) m.SelNames[i] = b.LesName[i];
-  for (Control& p : main.LesPanel) p.Visible = false;
+  for (Control& p : c.LesPanel) p.Visible = false;
   const bool dense = m.Dense();
   for (int i = 0; i < m.SelCount; ++i) {
-    Control& p = main.LesPanel[i];
+    Control& p = c.LesPanel[i];
     p.Caption = m.SelNames[i];
-    p.Color = app.rec.LesSel[i] == 1 ? mapcolors::kLabelOn : mapcolors::kLabelOff;
+    p.Color = c.rec.LesSel[i] == 1 ? mapcolors::kLabelOn : mapcolors::kLabelOff;
     p.Top =
         dense ? m.LesRowTop2[i] * kRowPitch + kDense.top : m.LesRowTop[i] * kRowPitch + kNormal.top;
     p.Visible = true;
   }
 }
 
-void DrawMapCells(Program& app) {
-  const Bank& b = app.bank;
-  const Record& r = app.rec;
+void DrawMapCells(const MapCanvas& c) {
+  const Bank& b = c.bank;
+  const Record& r = c.rec;
   CheckCounts(b);
-  ScoreMap& m = app.frmMain.map;
+  ScoreMap& m = c.map;
   const bool dense = m.Dense();
   const Layout& lay = dense ? kDense : kNormal;
   const std::array<int, 21>& rowTop = dense ? m.LesRowTop2 : m.LesRowTop;

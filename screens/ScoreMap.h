@@ -11,11 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "data/Bank.h"
+#include "data/Record.h"
 #include "platform/Control.h"
+#include "platform/Ports.h"
 
 namespace vcq {
-
-class Program;
 
 struct MapRect {
   int left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
@@ -52,22 +53,37 @@ struct ScoreMap {
   std::vector<MapRect> drawn;  // what the view paints, oldest first
 
   bool Dense() const { return MapRows > 14; }
-  // Clears the list and paints the map area in the window colour.
-  void Wipe();
   // Paints `r` on top; a rectangle at exactly the same place is replaced, so
   // repeated refreshes keep the list at one entry per cell.
   void Draw(const MapRect& r);
 };
 
+// What the map is drawn from and into. The main window owns the map's state
+// and the controls that show it (its view paints them from there); the map
+// functions only fill them, from the bank and the record, and the refresh
+// plays its cue.
+struct MapCanvas {
+  const Bank& bank;
+  const Record& rec;
+  SoundPort& sound;
+  ScoreMap& map;
+  Control& lblTitle;
+  Control& lblPlayer;
+  Control& pnlSel;  // the range command and its two labels show with lessons
+  Control& lblsel;
+  Control& lblsel2;
+  std::array<Control, 20>& LesPanel;
+};
+
 // LesQuesCnt[g] := questions of lesson g.
-void CountLesQues(Program& app);
+void CountLesQues(const MapCanvas& c);
 // Wipe, layout, title and player, labels, cells.
-void DrawScoreMap(Program& app);
+void DrawScoreMap(const MapCanvas& c);
 // Plays the refresh cue and, with a record open, brings labels and cells up to date.
-void RefreshScoreMap(Program& app);
+void RefreshScoreMap(const MapCanvas& c);
 // Captions, colours and tops of the main window's lesson labels.
-void PlaceLesLabels(Program& app);
+void PlaceLesLabels(const MapCanvas& c);
 // One cell per question, on the layout of the last DrawScoreMap.
-void DrawMapCells(Program& app);
+void DrawMapCells(const MapCanvas& c);
 
 }  // namespace vcq

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Program.h"
 #include "data/Cp932.h"
 #include "data/TextUtil.h"
 #include "platform/Error.h"
-#include "screens/ScoreMap.h"
 
 namespace vcq {
 
@@ -19,7 +17,8 @@ std::string Percent(std::int64_t part, std::int64_t whole) {
 
 }  // namespace
 
-TfrmScoreTable::TfrmScoreTable(Program& app) : app_(app) {
+TfrmScoreTable::TfrmScoreTable(const Bank& bank, const Record& rec, const MapCanvas& canvas)
+    : bank_(bank), rec_(rec), canvas_(canvas) {
   form.Caption = Sj("成績集計表");
   form.Width = 334;
   form.Height = 291;
@@ -40,8 +39,8 @@ TfrmScoreTable::TfrmScoreTable(Program& app) : app_(app) {
 }
 
 void TfrmScoreTable::Tally() {
-  const Bank& b = app_.bank;
-  const Record& r = app_.rec;
+  const Bank& b = bank_;
+  const Record& r = rec_;
   if (b.QuesCount < 0 || b.QuesCount > kMaxQuestions)
     throw RangeError(Where(b.QuesFileName) + "問題数 " + std::to_string(b.QuesCount) +
                      " は 0 から " + std::to_string(kMaxQuestions) + " の範囲外です");
@@ -91,7 +90,7 @@ void TfrmScoreTable::ShowScoreTable() {
 
 void TfrmScoreTable::btnOKClick() {
   form.Visible = false;
-  RefreshScoreMap(app_);
+  RefreshScoreMap(canvas_);
 }
 
 void TfrmScoreTable::FormClose() {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "data/Bank.h"
+#include "data/Record.h"
 #include "platform/Control.h"
+#include "screens/ScoreMap.h"
 
 namespace vcq {
-
-class Program;
 
 // A string grid: a header row and a name column that do not scroll.
 struct StringGrid : Control {
@@ -29,7 +29,7 @@ struct StringGrid : Control {
 
 class TfrmScoreTable {
  public:
-  explicit TfrmScoreTable(Program& app);
+  TfrmScoreTable(const Bank& bank, const Record& rec, const MapCanvas& canvas);
 
   // Tallies every question of the bank, fills the grid and shows the window;
   // shown again, it tallies and fills afresh.
@@ -55,7 +55,9 @@ class TfrmScoreTable {
  private:
   void Tally();
 
-  Program& app_;
+  const Bank& bank_;
+  const Record& rec_;
+  const MapCanvas& canvas_;  // refreshed when the table closes
 };
 
 }  // namespace vcq

@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Program.h"
 #include "data/Cp932.h"
 #include "platform/Cues.h"
 #include "platform/Error.h"
 #include "platform/VirtualKeys.h"
-#include "screens/ScoreMap.h"
 
 namespace vcq {
 
@@ -19,7 +17,8 @@ constexpr std::array<int, 20> kPanelTop{8,   22,  36,  50,  64,  77,  91,  105, 
 
 }  // namespace
 
-TfrmSel::TfrmSel(Program& app) : app_(app) {
+TfrmSel::TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanvas& canvas)
+    : bank_(bank), rec_(rec), sound_(sound), canvas_(canvas) {
   form.Caption = Sj("学習範囲の指定");
   form.Color = FromTColor(11855615);
   form.Width = 307;
@@ -48,7 +47,7 @@ TfrmSel::TfrmSel(Program& app) : app_(app) {
 }
 
 void TfrmSel::OpenRange() {
-  const ScoreMap& m = app_.frmMain.map;
+  const ScoreMap& m = canvas_.map;
   for (Control& p : pnl) p.Visible = false;
   form.Height = m.SelCount < 10 ? 161 : 323;
   const int count = std::min(m.SelCount, 20);
@@ -60,25 +59,25 @@ void TfrmSel::OpenRange() {
 }
 
 void TfrmSel::ColorPanels() {
-  const int count = std::min(app_.frmMain.map.SelCount, 20);
+  const int count = std::min(canvas_.map.SelCount, 20);
   for (int i = 0; i < count; ++i)
-    pnl[i].Color = app_.rec.LesSel[i] != 0 ? selcolors::kOn : selcolors::kOff;
+    pnl[i].Color = rec_.LesSel[i] != 0 ? selcolors::kOn : selcolors::kOff;
 }
 
 void TfrmSel::ToggleLesson(int i) {
   if (i < 0 || i >= kMaxLessons)
     throw RangeError("分野 " + std::to_string(i) + " は 0 から 19 の範囲外です");
-  std::int32_t& flag = app_.rec.LesSel[i];
+  std::int32_t& flag = rec_.LesSel[i];
   flag = flag == 1 ? 0 : 1;
 }
 
 void TfrmSel::UpdateMain() {
-  PlaceLesLabels(app_);
-  DrawMapCells(app_);
+  PlaceLesLabels(canvas_);
+  DrawMapCells(canvas_);
 }
 
 void TfrmSel::pnlClick(int i) {
-  app_.Play(cue::kRangeClick);
+  PlayCue(sound_, cue::kRangeClick);
   ToggleLesson(i);
   ColorPanels();
   UpdateMain();
@@ -86,7 +85,7 @@ void TfrmSel::pnlClick(int i) {
 
 void TfrmSel::FormKeyPress(char key) {
   if (key < 'a' || key > 't') return;
-  app_.Play(cue::kRangeClick);
+  PlayCue(sound_, cue::kRangeClick);
   // A letter past the last lesson clicks and changes nothing.
   const int i = key - 'a';
   if (pnl[i].Visible) ToggleLesson(i);
@@ -99,25 +98,25 @@ void TfrmSel::FormKeyDown(int key) {
 }
 
 void TfrmSel::btnOnClick() {
-  app_.Play(cue::kRangeClick);
-  const int count = std::min<int>(app_.bank.LesCount, kMaxLessons);
-  for (int i = 0; i < count; ++i) app_.rec.LesSel[i] = 1;
+  PlayCue(sound_, cue::kRangeClick);
+  const int count = std::min<int>(bank_.LesCount, kMaxLessons);
+  for (int i = 0; i < count; ++i) rec_.LesSel[i] = 1;
   ColorPanels();
   UpdateMain();
 }
 
 void TfrmSel::btnOfClick() {
-  app_.Play(cue::kRangeClick);
-  const int count = std::min<int>(app_.bank.LesCount, kMaxLessons);
-  for (int i = 0; i < count; ++i) app_.rec.LesSel[i] = 0;
+  PlayCue(sound_, cue::kRangeClick);
+  const int count = std::min<int>(bank_.LesCount, kMaxLessons);
+  for (int i = 0; i < count; ++i) rec_.LesSel[i] = 0;
   ColorPanels();
   UpdateMain();
 }
 
 void TfrmSel::btnOkClick() {
-  app_.Play(cue::kRangeClick);
+  PlayCue(sound_, cue::kRangeClick);
   form.Visible = false;
-  RefreshScoreMap(app_);
+  RefreshScoreMap(canvas_);
 }
 
 void TfrmSel::FormClose() {

@@ -5,11 +5,13 @@
 
 #include <array>
 
+#include "data/Bank.h"
+#include "data/Record.h"
 #include "platform/Control.h"
+#include "platform/Ports.h"
+#include "screens/ScoreMap.h"
 
 namespace vcq {
-
-class Program;
 
 namespace selcolors {
 inline constexpr Rgb kOn{0x87, 0x73, 0x55};  // lesson in the range
@@ -18,13 +20,11 @@ inline constexpr Rgb kOff = colors::kSilver;
 
 class TfrmSel {
  public:
-  explicit TfrmSel(Program& app);
+  TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanvas& canvas);
 
   // After the main window has shown the window: one panel per lesson of the
   // score map, and a height that fits ten or twenty of them.
   void OpenRange();
-  void ColorPanels();
-  void ToggleLesson(int i);
 
   // Event handlers.
   void pnlClick(int i);  // pnl0 .. pnl19
@@ -44,10 +44,15 @@ class TfrmSel {
   Control btnOn, btnOf, btnOk;
 
  private:
+  void ColorPanels();
+  void ToggleLesson(int i);
   // The main window's labels and cells follow the selection.
   void UpdateMain();
 
-  Program& app_;
+  const Bank& bank_;
+  Record& rec_;
+  SoundPort& sound_;
+  const MapCanvas& canvas_;  // the main window's lesson labels and cells
 };
 
 }  // namespace vcq

@@ -64,7 +64,7 @@ TEST(ScoreMapLayoutTest, InterleavedLessonsFillTheirOwnRows) {
   test::TestProgram t;
   OpenInMemory(t, {2, 2});
   for (int q = 0; q < 4; ++q) t.app.bank.QuesLes[q] = q % 2;
-  DrawMapCells(t.app);
+  DrawMapCells(t.app.frmMain.mapCanvas);
   ExpectPlace(CellOf(t, 0), At(123, 130, 7));
   ExpectPlace(CellOf(t, 1), At(123, 144, 7));
   ExpectPlace(CellOf(t, 2), At(132, 130, 7));
@@ -107,7 +107,7 @@ TEST(ScoreMapLayoutTest, LayoutZeroOfSixHundredStaysNormal) {
   test::TestProgram t;
   OpenInMemory(t, {600}, 0);
   t.app.rec.LesSel[0] = 0;  // layout 0 has no range to leave
-  DrawMapCells(t.app);
+  DrawMapCells(t.app.frmMain.mapCanvas);
   const TfrmMain& m = t.app.frmMain;
   EXPECT_EQ(m.map.MapRows, 12);
   EXPECT_FALSE(m.map.Dense());
@@ -129,8 +129,8 @@ TEST(ScoreMapCellTest, FillFollowsTheLevelAndPenTheRange) {
   r.LesSel[1] = 0;
   t.app.bank.QuesLes2[1] = 3;
   r.LesSel2[3] = 0;
-  DrawMapCells(t.app);
-  PlaceLesLabels(t.app);
+  DrawMapCells(t.app.frmMain.mapCanvas);
+  PlaceLesLabels(t.app.frmMain.mapCanvas);
   const Rgb fills[] = {mapcolors::kNever, mapcolors::kWrong, mapcolors::kOnce, mapcolors::kMastered,
                        mapcolors::kNever};
   for (int q = 0; q < 5; ++q) EXPECT_EQ(CellOf(t, q)->fill, fills[q]) << q;
@@ -143,7 +143,7 @@ TEST(ScoreMapCellTest, FillFollowsTheLevelAndPenTheRange) {
 
   // Layout 1 has no second classification to leave.
   t.app.bank.DataForm = 1;
-  DrawMapCells(t.app);
+  DrawMapCells(t.app.frmMain.mapCanvas);
   EXPECT_EQ(CellOf(t, 1)->pen, mapcolors::kInRange);
 }
 
@@ -157,7 +157,7 @@ TEST(ScoreMapCellTest, RedrawsReplaceTheCellsTheyCover) {
   for (int i = 0; i < 50; ++i) t.Key(vk::kF9);  // help and redraw in turn
   EXPECT_EQ(drawn.size(), 61u);
   t.app.rec.OkLevel[7] = 2;
-  DrawMapCells(t.app);
+  DrawMapCells(t.app.frmMain.mapCanvas);
   EXPECT_EQ(drawn.size(), 61u);
   int at7 = 0;
   for (const MapRect& d : drawn)
@@ -165,14 +165,14 @@ TEST(ScoreMapCellTest, RedrawsReplaceTheCellsTheyCover) {
   EXPECT_EQ(at7, 1);
   EXPECT_EQ(CellOf(t, 7)->fill, mapcolors::kMastered);
 
-  DrawScoreMap(t.app);  // a full draw starts from the wipe
+  DrawScoreMap(t.app.frmMain.mapCanvas);  // a full draw starts from the wipe
   EXPECT_EQ(drawn.size(), 61u);
   EXPECT_EQ(drawn[0], kMapArea);
 }
 
 TEST(ScoreMapCellTest, RefreshPlaysItsCueAndDrawsOnlyWithARecord) {
   test::TestProgram t;
-  RefreshScoreMap(t.app);
+  RefreshScoreMap(t.app.frmMain.mapCanvas);
   EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{{"piyo1.wav", CueMode::Sync}}));
   EXPECT_TRUE(t.app.frmMain.map.drawn.empty());
   EXPECT_FALSE(t.app.frmMain.lblTitle.Visible);
@@ -180,7 +180,7 @@ TEST(ScoreMapCellTest, RefreshPlaysItsCueAndDrawsOnlyWithARecord) {
   OpenInMemory(t, {3});
   t.app.frmMain.map.drawn.clear();
   t.app.rec.LesSel[0] = 0;
-  RefreshScoreMap(t.app);
+  RefreshScoreMap(t.app.frmMain.mapCanvas);
   EXPECT_EQ(t.app.frmMain.map.drawn.size(), 3u);  // no wipe
   EXPECT_EQ(t.app.frmMain.LesPanel[0].Color, mapcolors::kLabelOff);
   EXPECT_EQ(t.sound.played.size(), 2u);
@@ -194,14 +194,14 @@ TEST(ScoreMapErrorTest, LessonOutsideTheTableIsARangeError) {
   OpenInMemory(t, {3, 3});
   t.app.bank.QuesLes[2] = 25;
   try {
-    DrawMapCells(t.app);
+    DrawMapCells(t.app.frmMain.mapCanvas);
     FAIL() << "no error";
   } catch (const RangeError& e) {
     EXPECT_NE(std::string(e.what()).find("問題 2 の分野番号 25 は 0 から 19 の範囲外です"),
               std::string::npos)
         << e.what();
   }
-  EXPECT_THROW(CountLesQues(t.app), RangeError);
+  EXPECT_THROW(CountLesQues(t.app.frmMain.mapCanvas), RangeError);
 
   t.Key(vk::kF9);
   t.Key(vk::kF9);  // the redraw meets it
@@ -211,7 +211,7 @@ TEST(ScoreMapErrorTest, LessonOutsideTheTableIsARangeError) {
   t.app.bank.QuesLes[2] = 0;
   t.app.bank.DataForm = 2;
   t.app.bank.QuesLes2[4] = -1;
-  t.app.Guard([&] { DrawMapCells(t.app); });
+  t.app.Guard([&] { DrawMapCells(t.app.frmMain.mapCanvas); });
   ASSERT_EQ(t.dialogs.errors.size(), 2u);
   EXPECT_NE(t.dialogs.errors[1].find("問題 4 の第二分類番号 -1"), std::string::npos);
 }
@@ -223,8 +223,8 @@ TEST(ScoreMapErrorTest, LessonBeyondTheBanksLessonsIsDrawn) {
   OpenInMemory(t, {3, 3});
   t.app.bank.QuesLes[5] = 7;
   t.app.rec.LesSel[7] = 1;
-  CountLesQues(t.app);
-  DrawScoreMap(t.app);
+  CountLesQues(t.app.frmMain.mapCanvas);
+  DrawScoreMap(t.app.frmMain.mapCanvas);
   EXPECT_EQ(t.app.frmMain.map.LesQuesCnt[7], 1);
   EXPECT_EQ(t.app.frmMain.map.LesRowTop[7], 0);
   int atFirst = 0;

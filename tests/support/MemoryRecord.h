@@ -34,8 +34,8 @@ inline void OpenInMemory(TestProgram& t, const std::vector<int>& perLesson, int 
   for (int g = 0; g < b.LesCount; ++g) r.LesSel[g] = 1;
   r.LesSel2.fill(1);
   r.OkLevel.fill(-1);
-  CountLesQues(t.app);
-  DrawScoreMap(t.app);
+  CountLesQues(t.app.frmMain.mapCanvas);
+  DrawScoreMap(t.app.frmMain.mapCanvas);
   t.app.frmMain.ShowRecordCommands();
 }
 

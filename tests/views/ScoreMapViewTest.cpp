@@ -79,8 +79,8 @@ class MapViewTest : public QObject {
       r.OkLevel[2] = 2;
       r.OkLevel[3] = 7;  // no such level: drawn as never answered
       r.LesSel[1] = 0;
-      PlaceLesLabels(f.t.app);
-      DrawMapCells(f.t.app);
+      PlaceLesLabels(f.t.app.frmMain.mapCanvas);
+      DrawMapCells(f.t.app.frmMain.mapCanvas);
     });
     img = f.Shot();
     CheckCell(img, *test::CellOf(f.t, 0), kBlack, kWrong);
