@@ -11,6 +11,7 @@
 #include "ui/Gui.h"
 #include "ui/MainWindowView.h"
 #include "ui/StudyRangeView.h"
+#include "ui/WindowParts.h"
 
 using namespace vcq;
 
