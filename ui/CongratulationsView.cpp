@@ -1,23 +1,21 @@
 #include "ui/CongratulationsView.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "app/Program.h"
 #include "ui/Fonts.h"
-#include "ui/Mirror.h"
 
 namespace vcq::ui {
 
 CongratulationsView::CongratulationsView(QWidget* owner, Program& app, const QString& pictureDir)
-    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      app_(app),
-      owner_(owner) {
+    : SecondaryWindow(owner, "frmOmedeto", app.frmOmedeto.form, Size::kClient,
+                      [&app] { app.Guard([&] { app.frmOmedeto.btnOkClick(); }); }),
+      app_(app) {
+  using namespace mirror;
   const TfrmOmedeto& f = app.frmOmedeto;
-  setObjectName("frmOmedeto");
-  setFixedSize(f.form.Width, f.form.Height);
+  // The keys go back to the drill screen whenever it is still up.
+  keysBackAlways_ = true;
   setFont(PixelFont(family::kPMincho, f.form.FontSize));
 
   frames_[0] = LazyPixmap(pictureDir + "/omedeto.bmp");
@@ -26,30 +24,29 @@ CongratulationsView::CongratulationsView(QWidget* owner, Program& app, const QSt
 
   imgOyaji_ = new QLabel(this);
   imgOyaji_->setObjectName("imgOyaji");
-  imgOyaji_->setGeometry(f.imgOyaji.Left, f.imgOyaji.Top, f.imgOyaji.Width, f.imgOyaji.Height);
+  mirrors_.Add(imgOyaji_, f.imgOyaji, kPlace);
 
-  label1_ = new QLabel(this);
-  label1_->setObjectName("Label1");
-  label1_->setFont(PixelFont(family::kPMincho, f.Label1.FontSize));
-  label1_->move(f.Label1.Left, f.Label1.Top);
+  auto* label1 = new QLabel(this);
+  label1->setObjectName("Label1");
+  label1->setFont(PixelFont(family::kPMincho, f.Label1.FontSize));
+  label1->move(f.Label1.Left, f.Label1.Top);
+  // Sized (its text measured, its font loaded) only when the window is up.
+  mirrors_.Add(label1, f.Label1, kCaption | kTextColor | kFontSize | kFitText);
 
-  btnOk_ = new QPushButton(this);
-  btnOk_->setObjectName("btnOk");
-  btnOk_->setFont(PixelFont(family::kGothic, f.btnOk.FontSize));
-  btnOk_->setGeometry(f.btnOk.Left, f.btnOk.Top, f.btnOk.Width, f.btnOk.Height);
+  auto* ok = new QPushButton(this);
+  ok->setObjectName("btnOk");
+  ok->setFont(PixelFont(family::kGothic, f.btnOk.FontSize));
+  mirrors_.Add(ok, f.btnOk, kPlace | kCaption | kFontSize);
   // Enter and Space press it, as the window's only button.
-  btnOk_->setAutoDefault(true);
-  connect(btnOk_, &QPushButton::clicked, this,
+  ok->setAutoDefault(true);
+  btnOk_ = ok;
+  connect(ok, &QPushButton::clicked, this,
           [this] { app_.Guard([&] { app_.frmOmedeto.btnOkClick(); }); });
   Sync();
 }
 
 void CongratulationsView::Sync() {
   const TfrmOmedeto& f = app_.frmOmedeto;
-  const QString title = Qs(f.form.Caption);
-  if (windowTitle() != title) setWindowTitle(title);
-  SetBackground(this, f.form.Color);
-
   // The dance runs on while the window is hidden; its frames are read and
   // shown only while the window is up.
   const int picture = f.Picture();
@@ -58,29 +55,11 @@ void CongratulationsView::Sync() {
     imgOyaji_->setPixmap(frames_[picture].Get());
     shown_ = picture;
   }
-  SetText(label1_, f.Label1.Caption);
-  SetTextColor(label1_, f.Label1.FontColor);
-  // Sized (its text measured, its font loaded) only when the window is up.
-  if (f.form.Visible) label1_->adjustSize();
-  const QString ok = Qs(f.btnOk.Caption);
-  if (btnOk_->text() != ok) btnOk_->setText(ok);
-
-  if (f.form.Visible == isVisible()) return;
-  if (f.form.Visible) {
-    CentreOnScreen(this);
-    show();
-    activateWindow();
-    btnOk_->setFocus();
-    return;
-  }
-  hide();
-  // The keys go back to the drill screen if it is still up.
-  if (owner_ && owner_->isVisible()) owner_->activateWindow();
+  SyncFrame();
 }
 
-void CongratulationsView::closeEvent(QCloseEvent* e) {
-  if (app_.frmOmedeto.form.Visible) app_.Guard([&] { app_.frmOmedeto.btnOkClick(); });
-  e->accept();
+void CongratulationsView::OnShown() {
+  btnOk_->setFocus();
 }
 
 }  // namespace vcq::ui

@@ -3,14 +3,13 @@
 // TfrmOmedeto. OK and the title bar's close button hide it through the core.
 #pragma once
 
-#include <QWidget>
 #include <array>
 
 #include "screens/Congratulations.h"
-#include "ui/Mirror.h"
+#include "ui/Pictures.h"
+#include "ui/SecondaryWindow.h"
 
 class QLabel;
-class QPushButton;
 
 namespace vcq {
 class Program;
@@ -18,21 +17,19 @@ class Program;
 
 namespace vcq::ui {
 
-class CongratulationsView : public QWidget {
+class CongratulationsView : public SecondaryWindow {
  public:
   // Shown above `owner`, the drill screen.
   CongratulationsView(QWidget* owner, Program& app, const QString& pictureDir);
   void Sync();
 
  protected:
-  void closeEvent(QCloseEvent* e) override;
+  void OnShown() override;
 
  private:
   Program& app_;
-  QWidget* owner_;
   QLabel* imgOyaji_;
-  QLabel* label1_;
-  QPushButton* btnOk_;
+  QWidget* btnOk_;
   // imgOyaji's pictures by TfrmOmedeto::Picture(): its own, then img1 .. img8.
   std::array<LazyPixmap, kOmedetoFrames + 1> frames_;
   int shown_ = -1;

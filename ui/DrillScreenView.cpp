@@ -9,7 +9,7 @@
 #include "app/Program.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
-#include "ui/Mirror.h"
+#include "ui/TextConversion.h"
 
 namespace vcq::ui {
 
@@ -52,7 +52,7 @@ void DrillScreenView::Sync() {
   // What is shown and how large only while the screen is up or about to be:
   // showing a label sizes it to its text, and the fonts of a screen not
   // shown yet need not be loaded at start-up.
-  for (const Mirrored& m : mirrored_) Mirror(m, f.form.Visible);
+  mirrors_.Sync(f.form.Visible);
 
   const int picture = f.EsperPicture;
   if (picture != esperShown_ && picture >= 0 && picture < static_cast<int>(esper_.size())) {
@@ -69,22 +69,6 @@ void DrillScreenView::Sync() {
     if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
   }
   ShowOrHide();
-}
-
-void DrillScreenView::Mirror(const Mirrored& m, bool screenUp) {
-  const Control& c = *m.control;
-  if (m.kind == Kind::kPanel) SetBackground(m.widget, c.Color);
-  if (auto* l = m.kind == Kind::kPicture ? nullptr : qobject_cast<QLabel*>(m.widget)) {
-    SetText(l, c.Caption);
-    SetTextColor(l, c.FontColor);
-    if (c.FontSize > 0 && l->font().pixelSize() != c.FontSize) {
-      QFont font = l->font();
-      font.setPixelSize(c.FontSize);
-      l->setFont(font);
-    }
-    if (screenUp && c.Width <= 0 && l->size() != l->sizeHint()) l->adjustSize();
-  }
-  if (screenUp) m.widget->setVisible(c.Visible);
 }
 
 void DrillScreenView::ShowOrHide() {

@@ -12,10 +12,10 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <vector>
 
 #include "platform/Control.h"
-#include "ui/Mirror.h"
+#include "ui/Mirroring.h"
+#include "ui/Pictures.h"
 
 namespace vcq {
 class Program;
@@ -45,6 +45,7 @@ class DrillScreenView : public QWidget {
   // `mainWindow` is where the screen is laid when it is shown.
   DrillScreenView(Program& app, QWidget* mainWindow, const QString& pictureDir);
   void Sync();
+  const MirrorList& Mirrors() const { return mirrors_; }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -54,19 +55,6 @@ class DrillScreenView : public QWidget {
   bool focusNextPrevChild(bool) override { return false; }
 
  private:
-  // What of a control reaches its widget. A label whose control has no
-  // width is sized to its text, at its place.
-  enum class Kind {
-    kText,     // caption, font colour and size, visibility
-    kPanel,    // the same and the background colour
-    kPicture,  // visibility only
-  };
-  struct Mirrored {
-    QWidget* widget;
-    const Control* control;
-    Kind kind;
-  };
-
   void BuildLayout(const QString& pictureDir);
   void BuildSpeedBar(const QString& pictureDir);
   void BuildQuesArea(const QString& pictureDir);
@@ -81,13 +69,12 @@ class DrillScreenView : public QWidget {
   QLabel* Panel(QWidget* parent, const char* name, const Control& c, int frameStyle);
   QLabel* Picture(QWidget* parent, const char* name, const Control& c, const QPixmap& pixmap);
   template <typename W>
-  W* Add(W* w, const char* name, const Control& c, Kind kind);
-  static void Mirror(const Mirrored& m, bool screenUp);
+  W* Add(W* w, const char* name, const Control& c, unsigned aspects);
   void ShowOrHide();
 
   Program& app_;
   QWidget* mainWindow_;
-  std::vector<Mirrored> mirrored_;
+  MirrorList mirrors_;
   QLabel* imgEsper_ = nullptr;
   // The character's pictures by TfrmQues::EsperPicture: esper, u1 .. u7.
   std::array<LazyPixmap, 8> esper_;

@@ -7,7 +7,6 @@
 #include "ui/CommandButton.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Fonts.h"
-#include "ui/Mirror.h"
 
 namespace vcq::ui {
 
@@ -31,7 +30,7 @@ void Style(QWidget* w, bool bold, bool italic = false, bool underline = false) {
 }
 
 // A control with a width has its box; one without sits at its place and
-// takes its size from what it shows.
+// takes its size from what it shows (mirror::kFitText).
 void Place(QWidget* w, const Control& c) {
   if (c.Width > 0 && c.Height > 0)
     w->setGeometry(c.Left, c.Top, c.Width, c.Height);
@@ -42,16 +41,16 @@ void Place(QWidget* w, const Control& c) {
 }  // namespace
 
 template <typename W>
-W* DrillScreenView::Add(W* w, const char* name, const Control& c, Kind kind) {
+W* DrillScreenView::Add(W* w, const char* name, const Control& c, unsigned aspects) {
   w->setObjectName(QString::fromLatin1(name));
   Place(w, c);
-  mirrored_.push_back({w, &c, kind});
+  mirrors_.Add(w, c, aspects);
   return w;
 }
 
 QLabel* DrillScreenView::Label(QWidget* parent, const char* name, const Control& c,
                                const char* family, Qt::Alignment align) {
-  auto* l = Add(new QLabel(parent), name, c, Kind::kText);
+  auto* l = Add(new QLabel(parent), name, c, mirror::kText | mirror::kFitText);
   l->setFont(PixelFont(family, c.FontSize));
   l->setAlignment(align);
   return l;
@@ -59,7 +58,7 @@ QLabel* DrillScreenView::Label(QWidget* parent, const char* name, const Control&
 
 QLabel* DrillScreenView::Panel(QWidget* parent, const char* name, const Control& c,
                                int frameStyle) {
-  auto* p = Add(new QLabel(parent), name, c, Kind::kPanel);
+  auto* p = Add(new QLabel(parent), name, c, mirror::kPanel | mirror::kFitText);
   p->setFrameStyle(frameStyle);
   p->setLineWidth(1);
   p->setAlignment(Qt::AlignCenter);
@@ -69,7 +68,7 @@ QLabel* DrillScreenView::Panel(QWidget* parent, const char* name, const Control&
 
 QLabel* DrillScreenView::Picture(QWidget* parent, const char* name, const Control& c,
                                  const QPixmap& pixmap) {
-  auto* l = Add(new QLabel(parent), name, c, Kind::kPicture);
+  auto* l = Add(new QLabel(parent), name, c, mirror::kPicture);
   l->setPixmap(pixmap);  // a missing file leaves the place empty
   if (c.Width <= 0) l->adjustSize();
   return l;
@@ -91,7 +90,7 @@ void DrillScreenView::BuildSpeedBar(const QString& dir) {
 
   const QString hint = QStringLiteral("章の目次に戻る");
   auto* quit = new CommandButton(bar, dir + "/quitdrill.png", hint);
-  Add(quit, "pnlQuit", f.pnlQuit, Kind::kPanel);
+  Add(quit, "pnlQuit", f.pnlQuit, mirror::kPlace | mirror::kBackground | mirror::kVisible);
   quit->onClick = [this] { app_.Guard([&] { app_.frmQues.pnlQuitClick(); }); };
 
   Label(bar, "Label11", f.Label11, family::kPGothic);
@@ -141,8 +140,8 @@ void DrillScreenView::BuildChoiceArea() {
   const TfrmQues& f = app_.frmQues;
   QLabel* sel = Panel(this, "pnlSel", f.pnlSel, kRaised);
   for (int i = 0; i < kChoicePanels; ++i) {
-    auto* p =
-        Add(new ChoicePanel(sel), qPrintable(QStringLiteral("s%1").arg(i)), f.s[i], Kind::kPanel);
+    auto* p = Add(new ChoicePanel(sel), qPrintable(QStringLiteral("s%1").arg(i)), f.s[i],
+                  mirror::kPanel | mirror::kFitText);
     p->setFrameStyle(kRaised);
     p->setAlignment(Qt::AlignCenter);
     p->setFont(PixelFont(family::kPGothic, f.s[i].FontSize));

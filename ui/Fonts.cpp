@@ -17,4 +17,10 @@ void InstallFontSubstitutes() {
   map("Arial", {"Liberation Sans", "DejaVu Sans"});
 }
 
+QFont PixelFont(const char* family, int pixels) {
+  QFont f(QString::fromUtf8(family));
+  f.setPixelSize(pixels);
+  return f;
+}
+
 }  // namespace vcq::ui

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-#include "ui/Mirror.h"
+#include "ui/WindowParts.h"
 
 namespace vcq::ui {
 

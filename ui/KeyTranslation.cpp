@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "platform/VirtualKeys.h"
-#include "ui/Mirror.h"
+#include "ui/TextConversion.h"
 
 namespace vcq::ui {
 

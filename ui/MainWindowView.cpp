@@ -10,7 +10,8 @@
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
-#include "ui/Mirror.h"
+#include "ui/TextConversion.h"
+#include "ui/WindowParts.h"
 
 namespace vcq::ui {
 
@@ -92,18 +93,21 @@ MainWindowView::MainWindowView(Program& app, const QString& pictureDir) : app_(a
   SetBackground(bar, kBarColor);
   BuildCommandBar(bar, pictureDir);
 
-  lblTitle_ = new QLabel(this);
-  lblTitle_->setObjectName("lblTitle");
-  lblTitle_->setAlignment(Qt::AlignCenter);
-  lblPlayer_ = new QLabel(this);
-  lblPlayer_->setObjectName("lblPlayer");
-  lblPlayer_->setAlignment(Qt::AlignCenter);
-  for (std::size_t i = 0; i < lesPanels_.size(); ++i) {
+  const TfrmMain& m = app.frmMain;
+  auto* title = new QLabel(this);
+  title->setObjectName("lblTitle");
+  title->setAlignment(Qt::AlignCenter);
+  mirrors_.Add(title, m.lblTitle, mirror::kText);
+  auto* player = new QLabel(this);
+  player->setObjectName("lblPlayer");
+  player->setAlignment(Qt::AlignCenter);
+  mirrors_.Add(player, m.lblPlayer, mirror::kText);
+  for (std::size_t i = 0; i < m.LesPanel.size(); ++i) {
     auto* p = new QLabel(this);
     p->setObjectName(QStringLiteral("pnl%1").arg(i));
     p->setAlignment(Qt::AlignCenter);
     p->setFont(PixelFont(family::kPGothic, 12));
-    lesPanels_[i] = p;
+    mirrors_.Add(p, m.LesPanel[i], mirror::kPanel);
   }
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
   CentreOnScreen(this);
@@ -116,7 +120,7 @@ void MainWindowView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
     const Control& c = app_.frmMain.*d.control;
     b->move(c.Left, kButtonTop);
     b->onClick = [this, click = d.click] { app_.Guard([&] { (app_.frmMain.*click)(); }); };
-    buttons_.push_back({b, d.control});
+    mirrors_.Add(b, c, mirror::kPlace | mirror::kBackground | mirror::kVisible);
   }
   for (const LabelDef& d : kLabels) {
     auto* l = new QLabel(bar);
@@ -130,7 +134,7 @@ void MainWindowView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
       l->setGeometry(d.left + kButtonSide / 2 - kCaptionWidth / 2, kCaptionTop, kCaptionWidth, 14);
     }
     if (d.text) l->setText(QString::fromUtf8(d.text));
-    if (d.control) labels_.push_back({l, d.control});
+    if (d.control) mirrors_.Add(l, app_.frmMain.*d.control, mirror::kCaption | mirror::kVisible);
   }
   auto* esper =
       new FittedLabel(QStringLiteral("Vocara Quick"), bar, PixelFont(family::kPGothic, 29),
@@ -144,20 +148,7 @@ void MainWindowView::Sync() {
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, m.form.Color);
   SetTextColor(this, m.form.FontColor);
-  for (const Mirrored& b : buttons_) {
-    const Control& c = m.*b.control;
-    SetBackground(b.widget, c.Color);
-    b.widget->setVisible(c.Visible);
-  }
-  for (const Mirrored& l : labels_) {
-    const Control& c = m.*l.control;
-    SetText(static_cast<QLabel*>(l.widget), c.Caption);
-    l.widget->setVisible(c.Visible);
-  }
-  MirrorLabel(lblTitle_, m.lblTitle, false);
-  MirrorLabel(lblPlayer_, m.lblPlayer, false);
-  for (std::size_t i = 0; i < lesPanels_.size(); ++i)
-    MirrorLabel(lesPanels_[i], m.LesPanel[i], true);
+  mirrors_.Sync();
   if (paintedMap_ != m.map.drawn) {
     paintedMap_ = m.map.drawn;
     update();

@@ -4,12 +4,11 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <vector>
 
 #include "app/MainWindow.h"
+#include "ui/Mirroring.h"
 
-class QLabel;
 class QPainter;
 
 namespace vcq {
@@ -24,6 +23,7 @@ class MainWindowView : public QWidget {
  public:
   MainWindowView(Program& app, const QString& pictureDir);
   void Sync();
+  const MirrorList& Mirrors() const { return mirrors_; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -36,17 +36,8 @@ class MainWindowView : public QWidget {
   // the lesson labels.
   void PaintScoreMap(QPainter& p);
 
-  struct Mirrored {
-    QWidget* widget;
-    const Control TfrmMain::*control;
-  };
-
   Program& app_;
-  std::vector<Mirrored> buttons_;  // colour and visibility
-  std::vector<Mirrored> labels_;   // caption and visibility
-  QLabel* lblTitle_;
-  QLabel* lblPlayer_;
-  std::array<QLabel*, 20> lesPanels_{};
+  MirrorList mirrors_;
   // The score map as last painted: a sync that finds the core's list
   // unchanged costs no repaint.
   std::vector<MapRect> paintedMap_;

@@ -1,7 +1,6 @@
 #include "ui/OptionsView.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -13,71 +12,67 @@
 #include "app/Program.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
-#include "ui/Mirror.h"
+#include "ui/Pictures.h"
 #include "ui/WindowParts.h"
 
 namespace vcq::ui {
 
-namespace {
-
-void SetButtonText(QAbstractButton* b, const std::string& cp932) {
-  const QString s = Qs(cp932);
-  if (b->text() != s) b->setText(s);
-}
-
-}  // namespace
-
 OptionsView::OptionsView(QWidget* owner, Program& app)
-    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      app_(app),
-      owner_(owner) {
-  setObjectName("frmOption");
+    : SecondaryWindow(owner, "frmOption", app.frmOption.form, Size::kOuter,
+                      [&app] { app.Guard([&] { app.frmOption.FormClose(); }); }),
+      app_(app) {
+  using namespace mirror;
+  const TfrmOption& f = app.frmOption;
   setFont(PixelFont(family::kPGothic, 12));
   // Keys are previewed by the form: the window takes them all itself.
   setFocusPolicy(Qt::StrongFocus);
 
   group1_ = NewGroup("RadioGroup1", {8, 4, 200, 64}, &TfrmOption::RadioGroup1Click);
   group2_ = NewGroup("RadioGroup2", {8, 72, 200, 64}, &TfrmOption::RadioGroup2Click);
+  mirrors_.Add(group1_.box, f.RadioGroup1, kCaption);
+  mirrors_.Add(group2_.box, f.RadioGroup2, kCaption);
 
   auto* panel1 = new QFrame(this);
   panel1->setObjectName("Panel1");
   panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel1->setGeometry(216, 4, 196, 132);
 
-  label1_ = new QLabel(panel1);
-  label1_->setObjectName("Label1");
-  label1_->move(8, 6);
+  auto* label1 = new QLabel(panel1);
+  label1->setObjectName("Label1");
+  label1->move(8, 6);
+  mirrors_.Add(label1, f.Label1, kCaption | kFitText);
 
-  pnlInf_ = new QLabel(panel1);
-  pnlInf_->setObjectName("pnlInf");
-  pnlInf_->setAlignment(Qt::AlignCenter);
-  pnlInf_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  auto* pnlInf = new QLabel(panel1);
+  pnlInf->setObjectName("pnlInf");
+  pnlInf->setAlignment(Qt::AlignCenter);
+  pnlInf->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   QFont big = PixelFont(family::kPGothic, 28);
   big.setBold(true);
-  pnlInf_->setFont(big);
-  pnlInf_->setGeometry(10, 26, 64, 40);
+  pnlInf->setFont(big);
+  pnlInf->setGeometry(10, 26, 64, 40);
+  mirrors_.Add(pnlInf, f.pnlInf, kCaption | kBackground | kTextColor);
 
   QFont step = PixelFont(family::kPGothic, 16);
   step.setBold(true);
-  auto stepPanel = [&](const char* name, int top, void (TfrmOption::*click)()) {
+  auto stepPanel = [&](const char* name, int top, const Control& c, void (TfrmOption::*click)()) {
     auto* p = new CaptionPanel(panel1);
     p->setObjectName(name);
     p->setGeometry(84, top, 36, 19);
     p->caption()->setFont(step);
     p->onClick = [this, click] { app_.Guard([&] { (app_.frmOption.*click)(); }); };
-    return p;
+    MirrorCaptionPanel(mirrors_, p, c);
   };
-  pnlUp_ = stepPanel("pnlUp", 26, &TfrmOption::pnlUpClick);
-  pnlDown_ = stepPanel("pnlDown", 47, &TfrmOption::pnlDownClick);
+  stepPanel("pnlUp", 26, f.pnlUp, &TfrmOption::pnlUpClick);
+  stepPanel("pnlDown", 47, f.pnlDown, &TfrmOption::pnlDownClick);
 
-  label3_ = new QLabel(panel1);
-  label3_->setObjectName("Label3");
-  label3_->setWordWrap(true);
-  label3_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label3_->setGeometry(8, 74, 180, 52);
+  auto* label3 = new QLabel(panel1);
+  label3->setObjectName("Label3");
+  label3->setWordWrap(true);
+  label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label3->setGeometry(8, 74, 180, 52);
+  mirrors_.Add(label3, f.Label3, kCaption);
 
-  auto bitBtn = [this](const char* name, QStyle::StandardPixmap icon, int left,
+  auto bitBtn = [this](const char* name, QStyle::StandardPixmap icon, int left, const Control& c,
                        void (TfrmOption::*click)()) {
     auto* b = new QPushButton(this);
     SetStandardIconWhenShown(b, icon);
@@ -86,12 +81,14 @@ OptionsView::OptionsView(QWidget* owner, Program& app)
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this,
             [this, click] { app_.Guard([&] { (app_.frmOption.*click)(); }); });
+    mirrors_.Add(b, c, kCaption);
     return b;
   };
-  bitBtn1_ = bitBtn("BitBtn1", QStyle::SP_DialogOkButton, 234, &TfrmOption::BitBtn1Click);
-  bitBtn2_ = bitBtn("BitBtn2", QStyle::SP_DialogCancelButton, 326, &TfrmOption::BitBtn2Click);
+  QPushButton* ok =
+      bitBtn("BitBtn1", QStyle::SP_DialogOkButton, 234, f.BitBtn1, &TfrmOption::BitBtn1Click);
+  bitBtn("BitBtn2", QStyle::SP_DialogCancelButton, 326, f.BitBtn2, &TfrmOption::BitBtn2Click);
   // Drawn as the default button; Enter and Esc reach the core as keys.
-  bitBtn1_->setDefault(true);
+  ok->setDefault(true);
 
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
   Sync();
@@ -116,10 +113,8 @@ OptionsView::Group OptionsView::NewGroup(const char* name, QRect place,
   return g;
 }
 
-void OptionsView::MirrorGroup(Group& g, const RadioGroup& c) {
-  const QString title = Qs(c.Caption);
-  if (g.box->title() != title) g.box->setTitle(title);
-  for (std::size_t i = 0; i < g.items.size(); ++i) SetButtonText(g.items[i], c.Items[i]);
+void OptionsView::MirrorChoice(Group& g, const RadioGroup& c) {
+  for (std::size_t i = 0; i < g.items.size(); ++i) SetText(g.items[i], c.Items[i]);
   QAbstractButton* want = g.buttons->button(c.ItemIndex);
   if (g.buttons->checkedButton() == want) return;
   if (want) {
@@ -134,24 +129,9 @@ void OptionsView::MirrorGroup(Group& g, const RadioGroup& c) {
 
 void OptionsView::Sync() {
   const TfrmOption& f = app_.frmOption;
-  const QString title = Qs(f.form.Caption);
-  if (windowTitle() != title) setWindowTitle(title);
-  SetBackground(this, f.form.Color);
-  const QSize client = ClientSizeOf(f.form);
-  if (size() != client) setFixedSize(client);
-  MirrorGroup(group1_, f.RadioGroup1);
-  MirrorGroup(group2_, f.RadioGroup2);
-  SetText(label1_, f.Label1.Caption);
-  label1_->adjustSize();
-  SetText(pnlInf_, f.pnlInf.Caption);
-  SetBackground(pnlInf_, f.pnlInf.Color);
-  SetTextColor(pnlInf_, f.pnlInf.FontColor);
-  pnlUp_->Mirror(f.pnlUp);
-  pnlDown_->Mirror(f.pnlDown);
-  SetText(label3_, f.Label3.Caption);
-  SetButtonText(bitBtn1_, f.BitBtn1.Caption);
-  SetButtonText(bitBtn2_, f.BitBtn2.Caption);
-  FollowVisible(this, f.form.Visible, owner_);
+  MirrorChoice(group1_, f.RadioGroup1);
+  MirrorChoice(group2_, f.RadioGroup2);
+  SyncFrame();
 }
 
 void OptionsView::keyPressEvent(QKeyEvent* e) {
@@ -161,14 +141,6 @@ void OptionsView::keyPressEvent(QKeyEvent* e) {
   if (k.typed && app_.frmOption.form.Visible)
     app_.Guard([&] { app_.frmOption.FormKeyPress(*k.typed); });
   e->accept();
-}
-
-void OptionsView::closeEvent(QCloseEvent* e) {
-  if (app_.frmOption.form.Visible) app_.Guard([&] { app_.frmOption.FormClose(); });
-  if (app_.frmOption.form.Visible)
-    e->ignore();
-  else
-    e->accept();
 }
 
 }  // namespace vcq::ui

@@ -4,13 +4,12 @@
 // TfrmOption through Program::Guard.
 #pragma once
 
-#include <QWidget>
 #include <array>
+
+#include "ui/SecondaryWindow.h"
 
 class QButtonGroup;
 class QGroupBox;
-class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace vcq {
@@ -21,16 +20,13 @@ struct RadioGroup;
 
 namespace vcq::ui {
 
-class CaptionPanel;
-
-class OptionsView : public QWidget {
+class OptionsView : public SecondaryWindow {
  public:
   OptionsView(QWidget* owner, Program& app);
   void Sync();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
 
  private:
   struct Group {
@@ -39,18 +35,11 @@ class OptionsView : public QWidget {
     std::array<QRadioButton*, 2> items;
   };
   Group NewGroup(const char* name, QRect place, void (TfrmOption::*click)(int));
-  static void MirrorGroup(Group& g, const RadioGroup& c);
+  // The checked item, which no control's state holds.
+  static void MirrorChoice(Group& g, const RadioGroup& c);
 
   Program& app_;
-  QWidget* owner_;
   Group group1_, group2_;
-  QLabel* label1_;
-  QLabel* pnlInf_;
-  CaptionPanel* pnlUp_;
-  CaptionPanel* pnlDown_;
-  QLabel* label3_;
-  QPushButton* bitBtn1_;
-  QPushButton* bitBtn2_;
 };
 
 }  // namespace vcq::ui

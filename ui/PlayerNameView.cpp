@@ -13,7 +13,10 @@
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
-#include "ui/Mirror.h"
+#include "ui/Mirroring.h"
+#include "ui/Pictures.h"
+#include "ui/TextConversion.h"
+#include "ui/WindowParts.h"
 
 namespace vcq::ui {
 
@@ -26,11 +29,12 @@ PlayerNameView::PlayerNameView(QWidget* owner, Program& app)
   setFixedSize(216, 146);
   setFont(PixelFont(family::kPMincho, 14));
 
-  label1_ = new QLabel(this);
-  label1_->setObjectName("Label1");
-  label1_->setFont(PixelFont(family::kPMincho, 12));
+  auto* label1 = new QLabel(this);
+  label1->setObjectName("Label1");
+  label1->setFont(PixelFont(family::kPMincho, 12));
   // Up to the entry box and the window's edge: room for either prompt.
-  PlaceText(label1_, QRect(31, 19, 216 - 31, 39 - 19));
+  PlaceText(label1, QRect(31, 19, 216 - 31, 39 - 19));
+  mirrors_.Add(label1, app.frmInput.Label1, mirror::kCaption | mirror::kTextColor);
 
   edit_ = new QLineEdit(this);
   edit_->setObjectName("MaskEdit1");
@@ -68,8 +72,7 @@ void PlayerNameView::Sync() {
   const QString title = Qs(f.form.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
-  SetText(label1_, f.Label1.Caption);
-  SetTextColor(label1_, f.Label1.FontColor);
+  mirrors_.Sync();
   const QString text = Qs(f.MaskEdit1.Caption);
   if (edit_->text() != text) {
     // The core cut or emptied the entry: show its text, the cursor where it was.

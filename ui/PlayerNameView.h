@@ -4,7 +4,8 @@
 
 #include <QDialog>
 
-class QLabel;
+#include "ui/Mirroring.h"
+
 class QLineEdit;
 
 namespace vcq {
@@ -17,6 +18,7 @@ class PlayerNameView : public QDialog {
  public:
   PlayerNameView(QWidget* owner, Program& app);
   void Sync();
+  const MirrorList& Mirrors() const { return mirrors_; }
 
  protected:
   void showEvent(QShowEvent* e) override;
@@ -25,7 +27,7 @@ class PlayerNameView : public QDialog {
 
  private:
   Program& app_;
-  QLabel* label1_;
+  MirrorList mirrors_;
   QLineEdit* edit_;
 };
 

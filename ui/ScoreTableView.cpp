@@ -1,6 +1,5 @@
 #include "ui/ScoreTableView.h"
 
-#include <QCloseEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -8,8 +7,7 @@
 
 #include "app/Program.h"
 #include "ui/Fonts.h"
-#include "ui/Mirror.h"
-#include "ui/WindowParts.h"
+#include "ui/TextConversion.h"
 
 namespace vcq::ui {
 
@@ -59,12 +57,11 @@ void SetHeaderText(QTableWidget* t, Qt::Orientation o, int section, const QStrin
 }  // namespace
 
 ScoreTableView::ScoreTableView(QWidget* owner, Program& app)
-    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      app_(app),
-      owner_(owner) {
+    : SecondaryWindow(owner, "frmScoreTable", app.frmScoreTable.form, Size::kOuter,
+                      [&app] { app.Guard([&] { app.frmScoreTable.FormClose(); }); }),
+      app_(app) {
+  using namespace mirror;
   const TfrmScoreTable& f = app.frmScoreTable;
-  setObjectName("frmScoreTable");
   setFont(PixelFont(family::kPGothic, f.form.FontSize > 0 ? f.form.FontSize : 12));
 
   grid_ = new QTableWidget(this);
@@ -84,17 +81,18 @@ ScoreTableView::ScoreTableView(QWidget* owner, Program& app)
   }
   grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
   grid_->horizontalHeader()->setFixedHeight(kRowHeight);
+  mirrors_.Add(grid_, f.grdTen, kPlace);
 
-  btnOK_ = new QPushButton(this);
-  btnOK_->setObjectName("btnOK");
-  connect(btnOK_, &QPushButton::clicked, this,
+  auto* ok = new QPushButton(this);
+  ok->setObjectName("btnOK");
+  mirrors_.Add(ok, f.btnOK, kPlace | kCaption);
+  connect(ok, &QPushButton::clicked, this,
           [this] { app_.Guard([&] { app_.frmScoreTable.btnOKClick(); }); });
   Sync();
 }
 
 void ScoreTableView::MirrorGrid() {
   const StringGrid& g = app_.frmScoreTable.grdTen;
-  SetPlace(grid_, g);
   QPalette pal = grid_->palette();
   if (pal.color(QPalette::Base) != Qc(g.Color)) {
     pal.setColor(QPalette::Base, Qc(g.Color));
@@ -149,25 +147,9 @@ QString ScoreTableView::CellText(int row, int col) const {
 }
 
 void ScoreTableView::Sync() {
-  const TfrmScoreTable& f = app_.frmScoreTable;
-  const QString title = Qs(f.form.Caption);
-  if (windowTitle() != title) setWindowTitle(title);
-  SetBackground(this, f.form.Color);
-  const QSize client = ClientSizeOf(f.form);
-  if (size() != client) setFixedSize(client);
+  // The grid's colours and cells are its own state, not a control's.
   MirrorGrid();
-  SetPlace(btnOK_, f.btnOK);
-  const QString ok = Qs(f.btnOK.Caption);
-  if (btnOK_->text() != ok) btnOK_->setText(ok);
-  FollowVisible(this, f.form.Visible, owner_);
-}
-
-void ScoreTableView::closeEvent(QCloseEvent* e) {
-  if (app_.frmScoreTable.form.Visible) app_.Guard([&] { app_.frmScoreTable.FormClose(); });
-  if (app_.frmScoreTable.form.Visible)
-    e->ignore();
-  else
-    e->accept();
+  SyncFrame();
 }
 
 }  // namespace vcq::ui

@@ -4,9 +4,8 @@
 // to TfrmScoreTable through Program::Guard.
 #pragma once
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
-class QPushButton;
 class QTableWidget;
 
 namespace vcq {
@@ -15,7 +14,7 @@ class Program;
 
 namespace vcq::ui {
 
-class ScoreTableView : public QWidget {
+class ScoreTableView : public SecondaryWindow {
  public:
   ScoreTableView(QWidget* owner, Program& app);
   void Sync();
@@ -24,16 +23,11 @@ class ScoreTableView : public QWidget {
   QString CellText(int row, int col) const;
   QTableWidget& Grid() { return *grid_; }
 
- protected:
-  void closeEvent(QCloseEvent* e) override;
-
  private:
   void MirrorGrid();
 
   Program& app_;
-  QWidget* owner_;
   QTableWidget* grid_;
-  QPushButton* btnOK_;
   int fixedRows_ = -1;
   int fixedCols_ = -1;
 };

@@ -5,7 +5,9 @@
 #include "app/Splash.h"
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
-#include "ui/Mirror.h"
+#include "ui/Mirroring.h"
+#include "ui/TextConversion.h"
+#include "ui/WindowParts.h"
 
 namespace vcq::ui {
 

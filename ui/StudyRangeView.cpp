@@ -1,6 +1,5 @@
 #include "ui/StudyRangeView.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +8,8 @@
 #include "app/Program.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
-#include "ui/Mirror.h"
+#include "ui/TextConversion.h"
+#include "ui/WindowParts.h"
 
 namespace vcq::ui {
 
@@ -20,19 +20,14 @@ namespace {
 constexpr int kSideLeft = 152;
 constexpr int kSideWidth = 142;
 
-void SetButtonText(QPushButton* b, const std::string& cp932) {
-  const QString s = Qs(cp932);
-  if (b->text() != s) b->setText(s);
-}
-
 }  // namespace
 
 StudyRangeView::StudyRangeView(QWidget* owner, Program& app)
-    : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      app_(app),
-      owner_(owner) {
-  setObjectName("frmSel");
+    : SecondaryWindow(owner, "frmSel", app.frmSel.form, Size::kOuter,
+                      [&app] { app.Guard([&] { app.frmSel.FormClose(); }); }),
+      app_(app) {
+  using namespace mirror;
+  const TfrmSel& f = app.frmSel;
   setFont(PixelFont(family::kPGothic, 12));
   // The window takes every key itself (its keys are previewed by the form):
   // no control inside can hold the focus.
@@ -42,55 +37,44 @@ StudyRangeView::StudyRangeView(QWidget* owner, Program& app)
     auto* p = new CaptionPanel(this);
     p->setObjectName(QStringLiteral("pnl%1").arg(i));
     p->onClick = [this, i] { app_.Guard([&] { app_.frmSel.pnlClick(i); }); };
-    pnl_[i] = p;
+    MirrorCaptionPanel(mirrors_, p, f.pnl[i]);
     auto* key = new QLabel(p);
     key->setObjectName(QStringLiteral("lblKey%1").arg(i));
     key->setAlignment(Qt::AlignCenter);
     key->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblKey_[i] = key;
+    mirrors_.Add(key, f.lblKey[i], kText | kBackground);
   }
 
-  label1_ = new QLabel(this);
-  label1_->setObjectName("Label1");
-  label1_->setWordWrap(true);
-  label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label1_->setGeometry(kSideLeft, 8, kSideWidth, 58);
+  auto* label1 = new QLabel(this);
+  label1->setObjectName("Label1");
+  label1->setWordWrap(true);
+  label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label1->setGeometry(kSideLeft, 8, kSideWidth, 58);
+  mirrors_.Add(label1, f.Label1, kCaption);
 
-  auto button = [this](const char* name, QRect place, void (TfrmSel::*click)()) {
+  auto button = [this](const char* name, QRect place, const Control& c, void (TfrmSel::*click)()) {
     auto* b = new QPushButton(this);
     b->setObjectName(name);
     b->setGeometry(place);
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this,
             [this, click] { app_.Guard([&] { (app_.frmSel.*click)(); }); });
+    mirrors_.Add(b, c, kCaption);
     return b;
   };
-  btnOn_ = button("btnOn", {kSideLeft, 72, 68, 25}, &TfrmSel::btnOnClick);
-  btnOf_ = button("btnOf", {kSideLeft + kSideWidth - 68, 72, 68, 25}, &TfrmSel::btnOfClick);
-  btnOk_ = button("btnOk", {kSideLeft + (kSideWidth - 75) / 2, 103, 75, 25}, &TfrmSel::btnOkClick);
+  button("btnOn", {kSideLeft, 72, 68, 25}, f.btnOn, &TfrmSel::btnOnClick);
+  button("btnOf", {kSideLeft + kSideWidth - 68, 72, 68, 25}, f.btnOf, &TfrmSel::btnOfClick);
+  QPushButton* ok = button("btnOk", {kSideLeft + (kSideWidth - 75) / 2, 103, 75, 25}, f.btnOk,
+                           &TfrmSel::btnOkClick);
   // Drawn as the default button; Enter reaches it through the window's keys.
-  btnOk_->setDefault(true);
+  ok->setDefault(true);
 
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
   Sync();
 }
 
 void StudyRangeView::Sync() {
-  const TfrmSel& f = app_.frmSel;
-  const QString title = Qs(f.form.Caption);
-  if (windowTitle() != title) setWindowTitle(title);
-  SetBackground(this, f.form.Color);
-  const QSize client = ClientSizeOf(f.form);
-  if (size() != client) setFixedSize(client);
-  for (std::size_t i = 0; i < pnl_.size(); ++i) {
-    pnl_[i]->Mirror(f.pnl[i]);
-    MirrorLabel(lblKey_[i], f.lblKey[i], true);
-  }
-  SetText(label1_, f.Label1.Caption);
-  SetButtonText(btnOn_, f.btnOn.Caption);
-  SetButtonText(btnOf_, f.btnOf.Caption);
-  SetButtonText(btnOk_, f.btnOk.Caption);
-  FollowVisible(this, f.form.Visible, owner_);
+  SyncFrame();
 }
 
 void StudyRangeView::keyPressEvent(QKeyEvent* e) {
@@ -100,14 +84,6 @@ void StudyRangeView::keyPressEvent(QKeyEvent* e) {
   // one if the key closed it.
   if (k.typed && app_.frmSel.form.Visible) app_.Guard([&] { app_.frmSel.FormKeyPress(*k.typed); });
   e->accept();
-}
-
-void StudyRangeView::closeEvent(QCloseEvent* e) {
-  if (app_.frmSel.form.Visible) app_.Guard([&] { app_.frmSel.FormClose(); });
-  if (app_.frmSel.form.Visible)
-    e->ignore();
-  else
-    e->accept();
 }
 
 }  // namespace vcq::ui

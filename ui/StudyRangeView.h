@@ -4,13 +4,8 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
-
 #include "platform/Control.h"
-#include "ui/WindowParts.h"
-
-class QLabel;
-class QPushButton;
+#include "ui/SecondaryWindow.h"
 
 namespace vcq {
 class Program;
@@ -18,24 +13,16 @@ class Program;
 
 namespace vcq::ui {
 
-class StudyRangeView : public QWidget {
+class StudyRangeView : public SecondaryWindow {
  public:
   StudyRangeView(QWidget* owner, Program& app);
   void Sync();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
 
  private:
   Program& app_;
-  QWidget* owner_;
-  std::array<CaptionPanel*, 20> pnl_{};
-  std::array<QLabel*, 20> lblKey_{};
-  QLabel* label1_;
-  QPushButton* btnOn_;
-  QPushButton* btnOf_;
-  QPushButton* btnOk_;
 };
 
 }  // namespace vcq::ui

@@ -1,9 +1,10 @@
 #include "ui/WindowParts.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 
 #include "app/MainWindow.h"
-#include "ui/Mirror.h"
 
 namespace vcq::ui {
 
@@ -19,23 +20,18 @@ QSize ClientSizeOf(const Control& form) {
   return {form.Width - kFrameWidth, form.Height - kFrameHeight};
 }
 
+void CentreOnScreen(QWidget* w) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect r(QPoint(), w->size());
+  r.moveCenter(screen->availableGeometry().center());
+  w->move(r.topLeft());
+}
+
 CaptionPanel::CaptionPanel(QWidget* parent) : CommandButton(parent, QString(), QString()) {
   caption_ = new QLabel(this);
   caption_->setAlignment(Qt::AlignCenter);
   caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void CaptionPanel::Mirror(const Control& c) {
-  SetText(caption_, c.Caption);
-  SetPlace(this, c);
-  SetBackground(this, c.Color);
-  SetTextColor(caption_, c.FontColor);
-  if (c.FontSize > 0 && caption_->font().pixelSize() != c.FontSize) {
-    QFont f = caption_->font();
-    f.setPixelSize(c.FontSize);
-    caption_->setFont(f);
-  }
-  setVisible(c.Visible);
 }
 
 void CaptionPanel::resizeEvent(QResizeEvent* e) {
@@ -44,18 +40,10 @@ void CaptionPanel::resizeEvent(QResizeEvent* e) {
   CommandButton::resizeEvent(e);
 }
 
-void FollowVisible(QWidget* w, bool visible, QWidget* owner) {
-  if (visible == w->isVisible()) return;
-  if (visible) {
-    CentreOnScreen(w);
-    w->show();
-    w->raise();
-    w->activateWindow();
-    return;
-  }
-  const bool hadKeys = w->isActiveWindow();
-  w->hide();
-  if (hadKeys && owner && owner->isVisible()) owner->activateWindow();
+void MirrorCaptionPanel(MirrorList& list, CaptionPanel* p, const Control& c) {
+  using namespace mirror;
+  list.Add(p, c, kPlace | kBackground | kVisible);
+  list.Add(p->caption(), c, kCaption | kTextColor | kFontSize);
 }
 
 }  // namespace vcq::ui

@@ -1,4 +1,5 @@
-// Pieces the secondary windows (range, options, score table) share.
+// Pieces the windows share: the client size of a secondary window, a
+// clickable caption panel, and placing a window in the middle of the screen.
 #pragma once
 
 #include <QSize>
@@ -6,6 +7,7 @@
 
 #include "platform/Control.h"
 #include "ui/CommandButton.h"
+#include "ui/Mirroring.h"
 
 class QLabel;
 
@@ -16,12 +18,15 @@ namespace vcq::ui {
 // client); the other windows have the same frame.
 QSize ClientSizeOf(const Control& form);
 
-// A clickable panel with a raised edge and one line of centred caption.
+// Places a top-level window of fixed size in the middle of the screen.
+void CentreOnScreen(QWidget* w);
+
+// A clickable panel with a raised edge and one line of centred caption. The
+// view mirrors the panel's place, colour and visibility onto the panel and
+// its caption, text colour and font size onto caption().
 class CaptionPanel : public CommandButton {
  public:
   explicit CaptionPanel(QWidget* parent);
-  // Caption, colours, font size, place and visibility from the control.
-  void Mirror(const Control& c);
   QLabel* caption() const { return caption_; }
 
  protected:
@@ -31,8 +36,7 @@ class CaptionPanel : public CommandButton {
   QLabel* caption_;
 };
 
-// Shows a secondary window the core has just opened, on top and with the
-// keys, or hides one it has closed and gives the keys back to `owner`.
-void FollowVisible(QWidget* w, bool visible, QWidget* owner);
+// Lists the panel and its caption to be mirrored from `c`.
+void MirrorCaptionPanel(MirrorList& list, CaptionPanel* p, const Control& c);
 
 }  // namespace vcq::ui

@@ -5,10 +5,10 @@
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
 #include "ui/KeyTranslation.h"
-#include "ui/Mirror.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtTimerPort.h"
 #include "ui/SystemClock.h"
+#include "ui/TextConversion.h"
 
 using namespace vcq;
 

@@ -8,6 +8,7 @@
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "tests/views/MirrorCheck.h"
 #include "ui/CongratulationsView.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
@@ -50,6 +51,18 @@ class OmedetoViewTest : public QObject {
   };
 
  private slots:
+  // The picture, the text and OK at their places, each showing its
+  // control's caption, text colour and font size after a change.
+  void everyWidgetMirrorsItsControl() {
+    Fixture f;
+    f.StartDrill();
+    QVERIFY(f.Window().isVisible());
+    using namespace ui::mirror;
+    test::ExpectEveryWidgetMirrorsItsControl(f.gui.Congratulations().Mirrors(),
+                                             kCaption | kTextColor | kFontSize | kPlace | kFitText,
+                                             {"btnOk"}, [&] { f.gui.SyncAll(); });
+  }
+
   // Given nothing left, the window should open over the drill screen with
   // its texts and size, and its picture step through the frames, one per
   // 200 ms tick, as the core's count says.

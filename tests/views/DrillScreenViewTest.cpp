@@ -12,6 +12,7 @@
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "tests/views/MirrorCheck.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
 #include "ui/MainWindowView.h"
@@ -83,16 +84,9 @@ class DrillViewTest : public QObject {
     QVERIFY(f.DrillScreen().parentWidget() == nullptr);
     QCOMPARE(Background(&f.DrillScreen()), QColor(0xEE, 0xEE, 0xEA));
 
-    QCOMPARE(f.Child("SpeedBar")->geometry(), QRect(1, 0, 590, 57));
     QCOMPARE(Background(f.Child("SpeedBar")), QColor(0xB9, 0xA5, 0x87));
-    QCOMPARE(f.Child("pnlQuit")->geometry(), QRect(6, 2, 36, 36));
     QCOMPARE(f.Child("pnlQuit")->toolTip(), QString("章の目次に戻る"));
-    QCOMPARE(f.Child("pnlQues")->geometry(), QRect(11, 76, 569, 107));
     QCOMPARE(f.Child<QFrame>("pnlQues")->frameStyle(), QFrame::Panel | QFrame::Sunken);
-    QCOMPARE(f.Child("pnlMes")->geometry(), QRect(337, 83, 230, 22));
-    QCOMPARE(f.Child("lox7")->geometry(), QRect(169, 96, 24, 19));
-    QCOMPARE(f.Child("a4")->pos(), QPoint(35, 136));
-    QCOMPARE(f.Child("s8")->geometry(), QRect(4, 192, 237, 23));
     QCOMPARE(f.Child("lblTen")->font().family(), QFont("Times New Roman").family());
     QVERIFY(f.Child("lblTen")->font().italic() && f.Child("lblTen")->font().underline());
 
@@ -108,6 +102,25 @@ class DrillViewTest : public QObject {
       QVERIFY2(w->focusPolicy() == Qt::NoFocus, qPrintable(w->objectName()));
       QVERIFY2(!w->testAttribute(Qt::WA_InputMethodEnabled), qPrintable(w->objectName()));
     }
+  }
+
+  // Every control of the screen at its place, and each widget showing its
+  // control's caption, colours, font size and visibility after a change.
+  void everyWidgetMirrorsItsControl() {
+    Fixture f(Typed());
+    f.StartDrill();
+    QCOMPARE(f.Child("SpeedBar")->geometry(), QRect(1, 0, 590, 57));
+    QCOMPARE(f.Child("pnlQuit")->geometry(), QRect(6, 2, 36, 36));
+    QCOMPARE(f.Child("pnlQues")->geometry(), QRect(11, 76, 569, 107));
+    QCOMPARE(f.Child("pnlMes")->geometry(), QRect(337, 83, 230, 22));
+    QCOMPARE(f.Child("lox7")->geometry(), QRect(169, 96, 24, 19));
+    QCOMPARE(f.Child("a4")->pos(), QPoint(35, 136));
+    QCOMPARE(f.Child("s8")->geometry(), QRect(4, 192, 237, 23));
+    using namespace ui::mirror;
+    test::ExpectEveryWidgetMirrorsItsControl(
+        f.gui.DrillScreen().Mirrors(),
+        kCaption | kBackground | kTextColor | kFontSize | kPlace | kVisible | kFitText, {},
+        [&] { f.gui.SyncAll(); });
   }
 
   // Given the first question waiting, typed letters should show in w2 and

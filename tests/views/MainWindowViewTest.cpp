@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "tests/support/TestProgram.h"
+#include "tests/views/MirrorCheck.h"
 #include "ui/Gui.h"
 #include "ui/MainWindowView.h"
 #include "ui/SplashView.h"
@@ -48,8 +49,21 @@ class MainViewTest : public QObject {
                                "pnlSheet", "lblSheet", "pnlReDraw", "pnl0", "lblTitle"})
       QVERIFY2(!f.Shown(hidden), hidden);
     QCOMPARE(f.Text("lblHelp2"), QString("ﾍﾙﾌﾟ"));
-    QCOMPARE(f.Child("pnlHelp")->geometry(), QRect(317, 4, 36, 36));
     QCOMPARE(f.Child("pnlHelp")->palette().color(QPalette::Window), QColor(0xFA, 0xBB, 0x45));
+  }
+
+  // The command buttons at their places, and each widget showing its
+  // control's caption, colours, font size and visibility after a change.
+  void everyWidgetMirrorsItsControl() {
+    Fixture f;
+    f.StartUp();
+    QCOMPARE(f.Child("pnlHelp")->geometry(), QRect(317, 4, 36, 36));
+    using namespace ui::mirror;
+    test::ExpectEveryWidgetMirrorsItsControl(
+        f.gui.MainWindow().Mirrors(), kCaption | kBackground | kTextColor | kPlace | kVisible,
+        {"lblsel", "lblsel2", "lblGo", "lblGo2", "lblOption", "lblOption2", "lblSheet", "lblSheet2",
+         "lblHelp2"},
+        [&] { f.gui.SyncAll(); });
   }
 
   // F9 opens the help once and turns into the redraw command; the second

@@ -9,6 +9,7 @@
 #include "platform/VirtualKeys.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
+#include "tests/views/MirrorCheck.h"
 #include "ui/Gui.h"
 #include "ui/OptionsView.h"
 
@@ -71,6 +72,17 @@ class OptionViewTest : public QObject {
     for (QWidget* w : f.View().findChildren<QWidget*>())
       if (w->parentWidget() == &f.View())
         QVERIFY2(f.View().rect().contains(w->geometry()), qPrintable(w->objectName()));
+  }
+
+  // Each widget showing its control's caption, colours and visibility after
+  // a change.
+  void everyWidgetMirrorsItsControl() {
+    Fixture f(7, 1, 1);
+    using namespace ui::mirror;
+    test::ExpectEveryWidgetMirrorsItsControl(
+        f.View().Mirrors(), kCaption | kBackground | kTextColor | kVisible | kFitText,
+        {"RadioGroup1", "RadioGroup2", "Label1", "Label3", "BitBtn1", "BitBtn2"},
+        [&] { f.gui.SyncAll(); });
   }
 
   // "+" and Page Up raise the flash time shown, "-" and Page Down lower it,

@@ -9,6 +9,7 @@
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "tests/support/Fakes.h"
+#include "tests/views/MirrorCheck.h"
 #include "ui/Gui.h"
 #include "ui/MainWindowView.h"
 #include "ui/PlayerNameView.h"
@@ -56,6 +57,14 @@ class InputViewTest : public QObject {
   }
 
  private slots:
+  // The prompt showing its control's caption and text colour after a change.
+  void everyWidgetMirrorsItsControl() {
+    Fixture f;
+    using namespace ui::mirror;
+    test::ExpectEveryWidgetMirrorsItsControl(f.gui.PlayerName().Mirrors(), kCaption | kTextColor,
+                                             {}, [&] { f.gui.PlayerName().Sync(); });
+  }
+
   // Given seven Japanese characters from the input method, the box keeps the
   // first six (12 bytes); Enter takes them and empties the box.
   void enterTakesTheEntryCutToTwelveBytes() {

@@ -9,6 +9,7 @@
 #include "platform/VirtualKeys.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
+#include "tests/views/MirrorCheck.h"
 #include "ui/Gui.h"
 #include "ui/ScoreTableView.h"
 
@@ -35,6 +36,15 @@ class TableViewTest : public QObject {
   };
 
  private slots:
+  // The grid and OK at their places and OK's caption after a change.
+  void everyWidgetMirrorsItsControl() {
+    Fixture f({4, 2});
+    f.t.Key(vk::kF7);
+    using namespace ui::mirror;
+    test::ExpectEveryWidgetMirrorsItsControl(f.View().Mirrors(), kCaption | kPlace, {"btnOK"},
+                                             [&] { f.gui.SyncAll(); });
+  }
+
   // Given a lesson of four questions at levels 2, 2, 1, -1 with 2, 3, 1, 0
   // answers and an untried lesson of two, F7 shows the window with the
   // headers and the figures 4 2 50 83 and 2 0 0 0.

@@ -8,9 +8,11 @@
 #include "platform/VirtualKeys.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
+#include "tests/views/MirrorCheck.h"
 #include "ui/Gui.h"
 #include "ui/MainWindowView.h"
 #include "ui/StudyRangeView.h"
+#include "ui/WindowParts.h"
 
 using namespace vcq;
 
@@ -68,7 +70,6 @@ class RangeViewTest : public QObject {
       QCOMPARE(f.Colour(f.Panel(i)), kOn);
     }
     QVERIFY(!f.Panel(4)->isVisibleTo(&f.StudyRange()));
-    QCOMPARE(f.Panel(3)->geometry(), QRect(3, 50, 141, 14));
     QCOMPARE(f.Caption(3), QString("L3"));
     auto* key = f.StudyRange().findChild<QLabel*>("lblKey2");
     QCOMPARE(key->text(), QString("c"));
@@ -86,6 +87,17 @@ class RangeViewTest : public QObject {
     Fixture twenty(20);
     QVERIFY(twenty.Panel(19)->isVisibleTo(&twenty.StudyRange()));
     QVERIFY(twenty.Panel(19)->geometry().bottom() < 296);
+  }
+
+  // The lesson panels at their places, and each widget showing its
+  // control's caption, colours, font size and visibility after a change.
+  void everyWidgetMirrorsItsControl() {
+    Fixture f(4);
+    QCOMPARE(f.Panel(3)->geometry(), QRect(3, 50, 141, 14));
+    using namespace ui::mirror;
+    test::ExpectEveryWidgetMirrorsItsControl(
+        f.StudyRange().Mirrors(), kCaption | kBackground | kTextColor | kPlace | kVisible,
+        {"Label1", "btnOn", "btnOf", "btnOk"}, [&] { f.gui.SyncAll(); });
   }
 
   // A click on a lesson's panel takes it out of the range with a click cue:
