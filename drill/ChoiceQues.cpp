@@ -9,6 +9,7 @@
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
 #include "drill/Presentation.h"
+#include "drill/ReadAloud.h"
 #include "drill/TypedAnswer.h"
 
 namespace vcq {
@@ -111,6 +112,7 @@ void PickChoice(Program& app, int i) {
 void ChoiceRight(Program& app) {
   app.drill.AnsLogged = 0;
   app.Play(cue::kRight);
+  SpeakAnswer(app);  // read aloud
   app.frmQues.AnsColor = colors::kBlack;
   ShowChoiceResult(app);
   ClearAbout(app);

@@ -6,6 +6,7 @@
 #include "drill/ChoiceQues.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
+#include "drill/ReadAloud.h"
 #include "drill/TypedAnswer.h"
 #include "platform/VirtualKeys.h"
 #include "screens/ScoreMap.h"
@@ -103,6 +104,7 @@ void TfrmQues::FormShow() {
 }
 
 void TfrmQues::FormKeyDown(int key) {
+  if (SpeechTakesKey(app_, key)) return;  // read aloud
   if (app_.drill.QuesMode == 0) {
     if (key == vk::kEscape) {
       app_.Play(cue::kLeaveChoice);
@@ -114,6 +116,7 @@ void TfrmQues::FormKeyDown(int key) {
 }
 
 void TfrmQues::FormKeyPress(char ch) {
+  if (SpeechTakesPress(app_)) return;  // read aloud
   if (app_.drill.QuesMode == 0)
     ChoiceKey(app_, ch);
   else
@@ -146,6 +149,7 @@ void TfrmQues::s0Click(int tag) {
 }
 
 void TfrmQues::LeaveDrill() {
+  CutSpeech(app_);  // read aloud
   form.Visible = false;
   app_.frmMain.form.Visible = true;
   DrawMapCells(app_);
@@ -175,6 +179,7 @@ void TfrmQues::tmrStartTimer() {
 void TfrmQues::tmrOKTimer() {
   if (OkStep >= 0 && OkStep < static_cast<int>(kOkFrames.size())) EsperPicture = kOkFrames[OkStep];
   if (OkStep == 6) {
+    if (SpeechHolds(app_)) return;  // read aloud: the next question waits for the voice
     tmrOK->SetEnabled(false);
     if (app_.drill.QuesMode == 0)
       NextQues(app_);
@@ -185,6 +190,7 @@ void TfrmQues::tmrOKTimer() {
 }
 
 void TfrmQues::SettleAnswer() {
+  CutSpeech(app_);  // read aloud: the voice must not hold the animation
   // The animation switches itself off on its last frame; the bound only
   // guards against a step count that never reaches it.
   for (std::size_t i = 0; tmrOK->Enabled() && i <= kOkFrames.size(); ++i) tmrOKTimer();

@@ -8,6 +8,7 @@
 #include "drill/ChoiceQues.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
+#include "drill/ReadAloud.h"
 #include "platform/VirtualKeys.h"
 
 namespace vcq {
@@ -184,6 +185,7 @@ void GapRight(Program& app) {
   d.WordNg = 0;
   ++d.WordPos;
   app.Play(cue::kRight);
+  if (LastGapDone(d)) SpeakAnswer(app);  // read aloud: the sentence is whole
   app.frmQues.AnsColor = colors::kBlack;
   ShowAnsLine(app);
   ClearAbout(app);

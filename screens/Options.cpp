@@ -6,6 +6,7 @@
 #include "app/Program.h"
 #include "data/Cp932.h"
 #include "drill/QuesOrder.h"
+#include "drill/ReadAloud.h"
 #include "platform/VirtualKeys.h"
 #include "screens/ScoreMap.h"
 
@@ -26,7 +27,7 @@ int ShownItem(std::int32_t value) {
 TfrmOption::TfrmOption(Program& app) : app_(app) {
   form.Caption = Sj("オプション");
   form.Width = 427;
-  form.Height = 205;
+  form.Height = 229;  // a row below the buttons for chkSpeak
   form.Color = FromTColor(11855615);
   form.Visible = false;
   RadioGroup1.Caption = Sj("１字表示");
@@ -44,6 +45,7 @@ TfrmOption::TfrmOption(Program& app) : app_(app) {
   Label3.Caption = Sj("一定時間、答を表示します。０のとき非表示。数値は秒ではありません。");
   BitBtn1.Caption = "OK";
   BitBtn2.Caption = Sj("ｷｬﾝｾﾙ");
+  chkSpeak.Caption = Sj("英文を読み上げる");
 }
 
 void TfrmOption::OpenOption() {
@@ -53,6 +55,7 @@ void TfrmOption::OpenOption() {
   OldOneLetter = r.OneLetter;
   OldOrderMode = r.OrderMode;
   OldFlashTime = r.FlashTime;
+  OldReadAloud = chkSpeak.Checked = app_.readAloud.on;
   ShowFlashTime();
 }
 
@@ -117,6 +120,7 @@ void TfrmOption::CloseAndRebuild() {
 }
 
 void TfrmOption::BitBtn1Click() {
+  SetReadAloud(app_, chkSpeak.Checked, true);
   CloseAndRebuild();
 }
 
@@ -125,13 +129,21 @@ void TfrmOption::BitBtn2Click() {
   r.OneLetter = OldOneLetter;
   r.OrderMode = OldOrderMode;
   r.FlashTime = OldFlashTime;
+  chkSpeak.Checked = OldReadAloud;
+  SetReadAloud(app_, OldReadAloud, false);
   RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
   RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
   ShowFlashTime();
   CloseAndRebuild();
 }
 
+void TfrmOption::chkSpeakClick() {
+  chkSpeak.Checked = !chkSpeak.Checked;
+  SetReadAloud(app_, chkSpeak.Checked, false);
+}
+
 void TfrmOption::FormClose() {
+  SetReadAloud(app_, chkSpeak.Checked, true);
   form.Visible = false;
 }
 

@@ -1,4 +1,5 @@
-// The options window: one-letter hint, question order and flash time.
+// The options window: one-letter hint, question order and flash time, and
+// the learner's own setting to hear the English read aloud.
 // Modeless; every change acts on the record at once. OK and Cancel (which
 // first puts back the values the window opened with) both rebuild the
 // question order; the title bar's close box keeps the changes and rebuilds
@@ -22,6 +23,10 @@ struct RadioGroup : Control {
   int ItemIndex = 0;
 };
 
+struct CheckBox : Control {
+  bool Checked = false;
+};
+
 class TfrmOption {
  public:
   explicit TfrmOption(Program& app);
@@ -40,6 +45,7 @@ class TfrmOption {
   void BitBtn1Click();          // OK
   void BitBtn2Click();          // Cancel
   void FormClose();             // the title bar's close box
+  void chkSpeakClick();         // read the English aloud, the learner's setting
 
   Control form;
   RadioGroup RadioGroup1;  // one-letter hint
@@ -49,11 +55,13 @@ class TfrmOption {
   Control pnlUp, pnlDown;
   Control Label3;
   Control BitBtn1, BitBtn2;
+  CheckBox chkSpeak;  // the bottom row
 
   // The values the window opened with.
   std::int32_t OldOneLetter = 0;
   std::int32_t OldOrderMode = 0;
   std::int32_t OldFlashTime = 0;
+  bool OldReadAloud = false;
 
  private:
   void ShowFlashTime();

@@ -1,6 +1,7 @@
 #include "ui/OptionsView.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -93,6 +94,13 @@ OptionsView::OptionsView(QWidget* owner, Program& app)
   // Drawn as the default button; Enter and Esc reach the core as keys.
   bitBtn1_->setDefault(true);
 
+  // The learner's read-aloud setting, in a row of its own below the buttons.
+  chkSpeak_ = new QCheckBox(this);
+  chkSpeak_->setObjectName("chkSpeak");
+  chkSpeak_->setGeometry(12, 178, 300, 20);
+  connect(chkSpeak_, &QCheckBox::clicked, this,
+          [this] { app_.Guard([&] { app_.frmOption.chkSpeakClick(); }); });
+
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
   Sync();
 }
@@ -151,6 +159,8 @@ void OptionsView::Sync() {
   SetText(label3_, f.Label3.Caption);
   SetButtonText(bitBtn1_, f.BitBtn1.Caption);
   SetButtonText(bitBtn2_, f.BitBtn2.Caption);
+  SetButtonText(chkSpeak_, f.chkSpeak.Caption);
+  if (chkSpeak_->isChecked() != f.chkSpeak.Checked) chkSpeak_->setChecked(f.chkSpeak.Checked);
   FollowVisible(this, f.form.Visible, owner_);
 }
 

@@ -1,5 +1,6 @@
 // The options window: the one-letter hint and the question order as radio
-// groups, the flash time with "+" and "-", OK and Cancel, mirrored from
+// groups, the flash time with "+" and "-", OK and Cancel, and the read-aloud
+// check box in the bottom row, mirrored from
 // TfrmOption. Clicks, keys and the title bar's close button go to
 // TfrmOption through Program::Guard.
 #pragma once
@@ -8,6 +9,7 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -51,6 +53,7 @@ class OptionsView : public QWidget {
   QLabel* label3_;
   QPushButton* bitBtn1_;
   QPushButton* bitBtn2_;
+  QCheckBox* chkSpeak_;
 };
 
 }  // namespace vcq::ui
