@@ -64,9 +64,9 @@ bool SpeechTakesKey(Program& app, int key) {
   if (r.on && key == vk::kF8) {
     Say(app, r.last);
     r.keyTaken = true;
-  } else if (SpeechHolds(app)) {
-    CutSpeech(app);
-    r.keyTaken = true;
+  } else if (CutSpeech(app)) {
+    // Esc still leaves: the answer counts all the same.
+    r.keyTaken = key != vk::kEscape;
   }
   return r.keyTaken;
 }

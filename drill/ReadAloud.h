@@ -32,7 +32,8 @@ bool LastGapDone(const DrillState& d);
 // The right answer's sentence, when the setting is on.
 void SpeakAnswer(Program& app);
 // A key going down on the drill screen while the voice speaks only cuts it
-// short, so that a key pressed to skip it answers nothing; F8, with the
+// short, so that a key pressed to skip it answers nothing (Esc cuts it and
+// still leaves the drill); F8, with the
 // setting on, says the last sentence again. True when the key was taken;
 // SpeechTakesPress then takes its character too.
 bool SpeechTakesKey(Program& app, int key);
