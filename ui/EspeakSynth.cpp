@@ -1,7 +1,10 @@
 #include "ui/EspeakSynth.h"
 
 #include <dlfcn.h>
+#include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
+
+#include <array>
 
 #include <mutex>
 #include <optional>
@@ -17,7 +20,12 @@ constexpr int kWordsPerMinute = 150;
 constexpr const char* kVoice = "en-us";
 
 struct Espeak {
-  decltype(&espeak_Initialize) Initialize;
+  decltype(&espeak_ng_InitializePath) InitializePath;
+  decltype(&espeak_ng_Initialize) Initialize;
+  decltype(&espeak_ng_InitializeOutput) InitializeOutput;
+  decltype(&espeak_ng_GetSampleRate) GetSampleRate;
+  decltype(&espeak_ng_GetStatusCodeMessage) GetStatusCodeMessage;
+  decltype(&espeak_ng_ClearErrorContext) ClearErrorContext;
   decltype(&espeak_SetSynthCallback) SetSynthCallback;
   decltype(&espeak_SetVoiceByName) SetVoiceByName;
   decltype(&espeak_SetParameter) SetParameter;
@@ -45,15 +53,33 @@ Espeak Open() {
   void* lib = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
   if (!lib) throw SpeechError(std::string("libespeak-ng が見つかりません (") + dlerror() + ")");
   Espeak e{};
-  if (!(Resolve(lib, "espeak_Initialize", e.Initialize) &&
+  if (!(Resolve(lib, "espeak_ng_InitializePath", e.InitializePath) &&
+        Resolve(lib, "espeak_ng_Initialize", e.Initialize) &&
+        Resolve(lib, "espeak_ng_InitializeOutput", e.InitializeOutput) &&
+        Resolve(lib, "espeak_ng_GetSampleRate", e.GetSampleRate) &&
+        Resolve(lib, "espeak_ng_GetStatusCodeMessage", e.GetStatusCodeMessage) &&
+        Resolve(lib, "espeak_ng_ClearErrorContext", e.ClearErrorContext) &&
         Resolve(lib, "espeak_SetSynthCallback", e.SetSynthCallback) &&
         Resolve(lib, "espeak_SetVoiceByName", e.SetVoiceByName) &&
         Resolve(lib, "espeak_SetParameter", e.SetParameter) &&
         Resolve(lib, "espeak_Synth", e.Synth) && Resolve(lib, "espeak_Synchronize", e.Synchronize)))
     throw SpeechError("libespeak-ng の関数がそろっていません");
+  // espeak-ng's own espeak_Initialize ends the process when its data is
+  // missing; these calls report it instead.
+  e.InitializePath(nullptr);
+  espeak_ng_ERROR_CONTEXT context = nullptr;
+  const espeak_ng_STATUS status = e.Initialize(&context);
+  if (status != ENS_OK) {
+    e.ClearErrorContext(&context);
+    std::array<char, 256> why{};
+    e.GetStatusCodeMessage(status, why.data(), why.size());
+    throw SpeechError(std::string("espeak-ng の音声データ (espeak-ng-data) が読めません: ") +
+                      why.data());
+  }
   // Synchronous: espeak_Synth returns with the whole sentence in the buffer.
-  e.rate = e.Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
-  if (e.rate <= 0) throw SpeechError("espeak-ng の音声データ (espeak-ng-data) が読めません");
+  if (e.InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
+    throw SpeechError("espeak-ng を始められません");
+  e.rate = e.GetSampleRate();
   e.SetSynthCallback(Collect);
   if (e.SetVoiceByName(kVoice) != EE_OK)
     throw SpeechError(std::string("espeak-ng に音声 ") + kVoice + " がありません");
