@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   cmake g++ make pkg-config clang clang-format libclang-rt-14-dev
-  qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libsdl2-mixer-dev libespeak-ng-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool x11-utils
   dpkg-dev file lintian appstream desktop-file-utils

@@ -21,8 +21,8 @@ DrillLinks DrillWiring(Program& app) {
                      DrawMapCells(app.frmMain.mapCanvas);
                    },
                    [&app] { app.frmOmedeto.Show(); }};
-  return DrillLinks{app.bank,   app.rec,           app.drill, app.ports,       main.OkSum,
-                    main.NgSum, main.map.SelNames, main.form, std::move(hooks)};
+  return DrillLinks{app.bank,   app.rec,           app.drill, app.ports,     main.OkSum,
+                    main.NgSum, main.map.SelNames, main.form, app.readAloud, std::move(hooks)};
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ Program::Program(Ports p, Paths paths_)
       frmOmedeto([this](int ms, bool on, std::function<void()> tick) {
         return NewTimer(ms, on, std::move(tick));
       }),
-      frmOption(bank, rec, drill, ports.clock, frmMain.mapCanvas),
+      frmOption(bank, rec, drill, ports.clock, frmMain.mapCanvas, readAloud),
       frmQues(DrillWiring(*this)),
       frmScoreTable(bank, rec, frmMain.mapCanvas),
       frmSel(bank, rec, ports.sound, frmMain.mapCanvas),

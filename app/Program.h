@@ -14,6 +14,7 @@
 #include "data/RecordFile.h"
 #include "drill/DrillScreen.h"
 #include "drill/DrillState.h"
+#include "drill/ReadAloud.h"
 #include "platform/Ports.h"
 #include "screens/Congratulations.h"
 #include "screens/Options.h"
@@ -55,6 +56,7 @@ class Program {
   Bank bank;
   Record rec;
   DrillState drill;
+  ReadAloud readAloud;  // the finished sentence spoken, for learners who turn it on
   std::int32_t QuesChosen = 0;
   FileOps fileOps;  // how records are saved; a test makes a step fail
 

@@ -9,6 +9,7 @@
 #include "drill/DrillContext.h"
 #include "drill/DrillScreen.h"
 #include "drill/Presentation.h"
+#include "drill/ReadAloud.h"
 #include "drill/TypedAnswer.h"
 #include "platform/Cues.h"
 
@@ -78,6 +79,7 @@ void PickChoice(const DrillContext& ctx, int i) {
 void ChoiceRight(const DrillContext& ctx) {
   ctx.drill.AnsLogged = 0;
   ctx.Play(cue::kRight);
+  SpeakAnswer(ctx.readAloud, ctx.ports.dialogs, ctx.drill);  // read aloud
   ctx.frmQues.AnsColor = colors::kBlack;
   ShowChoiceResult(ctx);
   ClearAbout(ctx);

@@ -13,6 +13,7 @@
 #include "data/Bank.h"
 #include "data/Record.h"
 #include "drill/DrillState.h"
+#include "drill/ReadAloud.h"
 #include "platform/Control.h"
 #include "platform/Cues.h"
 #include "platform/Ports.h"
@@ -44,6 +45,7 @@ struct DrillLinks {
   std::int32_t& NgSum;
   const std::array<std::string, 20>& SelNames;  // lesson names, CP932
   const Control& mainForm;  // the drill window opens where the main window stands
+  ReadAloud& readAloud;     // the learner's voice, when turned on
   DrillHooks hooks;
 };
 

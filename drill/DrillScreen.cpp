@@ -5,6 +5,7 @@
 #include "drill/DrillContext.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
+#include "drill/ReadAloud.h"
 #include "drill/TypedAnswer.h"
 #include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
@@ -102,6 +103,7 @@ void TfrmQues::FormShow() {
 }
 
 void TfrmQues::FormKeyDown(int key) {
+  if (SpeechTakesKey(ctx_.readAloud, ctx_.ports.dialogs, key)) return;  // read aloud
   if (ctx_.drill.QuesMode == 0) {
     if (key == vk::kEscape) {
       ctx_.Play(cue::kLeaveChoice);
@@ -113,6 +115,7 @@ void TfrmQues::FormKeyDown(int key) {
 }
 
 void TfrmQues::FormKeyPress(char ch) {
+  if (SpeechTakesPress(ctx_.readAloud)) return;  // read aloud
   if (ctx_.drill.QuesMode == 0)
     ChoiceKey(ctx_, ch);
   else
@@ -145,6 +148,7 @@ void TfrmQues::s0Click(int tag) {
 }
 
 void TfrmQues::LeaveDrill() {
+  CutSpeech(ctx_.readAloud);  // read aloud
   form.Visible = false;
   ctx_.hooks.showMain();
 }
@@ -173,6 +177,7 @@ void TfrmQues::tmrStartTimer() {
 void TfrmQues::tmrOKTimer() {
   if (OkStep >= 0 && OkStep < static_cast<int>(kOkFrames.size())) EsperPicture = kOkFrames[OkStep];
   if (OkStep == 6) {
+    if (SpeechHolds(ctx_.readAloud)) return;  // read aloud: the next question waits for the voice
     tmrOK->SetEnabled(false);
     if (ctx_.drill.QuesMode == 0)
       NextQues(ctx_);
@@ -183,6 +188,7 @@ void TfrmQues::tmrOKTimer() {
 }
 
 void TfrmQues::SettleAnswer() {
+  CutSpeech(ctx_.readAloud);  // read aloud: the voice must not hold the animation
   // The animation switches itself off on its last frame; the bound only
   // guards against a step count that never reaches it.
   for (std::size_t i = 0; tmrOK->Enabled() && i <= kOkFrames.size(); ++i) tmrOKTimer();

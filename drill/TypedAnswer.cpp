@@ -8,6 +8,7 @@
 #include "drill/DrillScreen.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
+#include "drill/ReadAloud.h"
 #include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
 
@@ -129,6 +130,8 @@ void GapRight(const DrillContext& ctx) {
   d.WordNg = 0;
   ++d.WordPos;
   ctx.Play(cue::kRight);
+  // read aloud: the sentence is whole
+  if (LastGapDone(d)) SpeakAnswer(ctx.readAloud, ctx.ports.dialogs, d);
   ctx.frmQues.AnsColor = colors::kBlack;
   ShowAnsLine(ctx);
   ClearAbout(ctx);

@@ -55,10 +55,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VCQ_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# SDL2_mixer (and SDL2 through it) is loaded with dlopen on the first cue, so
-# the shared-library scan cannot see it.
+# SDL2_mixer (and SDL2 through it) is loaded with dlopen on the first cue, and
+# libespeak-ng on the first sentence read aloud, so the shared-library scan
+# cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-ipafont-mincho, libsdl2-mixer-2.0-0 (>= 2.6)")
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, libsdl2-mixer-2.0-0 (>= 2.6), libespeak-ng1, espeak-ng-data")
 # The first line is the synopsis; the rest is the long description, which
 # Debian's control format indents by one space.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[keyboard-driven drill of English words and phrases

@@ -1,4 +1,5 @@
-// The only ways out of the core: timers, the time of day, sound and dialogs.
+// The only ways out of the core: timers, the time of day, sound and dialogs
+// (and the optional voice and settings file in Speech.h).
 // Each has a real adapter in ui/ and a fake for tests in tests/support/Fakes.h.
 #pragma once
 

@@ -5,6 +5,7 @@
 
 #include "data/Cp932.h"
 #include "drill/QuesOrder.h"
+#include "drill/ReadAloud.h"
 #include "platform/VirtualKeys.h"
 
 namespace vcq {
@@ -22,11 +23,11 @@ int ShownItem(std::int32_t value) {
 }  // namespace
 
 TfrmOption::TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPort& clock,
-                       const MapCanvas& canvas)
-    : bank_(bank), rec_(rec), drill_(drill), clock_(clock), canvas_(canvas) {
+                       const MapCanvas& canvas, ReadAloud& readAloud)
+    : bank_(bank), rec_(rec), drill_(drill), clock_(clock), canvas_(canvas), readAloud_(readAloud) {
   form.Caption = Sj("オプション");
   form.Width = 427;
-  form.Height = 205;
+  form.Height = 229;  // a row below the buttons for chkSpeak
   form.Color = FromTColor(11855615);
   form.Visible = false;
   RadioGroup1.Caption = Sj("１字表示");
@@ -44,6 +45,7 @@ TfrmOption::TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPo
   Label3.Caption = Sj("一定時間、答を表示します。０のとき非表示。数値は秒ではありません。");
   BitBtn1.Caption = "OK";
   BitBtn2.Caption = Sj("ｷｬﾝｾﾙ");
+  chkSpeak.Caption = Sj("英文を読み上げる");
 }
 
 void TfrmOption::OpenOption() {
@@ -53,6 +55,7 @@ void TfrmOption::OpenOption() {
   OldOneLetter = r.OneLetter;
   OldOrderMode = r.OrderMode;
   OldFlashTime = r.FlashTime;
+  OldReadAloud = chkSpeak.Checked = readAloud_.on;
   ShowFlashTime();
 }
 
@@ -117,6 +120,7 @@ void TfrmOption::CloseAndRebuild() {
 }
 
 void TfrmOption::BitBtn1Click() {
+  SetReadAloud(readAloud_, chkSpeak.Checked, true);
   CloseAndRebuild();
 }
 
@@ -125,13 +129,21 @@ void TfrmOption::BitBtn2Click() {
   r.OneLetter = OldOneLetter;
   r.OrderMode = OldOrderMode;
   r.FlashTime = OldFlashTime;
+  chkSpeak.Checked = OldReadAloud;
+  SetReadAloud(readAloud_, OldReadAloud, false);
   RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
   RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
   ShowFlashTime();
   CloseAndRebuild();
 }
 
+void TfrmOption::chkSpeakClick() {
+  chkSpeak.Checked = !chkSpeak.Checked;
+  SetReadAloud(readAloud_, chkSpeak.Checked, false);
+}
+
 void TfrmOption::FormClose() {
+  SetReadAloud(readAloud_, chkSpeak.Checked, true);
   form.Visible = false;
 }
 

@@ -1,4 +1,5 @@
-// The options window: one-letter hint, question order and flash time.
+// The options window: one-letter hint, question order and flash time, and
+// the learner's own setting to hear the English read aloud.
 // Modeless; every change acts on the record at once. OK and Cancel (which
 // first puts back the values the window opened with) both rebuild the
 // question order; the title bar's close box keeps the changes and rebuilds
@@ -11,6 +12,7 @@
 
 #include "data/Bank.h"
 #include "data/Record.h"
+#include "drill/ReadAloud.h"
 #include "platform/Control.h"
 #include "platform/Ports.h"
 #include "screens/ScoreMap.h"
@@ -26,10 +28,14 @@ struct RadioGroup : Control {
   int ItemIndex = 0;
 };
 
+struct CheckBox : Control {
+  bool Checked = false;
+};
+
 class TfrmOption {
  public:
   TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPort& clock,
-             const MapCanvas& canvas);
+             const MapCanvas& canvas, ReadAloud& readAloud);
 
   // After the main window has shown the window: take over the record's
   // options and keep them for Cancel.
@@ -45,6 +51,7 @@ class TfrmOption {
   void BitBtn1Click();          // OK
   void BitBtn2Click();          // Cancel
   void FormClose();             // the title bar's close box
+  void chkSpeakClick();         // read the English aloud, the learner's setting
 
   Control form;
   RadioGroup RadioGroup1;  // one-letter hint
@@ -54,11 +61,13 @@ class TfrmOption {
   Control pnlUp, pnlDown;
   Control Label3;
   Control BitBtn1, BitBtn2;
+  CheckBox chkSpeak;  // the bottom row
 
   // The values the window opened with.
   std::int32_t OldOneLetter = 0;
   std::int32_t OldOrderMode = 0;
   std::int32_t OldFlashTime = 0;
+  bool OldReadAloud = false;
 
  private:
   void ShowFlashTime();
@@ -69,6 +78,7 @@ class TfrmOption {
   DrillState& drill_;  // its question order is rebuilt on OK and Cancel
   ClockPort& clock_;
   const MapCanvas& canvas_;
+  ReadAloud& readAloud_;  // the learner's setting, not the record's
 };
 
 }  // namespace vcq

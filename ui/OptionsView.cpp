@@ -1,6 +1,7 @@
 #include "ui/OptionsView.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -90,6 +91,14 @@ OptionsView::OptionsView(QWidget* owner, Program& app)
   // Drawn as the default button; Enter and Esc reach the core as keys.
   ok->setDefault(true);
 
+  // The learner's read-aloud setting, in a row of its own below the buttons.
+  chkSpeak_ = new QCheckBox(this);
+  chkSpeak_->setObjectName("chkSpeak");
+  chkSpeak_->setGeometry(12, 178, 300, 20);
+  connect(chkSpeak_, &QCheckBox::clicked, this,
+          [this] { app_.Guard([&] { app_.frmOption.chkSpeakClick(); }); });
+  mirrors_.Add(chkSpeak_, f.chkSpeak, kCaption);
+
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
   Sync();
 }
@@ -131,6 +140,7 @@ void OptionsView::Sync() {
   const TfrmOption& f = app_.frmOption;
   MirrorChoice(group1_, f.RadioGroup1);
   MirrorChoice(group2_, f.RadioGroup2);
+  if (chkSpeak_->isChecked() != f.chkSpeak.Checked) chkSpeak_->setChecked(f.chkSpeak.Checked);
   SyncFrame();
 }
 

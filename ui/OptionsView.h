@@ -1,5 +1,6 @@
 // The options window: the one-letter hint and the question order as radio
-// groups, the flash time with "+" and "-", OK and Cancel, mirrored from
+// groups, the flash time with "+" and "-", OK and Cancel, and the read-aloud
+// check box in the bottom row, mirrored from
 // TfrmOption. Clicks, keys and the title bar's close button go to
 // TfrmOption through Program::Guard.
 #pragma once
@@ -9,6 +10,7 @@
 #include "ui/SecondaryWindow.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QRadioButton;
 
@@ -40,6 +42,7 @@ class OptionsView : public SecondaryWindow {
 
   Program& app_;
   Group group1_, group2_;
+  QCheckBox* chkSpeak_;
 };
 
 }  // namespace vcq::ui

@@ -29,6 +29,7 @@ std::optional<SdlLibrary> Open() {
       Resolve(sdl, "SDL_SetHintWithPriority", l.SetHintWithPriority) &&
       Resolve(sdl, "SDL_GetTicks64", l.GetTicks64) && Resolve(sdl, "SDL_Delay", l.Delay) &&
       Resolve(sdl, "SDL_RWFromFile", l.RWFromFile) &&
+      Resolve(sdl, "SDL_RWFromConstMem", l.RWFromConstMem) &&
       Resolve(mixer, "Mix_OpenAudio", l.OpenAudio) &&
       Resolve(mixer, "Mix_CloseAudio", l.CloseAudio) &&
       Resolve(mixer, "Mix_AllocateChannels", l.AllocateChannels) &&

@@ -16,6 +16,7 @@ struct SdlLibrary {
   decltype(&SDL_GetTicks64) GetTicks64;
   decltype(&SDL_Delay) Delay;
   decltype(&SDL_RWFromFile) RWFromFile;
+  decltype(&SDL_RWFromConstMem) RWFromConstMem;
   decltype(&Mix_OpenAudio) OpenAudio;
   decltype(&Mix_CloseAudio) CloseAudio;
   decltype(&Mix_AllocateChannels) AllocateChannels;

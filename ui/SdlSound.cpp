@@ -7,6 +7,7 @@ namespace vcq::ui {
 namespace {
 
 constexpr int kChannel = 0;
+constexpr int kVoiceChannel = 1;
 // A cue that never reports its end must not hang the program.
 constexpr Uint64 kLongestWaitMs = 5000;
 
@@ -23,6 +24,7 @@ SdlSound::~SdlSound() {
   if (device_ != Device::Open) return;
   sdl_->HaltChannel(-1);
   chunks_.clear();
+  voice_.reset();
   sdl_->CloseAudio();
   sdl_->QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -34,7 +36,7 @@ bool SdlSound::TryOpen() {
     sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  sdl_->AllocateChannels(1);
+  sdl_->AllocateChannels(2);
   return true;
 }
 
@@ -80,6 +82,54 @@ void SdlSound::PlayCue(std::string_view file, CueMode mode) {
   const Uint64 start = sdl_->GetTicks64();
   while (sdl_->Playing(kChannel) != 0 && sdl_->GetTicks64() - start < kLongestWaitMs)
     sdl_->Delay(1);
+}
+
+namespace {
+
+void PutLe(std::string& out, std::uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// The samples as a WAV file in memory: the mixer then converts them to the
+// device's rate and channels as it does for the cues.
+std::string MonoWav(const std::vector<std::int16_t>& samples, int rate) {
+  const auto data = static_cast<std::uint32_t>(samples.size() * 2);
+  std::string w;
+  w.reserve(44 + data);
+  w += "RIFF";
+  PutLe(w, 36 + data, 4);
+  w += "WAVEfmt ";
+  PutLe(w, 16, 4);
+  PutLe(w, 1, 2);  // PCM
+  PutLe(w, 1, 2);  // mono
+  PutLe(w, static_cast<std::uint32_t>(rate), 4);
+  PutLe(w, static_cast<std::uint32_t>(rate) * 2, 4);
+  PutLe(w, 2, 2);
+  PutLe(w, 16, 2);
+  w += "data";
+  PutLe(w, data, 4);
+  for (std::int16_t s : samples) PutLe(w, static_cast<std::uint16_t>(s), 2);
+  return w;
+}
+
+}  // namespace
+
+void SdlSound::PlayVoice(const std::vector<std::int16_t>& samples, int rate) {
+  if (!Usable()) return;
+  StopVoice();
+  const std::string wav = MonoWav(samples, rate);
+  voice_.reset(sdl_->LoadWAV_RW(sdl_->RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1));
+  if (voice_) sdl_->PlayChannelTimed(kVoiceChannel, voice_.get(), 0, -1);
+}
+
+bool SdlSound::VoicePlaying() {
+  return voice_ && sdl_->Playing(kVoiceChannel) != 0;
+}
+
+void SdlSound::StopVoice() {
+  if (!voice_) return;
+  sdl_->HaltChannel(kVoiceChannel);
+  voice_.reset();
 }
 
 }  // namespace vcq::ui

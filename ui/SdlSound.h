@@ -1,11 +1,14 @@
 // The cues through SDL2_mixer on one channel, so every cue cuts off the one
-// before, as the drill's rhythm expects.
+// before, as the drill's rhythm expects. A second channel is the voice that
+// reads the English aloud: cues and voice never cut each other.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/Ports.h"
 
@@ -28,6 +31,11 @@ class SdlSound : public SoundPort {
   // handler has changed so far is on the screen while the cue sounds.
   std::function<void()> beforeBlock;
 
+  // The voice: 16-bit mono samples at `rate` Hz, replacing what it says.
+  void PlayVoice(const std::vector<std::int16_t>& samples, int rate);
+  bool VoicePlaying();
+  void StopVoice();
+
   // False once no audio device, not even the silent one, could be opened.
   bool Usable();
 
@@ -44,6 +52,7 @@ class SdlSound : public SoundPort {
   const SdlLibrary* sdl_ = nullptr;  // set once the first cue loaded it
   Device device_ = Device::NotOpened;
   std::unordered_map<std::string, std::unique_ptr<Mix_Chunk, FreeChunk>> chunks_;
+  std::unique_ptr<Mix_Chunk, FreeChunk> voice_;  // freed only once halted
 };
 
 }  // namespace vcq::ui

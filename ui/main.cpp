@@ -17,7 +17,9 @@
 #include "app/LearnerFolder.h"
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
+#include "ui/EspeakSpeech.h"
 #include "ui/Gui.h"
+#include "ui/LearnerSettings.h"
 #include "ui/MainWindowView.h"
 #include "ui/PlayerNameView.h"
 #include "ui/QtDialogs.h"
@@ -116,6 +118,11 @@ int main(int argc, char** argv) {
                                              QDir::homePath().toStdString(), learner);
   vcq::Program app(vcq::Ports{timers, clock, sound, commandLine},
                    vcq::Paths{assets.toStdString(), start, learner});
+  vcq::ui::LearnerSettings settings;
+  vcq::ui::EspeakSpeech voice(sound);
+  app.readAloud.voice = &voice;
+  app.readAloud.store = &settings;
+  app.readAloud.on = settings.ReadAloud();
 
   vcq::ui::Gui gui(app);
   dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });

@@ -37,11 +37,12 @@ if [ "$(id -u)" -eq 0 ]; then
   as_learner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
 
-for d in $(seq 120 200); do
-  [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break
-done
-Xvfb :$d -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself, so that X servers started by other
+# tests at the same moment never race for one.
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+read -r -t 20 d <&"$fd"
 export DISPLAY=:$d
 for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 

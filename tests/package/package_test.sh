@@ -32,7 +32,7 @@ control=$(dpkg-deb -f "$deb")
 echo "$control"
 grep -qx 'Section: education' <<<"$control" || fail "section"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in fonts-ipafont-gothic fonts-ipafont-mincho libqt6widgets6 libsdl2-mixer-2.0-0 libc6; do
+for d in fonts-ipafont-gothic fonts-ipafont-mincho libqt6widgets6 libsdl2-mixer-2.0-0 libespeak-ng1 espeak-ng-data libc6; do
   grep -q "\b$d\b" <<<"$depends" || fail "Depends lacks $d"
 done
 grep -q '日本語' <<<"$control" || fail "no Japanese line in the description"

@@ -87,4 +87,10 @@ bool ScriptedDialogs::AskYesNo(const std::string& utf8Message) {
   return answer;
 }
 
+void FakeSpeech::Speak(std::string_view text) {
+  if (failure) throw SpeechError(*failure);
+  spoken.push_back({std::string(text), sound_.played.size(), clock_.Now()});
+  endsAt_ = clock_.Now() + lasting;
+}
+
 }  // namespace vcq::test

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Ports.h"
+#include "platform/Speech.h"
 
 namespace vcq::test {
 
@@ -48,6 +49,41 @@ class RecordingSound : public SoundPort {
     played.push_back({std::string(file), mode});
   }
   std::vector<PlayedCue> played;
+};
+
+// A voice that speaks each sentence for `lasting` ms of the manual clock and
+// notes how many cues had played when it started, to tell the order.
+class FakeSpeech : public SpeechPort {
+ public:
+  FakeSpeech(ManualClock& clock, RecordingSound& sound) : clock_(clock), sound_(sound) {}
+  void Speak(std::string_view text) override;
+  bool Speaking() override { return clock_.Now() < endsAt_; }
+  void StopSpeaking() override { endsAt_ = clock_.Now(); }
+
+  struct Spoken {
+    std::string text;
+    std::size_t cuesBefore;
+    long long at;
+  };
+  std::vector<Spoken> spoken;
+  long long lasting = 2000;
+  std::optional<std::string> failure;  // thrown as SpeechError when set
+
+ private:
+  ManualClock& clock_;
+  RecordingSound& sound_;
+  long long endsAt_ = 0;
+};
+
+class MemorySettings : public SettingsPort {
+ public:
+  bool ReadAloud() override { return readAloud; }
+  void SetReadAloud(bool on) override {
+    readAloud = on;
+    ++writes;
+  }
+  bool readAloud = false;
+  int writes = 0;
 };
 
 class ScriptedDialogs : public DialogPort {

@@ -1,5 +1,6 @@
 // The options window on screen: opened by F6 with the record's values, its
 // keys, panels and radio buttons reaching TfrmOption, and its two ways out.
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -52,12 +53,12 @@ class OptionViewTest : public QObject {
 
  private slots:
   // Given a record with flash time 7, the hint on and random order, F6 shows
-  // the window, titled, 420 x 178 inside, with those values.
+  // the window, titled, 420 x 202 inside, with those values.
   void f6ShowsTheRecordsOptions() {
     Fixture f(7, 1, 1);
     QVERIFY(f.View().isVisible());
     QCOMPARE(f.View().windowTitle(), QString("オプション"));
-    QCOMPARE(f.View().size(), QSize(420, 178));
+    QCOMPARE(f.View().size(), QSize(420, 202));
     QCOMPARE(f.View().minimumSize(), f.View().maximumSize());
     QCOMPARE(f.Flash(), QString("7"));
     QVERIFY(f.Radio("RadioGroup1_1")->isChecked());
@@ -81,7 +82,7 @@ class OptionViewTest : public QObject {
     using namespace ui::mirror;
     test::ExpectEveryWidgetMirrorsItsControl(
         f.View().Mirrors(), kCaption | kBackground | kTextColor | kVisible | kFitText,
-        {"RadioGroup1", "RadioGroup2", "Label1", "Label3", "BitBtn1", "BitBtn2"},
+        {"RadioGroup1", "RadioGroup2", "Label1", "Label3", "BitBtn1", "BitBtn2", "chkSpeak"},
         [&] { f.gui.SyncAll(); });
   }
 
@@ -149,6 +150,38 @@ class OptionViewTest : public QObject {
     QVERIFY(!f.t.app.frmOption.form.Visible);
     QCOMPARE(f.t.app.rec.FlashTime, 7);
     QVERIFY(f.t.sound.played.empty());
+  }
+
+  // The read-aloud row: below OK and Cancel, which stay where they were,
+  // off at first. A click turns it on at once; Cancel puts it back without
+  // writing the settings file, OK writes it, and the window opens with it.
+  void readAloudRowKeepsTheLearnersSetting() {
+    Fixture f(0, 0, 0);
+    test::MemorySettings settings;
+    f.t.app.readAloud.store = &settings;
+    auto* box = f.View().findChild<QCheckBox*>("chkSpeak");
+    QVERIFY(box);
+    QCOMPARE(box->text(), QString("英文を読み上げる"));
+    QCOMPARE(f.Child("BitBtn1")->geometry(), QRect(234, 144, 84, 28));
+    QVERIFY(box->geometry().top() >= 144 + 28);
+    QVERIFY(!box->isChecked());
+
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    QVERIFY(box->isChecked());
+    QVERIFY(f.t.app.readAloud.on);
+    f.Key(Qt::Key_Escape);
+    QVERIFY(!f.t.app.readAloud.on);
+    QCOMPARE(settings.writes, 0);
+
+    f.t.Key(vk::kF6);
+    QVERIFY(!box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    f.Key(Qt::Key_Return);
+    QVERIFY(f.t.app.readAloud.on);
+    QVERIFY(settings.readAloud);
+
+    f.t.Key(vk::kF6);
+    QVERIFY(box->isChecked());
   }
 
   // A record holding a negative order value shows no item checked; a click

@@ -1,0 +1,25 @@
+// The learner's settings file, ~/.config/vcquick/vcquick.conf (under
+// XDG_CONFIG_HOME when set), through QSettings. Nothing here goes into a
+// record: records are shared with other copies of the program.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include "platform/Speech.h"
+
+namespace vcq::ui {
+
+class LearnerSettings : public SettingsPort {
+ public:
+  LearnerSettings();  // the learner's own file
+  explicit LearnerSettings(const QString& file);
+
+  bool ReadAloud() override;
+  void SetReadAloud(bool on) override;
+
+ private:
+  QSettings settings_;
+};
+
+}  // namespace vcq::ui
