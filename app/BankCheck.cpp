@@ -72,40 +72,40 @@ class Checker {
   void Walk(const Bank& b) {
     Read(kHeaderBytes, "1 行目");
     Read(kHeaderBytes, "見出し行");
-    if (b.DataForm < 0 || b.DataForm > 3) {
+    if (!IsKnownLayout(b.DataForm)) {
       Add(2, "種類 " + std::to_string(b.DataKind) + " の形式 (下 1 桁) は 0 から 3 ではありません");
       return;
     }
-    if (b.DataForm > 0) {
+    if (HasLessons(b.DataForm)) {
       Read(kHeaderBytes, "分野の数");
       for (int i = 0; i < b.LesCount; ++i) Read(kNameBytes, "分野名");
-      if (b.DataForm > 1) {
+      if (HasSecondClass(b.DataForm)) {
         Read(kHeaderBytes, "第二分類の数");
         for (int i = 0; i < b.LesCount2; ++i) Read(kNameBytes, "第二分類名");
       }
     }
     for (int q = 0; q < b.QuesCount; ++q) {
-      if (b.DataForm > 0) {
+      if (HasLessons(b.DataForm)) {
         Read(kHeaderBytes, "番号の行");
         CheckLesson(q, b.QuesLes[q], b.LesCount, "分野番号");
-        if (b.DataForm > 1) CheckLesson(q, b.QuesLes2[q], b.LesCount2, "第二分類番号");
+        if (HasSecondClass(b.DataForm)) CheckLesson(q, b.QuesLes2[q], b.LesCount2, "第二分類番号");
       }
       std::string sent, choices;
       int sentLine = 0, choiceLine = 0;
-      if (b.DataForm == 3) {
+      if (HasChoices(b.DataForm)) {
         Read(kTextBytes, "問題文");
         choices = Read(kTextBytes, "選択肢");
         choiceLine = in_.LineNo();
       }
       sent = Read(kTextBytes, "解答文");
       sentLine = in_.LineNo();
-      if (b.DataForm < 3) Read(kTextBytes, "問題文");
-      if (b.DataForm > 0) Read(kTextBytes, "解説");
+      if (!HasChoices(b.DataForm)) Read(kTextBytes, "問題文");
+      if (HasLessons(b.DataForm)) Read(kTextBytes, "解説");
       if (in_.PastEnd()) {
         Add(in_.LineNo(), "問題 " + std::to_string(q) + " の途中でファイルが終わっています");
         return;
       }
-      const bool choice = b.DataForm == 3 && b.QuesLes2[q] == 0;
+      const bool choice = HasChoices(b.DataForm) && b.QuesLes2[q] == 0;
       CheckSentence(q, sent, sentLine, choice);
       if (choice) CheckChoices(q, sent, choices, choiceLine);
     }
@@ -122,7 +122,8 @@ class Checker {
     try {
       words = SplitBlank(sent);
     } catch (const RangeError&) {
-      Add(line, "問題 " + std::to_string(q) + " の解答文の単語が 18 を超えています");
+      Add(line, "問題 " + std::to_string(q) + " の解答文の単語が " + std::to_string(kMaxFields) +
+                    " を超えています");
       return;
     }
     int gaps = 0;
@@ -151,7 +152,8 @@ class Checker {
     try {
       items = SplitBlank(list);
     } catch (const RangeError&) {
-      Add(line, "問題 " + std::to_string(q) + " の選択肢が 18 を超えています");
+      Add(line, "問題 " + std::to_string(q) + " の選択肢が " + std::to_string(kMaxFields) +
+                    " を超えています");
       return;
     }
     if (items.Count() > kChoicePanels)

@@ -163,7 +163,7 @@ void TfrmMain::ShowRecordCommands() {
   pnlSheet.Visible = lblSheet.Visible = lblSheet2.Visible = true;
   pnlGo.Visible = lblGo.Visible = lblGo2.Visible = true;
   pnlOption.Visible = lblOption.Visible = lblOption2.Visible = true;
-  const bool lessons = app_.bank.DataForm > 0;
+  const bool lessons = HasLessons(app_.bank.DataForm);
   pnlSel.Visible = lblsel.Visible = lblsel2.Visible = lessons;
 }
 

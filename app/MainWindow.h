@@ -73,7 +73,7 @@ class TfrmMain {
   Control pnlSheet, lblSheet, lblSheet2;
   Control pnlHelp, pnlReDraw, lblHelp2;
   Control lblTitle, lblPlayer;
-  std::array<Control, 20> LesPanel;  // pnl0 .. pnl19
+  std::array<Control, kMaxLessons> LesPanel;  // pnl0 .. pnl19
   ScoreMap map;
   // The map with what it is drawn from and into; the windows that change what
   // it shows redraw it through this.

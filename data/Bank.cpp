@@ -81,7 +81,7 @@ std::string_view Cp932Text(std::string_view bytes, const std::string& fileName,
 
 // Lines of one question record after its number line.
 int TextLines(std::int32_t form) {
-  return form == 3 ? 4 : 3;
+  return HasChoices(form) ? 4 : 3;
 }
 
 }  // namespace
@@ -104,21 +104,21 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
   next.LesLines = 0;
 
   const std::int32_t form = next.DataForm;
-  if (form == 0) {
+  if (IsPlainLayout(form)) {
     for (std::int32_t q = 0; q < next.QuesCount; ++q) next.QuesLes[q] = next.QuesLes2[q] = 0;
     next.LesCount = 1;
     next.LesName[0] = Sj("全問題");
-  } else if (form >= 1 && form <= 3) {
+  } else if (IsKnownLayout(form)) {
     next.LesCount = ReadCountLine(in, kMaxLessons, "分野の数");
     ReadNames(in, next.LesCount, next.LesName);
-    if (form >= 2) {
+    if (HasSecondClass(form)) {
       next.LesCount2 = ReadCountLine(in, kMaxLessons, "第二分類の数");
       ReadNames(in, next.LesCount2, next.LesName2);
     }
-    next.LesLines = form == 1 ? next.LesCount + 1 : next.LesCount + next.LesCount2 + 2;
+    next.LesLines = HasSecondClass(form) ? next.LesCount + next.LesCount2 + 2 : next.LesCount + 1;
     for (std::int32_t q = 0; q < next.QuesCount; ++q) {
       std::string_view line = in.NextView(kHeaderBytes);
-      if (form == 1) {
+      if (!HasSecondClass(form)) {
         next.QuesLes[q] = QuestionNumber(line, in, q, "分野番号");
       } else if (auto pair = PlainPair(line, ' ')) {
         next.QuesLes[q] = pair->first;
@@ -131,7 +131,7 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
       for (int k = 0; k < TextLines(form); ++k) in.NextView(kTextBytes);
     }
   }
-  if (form == 0) LesSel[0] = 1;
+  if (IsPlainLayout(form)) LesSel[0] = 1;
   next.LoadedStamp = stamp;
   next.LoadedUtf8 = !converted.empty();
   bank = std::move(next);
@@ -175,9 +175,9 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   const std::int32_t form = bank.DataForm;
   in.NextView(lineLimit);
   CheckUnchanged(bank, in, in.NextView(lineLimit));
-  if (form > 0)
+  if (HasLessons(form))
     for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(lineLimit);
-  if (form < 0 || form > 3) {
+  if (!IsKnownLayout(form)) {
     for (int j = 0; j < count; ++j)
       bank.BatchSent[j] = bank.BatchPrompt[j] = bank.BatchNote[j] = bank.BatchChoice[j] = {};
     return;
@@ -187,13 +187,13 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   for (int j = 0; j < count; ++j) last = std::max(last, Batch[j]);
   const std::int32_t end = std::min(bank.QuesCount, last + 1);
   for (std::int32_t q = 0; q < end; ++q) {
-    if (form > 0) in.NextView(lineLimit);
+    if (HasLessons(form)) in.NextView(lineLimit);
     // Views into `bytes`: only the texts of the batch are copied.
     std::string_view sent, prompt, note, choice;
-    if (form == 0) {
+    if (IsPlainLayout(form)) {
       sent = in.NextView(textLimit);
       prompt = in.NextView(textLimit);
-    } else if (form < 3) {
+    } else if (!HasChoices(form)) {
       sent = in.NextView(textLimit);
       prompt = in.NextView(textLimit);
       note = in.NextView(textLimit);
@@ -212,7 +212,7 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
       bank.BatchSent[j] = keep(sent);
       bank.BatchPrompt[j] = keep(prompt);
       bank.BatchNote[j] = keep(note);
-      if (form == 3) bank.BatchChoice[j] = keep(choice);
+      if (HasChoices(form)) bank.BatchChoice[j] = keep(choice);
     }
   }
 }

@@ -8,19 +8,33 @@
 #include <string>
 #include <string_view>
 
+#include "data/Limits.h"
 #include "data/LineReader.h"
 
 namespace vcq {
 
-inline constexpr int kMaxLessons = 20;
-inline constexpr int kBatchSize = 10;
-inline constexpr std::size_t kHeaderBytes = 255;
-inline constexpr std::size_t kTitleBytes = 120;
-inline constexpr std::size_t kNameBytes = 40;
-inline constexpr std::size_t kTextBytes = 180;
-
 using LessonFlags = std::array<std::int32_t, kMaxLessons>;
 using BatchSlots = std::array<std::int32_t, kBatchSize>;
+
+// The bank layouts, by DataForm (DataKind mod 10): 0 sentences and prompts,
+// 1 with lessons, 2 with a second classification as well, 3 also with choice
+// questions. Any other value is a layout the program cannot read; a record
+// still writes lesson lines for every DataForm above 0.
+constexpr bool IsKnownLayout(std::int32_t form) {
+  return form >= 0 && form <= 3;
+}
+constexpr bool IsPlainLayout(std::int32_t form) {
+  return form == 0;
+}
+constexpr bool HasLessons(std::int32_t form) {
+  return form > 0;
+}
+constexpr bool HasSecondClass(std::int32_t form) {
+  return form > 1;
+}
+constexpr bool HasChoices(std::int32_t form) {
+  return form == 3;
+}
 
 struct Bank {
   std::string QuesFileName;  // UTF-8 path
@@ -33,8 +47,8 @@ struct Bank {
   std::int32_t LesCount2 = 0;
   std::array<std::string, kMaxLessons> LesName2;
   std::int32_t LesLines = 0;
-  std::array<std::int32_t, 600> QuesLes{};
-  std::array<std::int32_t, 600> QuesLes2{};
+  std::array<std::int32_t, kMaxQuestions> QuesLes{};
+  std::array<std::int32_t, kMaxQuestions> QuesLes2{};
 
   std::array<std::string, kBatchSize> BatchSent;
   std::array<std::string, kBatchSize> BatchPrompt;

@@ -12,7 +12,7 @@
 
 namespace vcq {
 
-using QuestionTable = std::array<std::int32_t, 600>;
+using QuestionTable = std::array<std::int32_t, kMaxQuestions>;
 
 struct Record {
   std::string RecFileName;  // UTF-8 path

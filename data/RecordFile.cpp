@@ -109,13 +109,13 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
   r.OneLetter = ParseInt(head.Words[5], at, "一字表示");
   r.DataForm = r.DataKind % 10;
   if (r.QuesCount < 0 || r.QuesCount > kMaxQuestions)
-    throw RangeError(at + "問題数は 0 から 600 までですが " + std::to_string(r.QuesCount) +
-                     " でした");
-  if (r.DataForm > 0) {
+    throw RangeError(at + "問題数は 0 から " + std::to_string(kMaxQuestions) + " までですが " +
+                     std::to_string(r.QuesCount) + " でした");
+  if (HasLessons(r.DataForm)) {
     r.LesCount = ReadCount(in, kMaxLessons, "分野の数");
     ReadFlags(in, r.LesCount, r.LesSel, "分野の選択");
   }
-  if (r.DataForm > 1) {
+  if (HasSecondClass(r.DataForm)) {
     r.LesCount2 = ReadCount(in, kMaxLessons, "第二分類の数");
     ReadFlags(in, r.LesCount2, r.LesSel2, "第二分類の選択");
   }
@@ -147,11 +147,11 @@ std::string FormatRecord(const RecordFile& r) {
                std::to_string(r.FreeMode) + "," + std::to_string(r.FlashTime) + "," +
                std::to_string(r.OrderMode) + "," + std::to_string(r.OneLetter),
            kWrittenLine));
-  if (r.DataForm > 0) {
+  if (HasLessons(r.DataForm)) {
     line(num(r.LesCount));
     for (std::int32_t i = 0; i < r.LesCount; ++i) line(num(r.LesSel[i]));
   }
-  if (r.DataForm > 1) {
+  if (HasSecondClass(r.DataForm)) {
     line(num(r.LesCount2));
     for (std::int32_t i = 0; i < r.LesCount2; ++i) line(num(r.LesSel2[i]));
   }

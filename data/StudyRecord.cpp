@@ -45,10 +45,10 @@ void NewRecordDefaults(const Bank& bank, Record& rec) {
   rec.FreeMode = 0;
   rec.OrderMode = 0;
   rec.FlashTime = 0;
-  if (bank.DataForm == 0) rec.LesSel[0] = 1;
-  if (bank.DataForm > 0)
+  if (IsPlainLayout(bank.DataForm)) rec.LesSel[0] = 1;
+  if (HasLessons(bank.DataForm))
     for (std::int32_t i = 0; i < bank.LesCount; ++i) rec.LesSel[i] = 1;
-  if (bank.DataForm > 1)
+  if (HasSecondClass(bank.DataForm))
     for (std::int32_t i = 0; i < bank.LesCount2; ++i) rec.LesSel2[i] = 1;
   for (std::int32_t i = 0; i < bank.QuesCount; ++i) {
     rec.AnsCount[i] = 0;

@@ -7,12 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "data/Limits.h"
 #include "platform/Ports.h"
 
 namespace vcq {
 
-inline constexpr int kMaxFields = 18;
-inline constexpr int kMaxQuestions = 600;
 inline constexpr int kMaxChoiceOrder = 16;
 
 // The result of a split: the fields and the index of the last one, so

@@ -43,7 +43,7 @@ struct DrillLinks {
   // opened, so the main window keeps them.
   std::int32_t& OkSum;
   std::int32_t& NgSum;
-  const std::array<std::string, 20>& SelNames;  // lesson names, CP932
+  const std::array<std::string, kMaxLessons>& SelNames;  // lesson names, CP932
   const Control& mainForm;  // the drill window opens where the main window stands
   ReadAloud& readAloud;     // the learner's voice, when turned on
   DrillHooks hooks;

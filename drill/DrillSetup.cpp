@@ -18,9 +18,10 @@ std::int32_t SelFlag(const LessonFlags& sel, std::int32_t q, std::int32_t lesson
 }
 
 bool InRange(const Bank& bank, const Record& rec, std::int32_t q) {
-  if (bank.DataForm > 0 && SelFlag(rec.LesSel, q, At(bank.QuesLes, q, "問題"), "分野番号") != 1)
+  if (HasLessons(bank.DataForm) &&
+      SelFlag(rec.LesSel, q, At(bank.QuesLes, q, "問題"), "分野番号") != 1)
     return false;
-  if (bank.DataForm > 1 &&
+  if (HasSecondClass(bank.DataForm) &&
       SelFlag(rec.LesSel2, q, At(bank.QuesLes2, q, "問題"), "第二分類番号") != 1)
     return false;
   return true;

@@ -22,10 +22,7 @@
 
 namespace vcq {
 
-inline constexpr int kChoicePanels = 9;
 inline constexpr int kChoiceItems = 13;
-inline constexpr int kChoiceBytes = 60;  // a choice is cut to this many bytes
-inline constexpr int kMaxKeys = 30;      // typed characters per gap
 
 struct DrillState {
   // Order and batch.

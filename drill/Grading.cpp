@@ -41,7 +41,7 @@ void LoadQues(const DrillContext& ctx) {
   d.QuesText = At(b.BatchPrompt, j, "出題の組の位置");
   d.AnsAbout = b.BatchNote[j];
   d.AnsText = b.BatchSent[j];
-  if (b.DataForm == 3) {
+  if (HasChoices(b.DataForm)) {
     d.ChoiceText = b.BatchChoice[j];
     // A mode other than pick or type would leave the question unanswerable: type it.
     d.QuesMode = At(b.QuesLes2, CurrentQuestion(d), "問題") == 0 ? 0 : 1;

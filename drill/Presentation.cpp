@@ -15,7 +15,7 @@ namespace vcq {
 
 namespace {
 
-constexpr std::size_t kLineBytes = 180;
+constexpr std::size_t kLineBytes = kTextBytes;  // a built line
 
 // The answer line: each word as its piece and one blank, cut to 180 bytes
 // after every piece. A word starting with "@" is a gap; `gap` gives its

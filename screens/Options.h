@@ -21,8 +21,6 @@ namespace vcq {
 
 struct DrillState;
 
-inline constexpr std::int32_t kMaxFlashTime = 20;
-
 struct RadioGroup : Control {
   std::array<std::string, 2> Items;  // CP932
   int ItemIndex = 0;

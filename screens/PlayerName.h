@@ -4,12 +4,11 @@
 
 #include <string>
 
+#include "data/Limits.h"
 #include "platform/Control.h"
 #include "platform/Ports.h"
 
 namespace vcq {
-
-inline constexpr std::size_t kInputBytes = 12;
 
 class TfrmInput {
  public:

@@ -41,13 +41,16 @@ int CheckedLesson(const Bank& b, int q, std::int32_t g, const char* what) {
 }
 
 bool InRange(const Bank& b, const Record& r, int q) {
-  if (b.DataForm > 0 && r.LesSel[CheckedLesson(b, q, b.QuesLes[q], "分野番号")] == 0) return false;
-  if (b.DataForm > 1 && r.LesSel2[CheckedLesson(b, q, b.QuesLes2[q], "第二分類番号")] == 0)
+  if (HasLessons(b.DataForm) && r.LesSel[CheckedLesson(b, q, b.QuesLes[q], "分野番号")] == 0)
+    return false;
+  if (HasSecondClass(b.DataForm) &&
+      r.LesSel2[CheckedLesson(b, q, b.QuesLes2[q], "第二分類番号")] == 0)
     return false;
   return true;
 }
 
-void ComputeRows(const std::array<int, 20>& cnt, int count, int perRow, std::array<int, 21>& top) {
+void ComputeRows(const std::array<int, kMaxLessons>& cnt, int count, int perRow,
+                 std::array<int, kMaxLessons + 1>& top) {
   top[0] = 0;
   for (int g = 0; g < count; ++g) {
     const int rows = std::max(1, (cnt[g] + perRow - 1) / perRow);
@@ -117,7 +120,7 @@ void DrawScoreMap(const MapCanvas& c) {
     m.LesRowTop[0] = 0;
     m.MapRows = 0;
   }
-  const bool lessons = b.DataForm > 0;
+  const bool lessons = HasLessons(b.DataForm);
   c.pnlSel.Visible = c.lblsel.Visible = c.lblsel2.Visible = lessons;
   ShowTitleAndPlayer(c);
   PlaceLesLabels(c);
@@ -157,7 +160,7 @@ void DrawMapCells(const MapCanvas& c) {
   ScoreMap& m = c.map;
   const bool dense = m.Dense();
   const Layout& lay = dense ? kDense : kNormal;
-  const std::array<int, 21>& rowTop = dense ? m.LesRowTop2 : m.LesRowTop;
+  const std::array<int, kMaxLessons + 1>& rowTop = dense ? m.LesRowTop2 : m.LesRowTop;
   m.LesQuesCnt.fill(0);
   for (int q = 0; q < b.QuesCount; ++q) {
     const int g = CheckedLesson(b, q, b.QuesLes[q], "分野番号");

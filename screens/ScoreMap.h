@@ -45,10 +45,10 @@ inline constexpr MapRect kMapArea{110, 100, 580, 420, mapcolors::kWindow, mapcol
 
 struct ScoreMap {
   int SelCount = 0;
-  std::array<std::string, 20> SelNames;  // CP932 lesson names
-  std::array<int, 20> LesQuesCnt{};
-  std::array<int, 21> LesRowTop{};   // normal layout; [SelCount] is the row total
-  std::array<int, 21> LesRowTop2{};  // dense layout
+  std::array<std::string, kMaxLessons> SelNames;  // CP932 lesson names
+  std::array<int, kMaxLessons> LesQuesCnt{};
+  std::array<int, kMaxLessons + 1> LesRowTop{};   // normal layout; [SelCount] is the row total
+  std::array<int, kMaxLessons + 1> LesRowTop2{};  // dense layout
   int MapRows = 0;
   std::vector<MapRect> drawn;  // what the view paints, oldest first
 
@@ -72,7 +72,7 @@ struct MapCanvas {
   Control& pnlSel;  // the range command and its two labels show with lessons
   Control& lblsel;
   Control& lblsel2;
-  std::array<Control, 20>& LesPanel;
+  std::array<Control, kMaxLessons>& LesPanel;
 };
 
 // LesQuesCnt[g] := questions of lesson g.

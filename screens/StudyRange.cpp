@@ -12,8 +12,8 @@ namespace vcq {
 
 namespace {
 
-constexpr std::array<int, 20> kPanelTop{8,   22,  36,  50,  64,  77,  91,  105, 119, 133,
-                                        147, 161, 175, 189, 204, 219, 233, 247, 261, 276};
+constexpr std::array<int, kMaxLessons> kPanelTop{8,   22,  36,  50,  64,  77,  91,  105, 119, 133,
+                                                 147, 161, 175, 189, 204, 219, 233, 247, 261, 276};
 
 }  // namespace
 
@@ -24,7 +24,7 @@ TfrmSel::TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanva
   form.Width = 307;
   form.Height = 161;
   form.Visible = false;
-  for (int i = 0; i < 20; ++i) {
+  for (int i = 0; i < kMaxLessons; ++i) {
     Control& p = pnl[i];
     p.Left = 3;
     p.Top = kPanelTop[i];
@@ -50,7 +50,7 @@ void TfrmSel::OpenRange() {
   const ScoreMap& m = canvas_.map;
   for (Control& p : pnl) p.Visible = false;
   form.Height = m.SelCount < 10 ? 161 : 323;
-  const int count = std::min(m.SelCount, 20);
+  const int count = std::min(m.SelCount, kMaxLessons);
   for (int i = 0; i < count; ++i) {
     pnl[i].Caption = m.SelNames[i];
     pnl[i].Visible = true;
@@ -59,7 +59,7 @@ void TfrmSel::OpenRange() {
 }
 
 void TfrmSel::ColorPanels() {
-  const int count = std::min(canvas_.map.SelCount, 20);
+  const int count = std::min(canvas_.map.SelCount, kMaxLessons);
   for (int i = 0; i < count; ++i)
     pnl[i].Color = rec_.LesSel[i] != 0 ? selcolors::kOn : selcolors::kOff;
 }

@@ -38,8 +38,8 @@ class TfrmSel {
   void FormClose();  // the title bar's close button: hides, nothing else
 
   Control form;
-  std::array<Control, 20> pnl;     // pnl0 .. pnl19, Caption is the lesson name
-  std::array<Control, 20> lblKey;  // the key letter at each panel's left edge
+  std::array<Control, kMaxLessons> pnl;     // pnl0 .. pnl19, Caption is the lesson name
+  std::array<Control, kMaxLessons> lblKey;  // the key letter at each panel's left edge
   Control Label1;
   Control btnOn, btnOf, btnOk;
 
