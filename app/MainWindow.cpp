@@ -27,9 +27,9 @@ Control Hidden(std::string caption = {}) {
   return c;
 }
 
-constexpr Rgb kBarGreen = colors::kGreen;
-constexpr Rgb kBarBlue = FromTColor(12105321);
-constexpr Rgb kBarHelp = FromTColor(4570106);
+using maincolors::kBarBlue;
+using maincolors::kBarGreen;
+using maincolors::kBarHelp;
 
 }  // namespace
 
@@ -38,8 +38,8 @@ TfrmMain::TfrmMain(Program& app)
                 lblPlayer, pnlSel,  lblsel,          lblsel2, LesPanel},
       app_(app) {
   form.Caption = "MiravelCompany";
-  form.Color = FromTColor(11855615);
-  form.FontColor = FromTColor(1054229);
+  form.Color = maincolors::kWindow;
+  form.FontColor = maincolors::kText;
   // Shown at the end of the start-up sequence.
   pnlQuit = CommandPanel(6, colors::kSilver, false);
   pnlOpen = CommandPanel(42, kBarGreen, false);
@@ -78,7 +78,7 @@ TfrmMain::TfrmMain(Program& app)
     p.Left = 8;
     p.Width = 111;
     p.Height = 14;
-    p.Color = FromTColor(1852755);
+    p.Color = mapcolors::kLabelOn;
     p.FontColor = colors::kWhite;
   }
   FormCreate();

@@ -14,7 +14,7 @@ class TfrmStartPan {
     form.Caption = "MiravelCompany";
     form.Width = 224;
     form.Height = 72;
-    form.Color = FromTColor(8889785);
+    form.Color = splashcolors::kWindow;
   }
   Control form;  // visible from creation
 };

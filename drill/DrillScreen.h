@@ -31,16 +31,6 @@ constexpr int Pt(int points) {
   return (points * 96 + 36) / 72;
 }
 
-namespace quescolors {
-inline constexpr Rgb kWindow{0xEE, 0xEE, 0xEA};
-inline constexpr Rgb kPaper{0xFF, 0xFF, 0xFA};  // question, batch and choice panels
-inline constexpr Rgb kBar{0xB9, 0xA5, 0x87};
-inline constexpr Rgb kReviewStrip{0xE8, 0xA6, 0xCA};  // message strip in review and correction
-inline constexpr Rgb kHint{0xB1, 0xB5, 0xBE};         // one-letter hint
-inline constexpr Rgb kKeyLit{0xFF, 0x80, 0x80};       // choice panel while its digit is held
-inline constexpr Rgb kMouseLit{0xFF, 0x80, 0xFF};     // choice panel while the button is down
-}  // namespace quescolors
-
 class TfrmQues {
  public:
   explicit TfrmQues(DrillLinks links);

@@ -6,28 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Colors.h"
+
 namespace vcq {
-
-struct Rgb {
-  std::uint8_t r = 0, g = 0, b = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// A colour as the 0x00BBGGRR value the layout tables give.
-constexpr Rgb FromTColor(std::uint32_t c) {
-  return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
-          static_cast<std::uint8_t>((c >> 16) & 0xFF)};
-}
-
-namespace colors {
-inline constexpr Rgb kBlack{0x00, 0x00, 0x00};
-inline constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
-inline constexpr Rgb kNavy{0x00, 0x00, 0x80};
-inline constexpr Rgb kRed{0xFF, 0x00, 0x00};
-inline constexpr Rgb kGreen{0x00, 0x80, 0x00};
-inline constexpr Rgb kSilver{0xC0, 0xC0, 0xC0};
-inline constexpr Rgb kTeal{0x00, 0x80, 0x80};
-}  // namespace colors
 
 struct Control {
   std::string Caption;  // CP932

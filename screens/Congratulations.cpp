@@ -12,18 +12,16 @@ Control Make(int left, int top, int width, int height, Rgb fontColor, int fontPx
   return MakeControl(left, top, width, height, {}, fontColor, fontPx, true, std::move(caption));
 }
 
-constexpr Rgb kBackground{0xA3, 0xA5, 0xFF};
-
 }  // namespace
 
 TfrmOmedeto::TfrmOmedeto(const TimerMaker& newTimer) {
   form = Make(0, 0, kOmedetoClientWidth, kOmedetoClientHeight, colors::kBlack, 19,
               Sj("やったね。(^_^)v"));
-  form.Color = kBackground;
+  form.Color = omedetocolors::kWindow;
   form.Visible = false;
   imgOyaji = Make(33, 19, 47, 48, colors::kBlack, 0);
   Label1 = Make(25, 71, 0, 0, colors::kNavy, 15, Sj("よくできました。"));
-  Label1.Color = kBackground;
+  Label1.Color = omedetocolors::kWindow;
   btnOk = Make(97, 22, 53, 25, colors::kBlack, 12, "OK");
   Timer1 = newTimer(200, true, [this] { Timer1Timer(); });
 }

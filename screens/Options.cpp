@@ -12,8 +12,6 @@ namespace vcq {
 
 namespace {
 
-constexpr Rgb kStepColor{0xB9, 0xA5, 0x87};
-
 // The groups have the items 0 and 1. A larger value shows as 1, as the drill
 // takes any non-zero value as on; a negative one shows no item.
 int ShownItem(std::int32_t value) {
@@ -28,7 +26,7 @@ TfrmOption::TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPo
   form.Caption = Sj("オプション");
   form.Width = 427;
   form.Height = 229;  // a row below the buttons for chkSpeak
-  form.Color = FromTColor(11855615);
+  form.Color = optioncolors::kWindow;
   form.Visible = false;
   RadioGroup1.Caption = Sj("１字表示");
   RadioGroup1.Items = {Sj("表示しない"), Sj("最初の１字と語数を表示する")};
@@ -39,9 +37,9 @@ TfrmOption::TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPo
   pnlInf.Color = colors::kGreen;
   pnlInf.FontColor = colors::kWhite;
   pnlUp.Caption = "+";
-  pnlUp.Color = kStepColor;
+  pnlUp.Color = optioncolors::kStep;
   pnlDown.Caption = "-";
-  pnlDown.Color = kStepColor;
+  pnlDown.Color = optioncolors::kStep;
   Label3.Caption = Sj("一定時間、答を表示します。０のとき非表示。数値は秒ではありません。");
   BitBtn1.Caption = "OK";
   BitBtn2.Caption = Sj("ｷｬﾝｾﾙ");

@@ -10,7 +10,7 @@ TfrmInput::TfrmInput(DialogPort& dialogs) : dialogs_(dialogs) {
   form.Caption = Sj("プレイヤー");
   form.Width = 216;
   form.Height = 146;
-  form.Color = FromTColor(12105321);
+  form.Color = inputcolors::kWindow;
   Label1.Caption = Sj("あなたの名前をいれてください。");
   Label1.FontColor = colors::kWhite;
 }

@@ -28,18 +28,6 @@ struct MapRect {
   friend bool operator==(const MapRect&, const MapRect&) = default;
 };
 
-namespace mapcolors {
-inline constexpr Rgb kWindow = FromTColor(11855615);   // the wipe: the main window's colour
-inline constexpr Rgb kNever = FromTColor(15396590);    // OkLevel -1 and unknown values
-inline constexpr Rgb kWrong = FromTColor(16757092);    // 0
-inline constexpr Rgb kOnce = FromTColor(8454143);      // 1
-inline constexpr Rgb kMastered = FromTColor(7296764);  // 2
-inline constexpr Rgb kInRange = colors::kBlack;        // cell pen
-inline constexpr Rgb kOutOfRange = colors::kWhite;     // cell pen
-inline constexpr Rgb kLabelOn = FromTColor(1852755);   // lesson label, LesSel 1
-inline constexpr Rgb kLabelOff = colors::kSilver;      // lesson label otherwise
-}  // namespace mapcolors
-
 // The area a full draw wipes first.
 inline constexpr MapRect kMapArea{110, 100, 580, 420, mapcolors::kWindow, mapcolors::kWindow};
 

@@ -22,7 +22,7 @@ TfrmScoreTable::TfrmScoreTable(const Bank& bank, const Record& rec, const MapCan
   form.Caption = Sj("成績集計表");
   form.Width = 334;
   form.Height = 291;
-  form.Color = Rgb{0x69, 0xB6, 0xB8};
+  form.Color = tablecolors::kWindow;
   form.FontSize = 12;
   form.Visible = false;
   grdTen.Left = 5;
@@ -30,7 +30,7 @@ TfrmScoreTable::TfrmScoreTable(const Bank& bank, const Record& rec, const MapCan
   grdTen.Width = 316;
   grdTen.Height = 210;
   grdTen.Color = colors::kWhite;
-  grdTen.FixedColor = Rgb{0xA9, 0xD5, 0xD6};
+  grdTen.FixedColor = tablecolors::kFixed;
   btnOK.Caption = "OK";
   btnOK.Left = 212;
   btnOK.Top = 229;

@@ -20,7 +20,7 @@ constexpr std::array<int, kMaxLessons> kPanelTop{8,   22,  36,  50,  64,  77,  9
 TfrmSel::TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanvas& canvas)
     : bank_(bank), rec_(rec), sound_(sound), canvas_(canvas) {
   form.Caption = Sj("学習範囲の指定");
-  form.Color = FromTColor(11855615);
+  form.Color = selcolors::kWindow;
   form.Width = 307;
   form.Height = 161;
   form.Visible = false;
@@ -34,7 +34,7 @@ TfrmSel::TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanva
     p.FontColor = colors::kWhite;
     p.Visible = false;
     lblKey[i].Caption = std::string(1, static_cast<char>('a' + i));
-    lblKey[i].Color = Rgb{0xFF, 0xFF, 0x00};  // inside its panel, at the left edge
+    lblKey[i].Color = selcolors::kKey;  // inside its panel, at the left edge
     lblKey[i].FontColor = colors::kBlack;
     lblKey[i].Width = 10;
     lblKey[i].Height = 14;

@@ -13,11 +13,6 @@
 
 namespace vcq {
 
-namespace selcolors {
-inline constexpr Rgb kOn{0x87, 0x73, 0x55};  // lesson in the range
-inline constexpr Rgb kOff = colors::kSilver;
-}  // namespace selcolors
-
 class TfrmSel {
  public:
   TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanvas& canvas);
