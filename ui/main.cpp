@@ -17,6 +17,7 @@
 #include "app/LearnerFolder.h"
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
+#include "ui/EndSignals.h"
 #include "ui/EspeakSpeech.h"
 #include "ui/Gui.h"
 #include "ui/LearnerSettings.h"
@@ -128,6 +129,8 @@ int main(int argc, char** argv) {
   dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   gui.onClosed = [] { QCoreApplication::quit(); };
+  // A logout or shutdown ends the program as its close box does: saving first.
+  vcq::ui::EndSignals endSignals([&app] { app.Guard([&] { app.frmMain.FormClose(); }); });
   commandLine.Start(app);
   if (app.frmMain.Closed) return 0;
   return QApplication::exec();
