@@ -1,16 +1,15 @@
 #include "ui/EspeakSynth.h"
 
-#include <dlfcn.h>
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <array>
-
 #include <mutex>
 #include <optional>
 #include <string>
 
 #include "platform/Speech.h"
+#include "ui/DynamicSymbols.h"
 
 namespace vcq::ui {
 
@@ -33,12 +32,6 @@ struct Espeak {
   decltype(&espeak_Synchronize) Synchronize;
   int rate = 0;
 };
-
-template <typename F>
-bool Resolve(void* lib, const char* name, F& fn) {
-  fn = reinterpret_cast<F>(dlsym(lib, name));
-  return fn != nullptr;
-}
 
 // The samples of the sentence being synthesized, reached through the
 // user data that espeak-ng hands back with every buffer.

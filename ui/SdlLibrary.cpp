@@ -1,18 +1,12 @@
 #include "ui/SdlLibrary.h"
 
-#include <dlfcn.h>
-
 #include <optional>
+
+#include "ui/DynamicSymbols.h"
 
 namespace vcq::ui {
 
 namespace {
-
-template <typename F>
-bool Resolve(void* lib, const char* name, F& fn) {
-  fn = reinterpret_cast<F>(dlsym(lib, name));
-  return fn != nullptr;
-}
 
 std::optional<SdlLibrary> Open() {
   // The mixer loads SDL2 as its own dependency; the second dlopen only finds
