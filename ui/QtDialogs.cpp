@@ -36,12 +36,18 @@ void QtDialogs::Attach(QWidget* parent, std::function<QDialog*()> inputWindow) {
 }
 
 std::optional<std::string> QtDialogs::OpenFile(const FileDialogRequest& request) {
+  // Before the dialog lists the folder: its files may get new names.
+  if (request.showing) request.showing(request.folder);
   // Qt's own dialog: it looks the same on every desktop and takes a typed path.
   QFileDialog dlg(parent_, QString::fromStdString(request.title),
                   QString::fromStdString(request.folder), QtFilter(request.filter));
   dlg.setOption(QFileDialog::DontUseNativeDialog);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  if (request.showing)
+    QObject::connect(&dlg, &QFileDialog::directoryEntered, [&request](const QString& folder) {
+      request.showing(QFile::encodeName(folder).toStdString());
+    });
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dlg.selectedFiles().first()).toStdString();
 }
