@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 
 #include "ui/HelpWindow.h"
@@ -44,10 +45,15 @@ std::optional<std::string> QtDialogs::OpenFile(const FileDialogRequest& request)
   dlg.setOption(QFileDialog::DontUseNativeDialog);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
-  if (request.showing)
-    QObject::connect(&dlg, &QFileDialog::directoryEntered, [&request](const QString& folder) {
-      request.showing(QFile::encodeName(folder).toStdString());
-    });
+  // Every folder the dialog moves to, however (a double click, a typed path,
+  // the look-in list); queued, so that the dialog has finished moving.
+  if (auto* model = dlg.findChild<QFileSystemModel*>(); model && request.showing)
+    QObject::connect(
+        model, &QFileSystemModel::rootPathChanged, &dlg,
+        [&request](const QString& folder) {
+          request.showing(QFile::encodeName(folder).toStdString());
+        },
+        Qt::QueuedConnection);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dlg.selectedFiles().first()).toStdString();
 }
