@@ -3,6 +3,7 @@
 // back to Windows unchanged.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -187,16 +188,38 @@ TEST_F(WindowsRecord, AMissingBankIsAskedForAndOnlyTheRightOneTaken) {
 }
 
 // Given two files that both match a record's bank as Windows matches names,
-// the learner should be asked which, as for a missing bank.
-TEST_F(WindowsRecord, TwoMatchingBanksAreAskedFor) {
+// or a record's folder that cannot be listed, the learner should be asked
+// for the bank, told why, and the record left as it is.
+TEST_F(WindowsRecord, AnAmbiguousOrUnlistableFolderAsksForTheBank) {
   test::WriteBytes(dir / "eigo1.dat", kBank);
   test::WriteBytes(dir / "EIGO1.dat", kBank);
-  test::WriteBytes(dir / "win.ret", WinRecord("C:\\VCQ\\Eigo1.DAT"));
+  const std::string win = WinRecord("C:\\VCQ\\Eigo1.DAT");
+  test::WriteBytes(dir / "win.ret", win);
   Open(dir / "win.ret");
   ASSERT_EQ(t.dialogs.infos.size(), 1u);
   EXPECT_NE(t.dialogs.infos[0].find("「eigo1.dat」"), std::string::npos) << t.dialogs.infos[0];
   EXPECT_NE(t.dialogs.infos[0].find("「EIGO1.dat」"), std::string::npos);
   EXPECT_EQ(t.app.rec.RecOpen, 0);
+
+  // A folder the learner may enter but not list; permissions do not bind
+  // root, so the learner is a child process as an ordinary user.
+  fs::create_directory(dir / "locked");
+  test::WriteBytes(dir / "locked/win.ret", win);
+  fs::permissions(dir / "locked", fs::perms::owner_all | fs::perms::others_exec);
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+    Open(dir / "locked/win.ret");
+    const bool told = t.dialogs.infos.size() == 2 &&
+                      t.dialogs.infos[1].find("読めません") != std::string::npos &&
+                      t.dialogs.errors.empty() && t.app.rec.RecOpen == 0;
+    ::_exit(told ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_EQ(test::ReadBytes(dir / "locked/win.ret"), win);
 }
 
 // Given a folder of files unpacked from a Windows zip (CP932 bytes as names),
