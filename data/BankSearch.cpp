@@ -1,5 +1,6 @@
 #include "data/BankSearch.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 

@@ -72,7 +72,7 @@ TEST(WindowsNames, TheBankIsTheFileWindowsWouldOpen) {
   EXPECT_EQ(beside("単語.DAT").path, dir / ("rec/" + Sj("単語") + ".dat"));
   EXPECT_EQ(beside("TWO.DAT").path, dir / "rec/TWO.DAT");  // exact
   EXPECT_EQ(beside("two.DAT").how, How::Ambiguous);
-  EXPECT_EQ(BankSearch(FindBank("C:\\two.DAT", dir / "rec/r.ret")).matching.size(), 3u);
+  EXPECT_EQ(FindBank("C:\\two.DAT", dir / "rec/r.ret").matching.size(), 3u);
   EXPECT_EQ(beside("three.dat").how, How::Missing);
   EXPECT_EQ(Find(dir, "").how, How::Missing);
   EXPECT_EQ(Find(dir, "C:\\VCQ\\").how, How::Missing);
