@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "data/Bank.h"
@@ -93,6 +94,8 @@ class TfrmMain {
   void ReloadBank();
   // Hides the windows that show or edit the record that was open.
   void CloseRecordWindows();
+  // The path of chosenBank_, or empty: a file in use, never renamed.
+  std::string ChosenBankPath() const;
 
   Program& app_;
   // A bank picked with F3 while a record is open, until a new record takes it.

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/MainWindow.h"
@@ -58,7 +59,8 @@ class Program {
   DrillState drill;
   ReadAloud readAloud;  // the finished sentence spoken, for learners who turn it on
   std::int32_t QuesChosen = 0;
-  FileOps fileOps;  // how records are saved; a test makes a step fail
+  FileOps fileOps;                     // how records are saved; a test makes a step fail
+  std::set<std::string> namesOffered;  // folders whose Shift-JIS names were offered UTF-8 ones
 
   // The windows, created in this order.
   TfrmMain frmMain;

@@ -2,8 +2,10 @@
 // every command that leaves the record saves it first.
 #include <filesystem>
 
+#include "app/FilePicking.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
+#include "app/RecordOpening.h"
 #include "app/RecordSteps.h"
 #include "data/Cp932.h"
 #include "data/RecordFolder.h"
@@ -103,6 +105,10 @@ void TfrmMain::RestartOrder() {
   BuildQuesOrder(app_.drill, app_.bank.QuesCount, app_.rec.OrderMode, app_.ports.clock.NowUtc());
 }
 
+std::string TfrmMain::ChosenBankPath() const {
+  return chosenBank_ ? chosenBank_->QuesFileName : std::string();
+}
+
 void TfrmMain::ReloadBank() {
   Bank fresh = app_.bank;
   LoadBank(fresh, app_.rec.LesSel);
@@ -112,13 +118,15 @@ void TfrmMain::ReloadBank() {
 void TfrmMain::cmdOpen() {
   app_.Play(cue::kCommand);
   if (!SaveIfOpen(kGoOnWithoutSaving)) return;
-  auto picked =
-      app_.ports.dialogs.OpenFile({"成績を選んでください。", "成績 |*.ret", app_.paths.workDir});
+  auto picked = PickFile(app_, {"成績を選んでください。", "成績 |*.ret", app_.paths.workDir},
+                         {ChosenBankPath()});
   if (picked) {
     app_.paths.workDir = FolderOf(*picked);
-    CommitRecord(app_, ReadRecord(*picked, app_.rec.hold));
-    CloseRecordWindows();
-    chosenBank_.reset();
+    if (std::optional<LoadedRecord> loaded = ReadRecordAsking(app_, *picked)) {
+      CommitRecord(app_, std::move(*loaded));
+      CloseRecordWindows();
+      chosenBank_.reset();
+    }
   }
   if (app_.rec.RecOpen == 1) {
     ReloadBank();
@@ -131,8 +139,9 @@ void TfrmMain::cmdFileCreate() {
   app_.Play(cue::kCommand);
   NewCancel = 0;
   if (!SaveIfOpen(kGoOnWithoutSaving)) return;
-  auto picked = app_.ports.dialogs.OpenFile(
-      {"取り組む問題を選んでください。", "問題 | *.dat", app_.paths.workDir});
+  auto picked =
+      PickFile(app_, {"取り組む問題を選んでください。", "問題 | *.dat", app_.paths.workDir},
+               {ChosenBankPath()});
   if (picked) {
     app_.paths.workDir = FolderOf(*picked);
     try {

@@ -32,6 +32,7 @@ void CommitRecord(Program& app, LoadedRecord&& loaded) {
   for (std::int32_t i = std::max(f.LesCount2, 0); i < b.LesCount2; ++i) rec.LesSel2[i] = 1;
   rec.hold = std::move(loaded.hold);
   rec.onDisk = loaded.onDisk;
+  rec.BankLine = std::move(loaded.bankLine);
   for (std::int32_t i = f.QuesCount; i < loaded.bank.QuesCount; ++i) {
     rec.AnsCount[i] = 0;
     rec.OkLevel[i] = -1;

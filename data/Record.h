@@ -28,6 +28,9 @@ struct Record {
   QuestionTable OkLevel{};
   RecordHold hold;   // no other program opens the record meanwhile
   FileStamp onDisk;  // the file as last read or written: a save checks it is still that
+  // The first line as read (CP932), saved back as it is while it finds the
+  // bank (a record from Windows keeps opening there); empty: the bank's path.
+  std::string BankLine;
 };
 
 }  // namespace vcq

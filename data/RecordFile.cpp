@@ -14,6 +14,7 @@
 #include "data/Cp932.h"
 #include "data/LineReader.h"
 #include "data/TextUtil.h"
+#include "data/WindowsNames.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -95,7 +96,8 @@ void RemoveLeftoverTemps(const std::string& path) {
 RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
   RecordFile r;
   LineReader in(bytes, fileName);
-  r.QuesFileName = ToUtf8(in.Next(kWholeLine));
+  r.QuesFileLine = in.Next(kWholeLine);
+  r.QuesFileName = ToUtf8(r.QuesFileLine);
   r.BankTitle = in.Next(kTitleBytes);
   r.PlayerName = in.Next(kWholeLine);
   FieldViews head = SplitNumbers(in, in.NextView(kNumberLine));
@@ -140,7 +142,7 @@ std::string FormatRecord(const RecordFile& r) {
     out += "\r\n";
   };
   auto num = [](std::int32_t v) { return Cut(std::to_string(v), kWrittenNumber); };
-  line(ToCp932(r.QuesFileName));
+  line(r.QuesFileLine.empty() ? PathToCp932(r.QuesFileName) : r.QuesFileLine);
   line(r.BankTitle);
   line(r.PlayerName);
   line(Cut(std::to_string(r.DataKind) + "," + std::to_string(r.QuesCount) + "," +
@@ -163,6 +165,7 @@ std::string FormatRecord(const RecordFile& r) {
 RecordFile ToRecordFile(const Bank& bank, const Record& rec) {
   RecordFile r;
   r.QuesFileName = bank.QuesFileName;
+  r.QuesFileLine = rec.BankLine;
   r.BankTitle = bank.BankTitle;
   r.PlayerName = rec.PlayerName;
   r.DataKind = bank.DataKind;

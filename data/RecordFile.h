@@ -15,8 +15,12 @@ namespace vcq {
 
 struct RecordFile {
   std::string QuesFileName;  // UTF-8 path, as the file holds it
-  std::string BankTitle;     // CP932
-  std::string PlayerName;    // CP932
+  // Line 1's own bytes (CP932), set by a read. When not empty, a write puts
+  // them back as they are: a path from Windows, or one whose characters have
+  // two Unicode forms, comes back unchanged.
+  std::string QuesFileLine;
+  std::string BankTitle;   // CP932
+  std::string PlayerName;  // CP932
   std::int32_t DataKind = 0;
   std::int32_t DataForm = 0;
   std::int32_t QuesCount = 0;
@@ -37,11 +41,12 @@ struct RecordFile {
 // questions or 20 lessons or entries.
 RecordFile ParseRecord(std::string_view bytes, const std::string& fileName);
 
-// The bytes of a record file, CP932 with CR LF. The path must have a CP932
-// form (ConvertError otherwise).
+// The bytes of a record file, CP932 with CR LF. Without QuesFileLine the path
+// must have a CP932 form (ConvertError otherwise).
 std::string FormatRecord(const RecordFile& r);
 
-// The record in memory as a file, and back: the bank's values are the ones in use.
+// The record in memory as a file: the bank's values are the ones in use, and
+// the first line the record's BankLine when it keeps one.
 RecordFile ToRecordFile(const Bank& bank, const Record& rec);
 
 // The system calls a save goes through; a test replaces one to make it fail.

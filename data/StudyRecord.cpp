@@ -1,42 +1,35 @@
 #include "data/StudyRecord.h"
 
-#include <filesystem>
-
+#include "data/BankSearch.h"
 #include "data/Cp932.h"
 #include "data/LineReader.h"
+#include "data/WindowsNames.h"
 #include "platform/Error.h"
 
 namespace vcq {
 
-namespace fs = std::filesystem;
-
-namespace {
-
-std::string FindBank(const std::string& recorded, const std::string& recordPath) {
-  const fs::path folder = fs::path(recordPath).parent_path();
-  fs::path p(recorded);
-  if (p.is_relative()) p = folder / p;
-  std::error_code ec;
-  if (fs::is_regular_file(p, ec)) return p.string();
-  // A record from another machine: its bank is usually beside it.
-  const std::string name = recorded.substr(recorded.find_last_of("/\\") + 1);
-  if (!name.empty() && fs::is_regular_file(folder / name, ec)) return (folder / name).string();
-  throw IoError("成績「" + recordPath + "」の問題ファイル「" + recorded +
-                "」が見つかりません (成績と同じフォルダにも「" + name + "」はありません)");
-}
-
-}  // namespace
-
-LoadedRecord ReadRecord(const std::string& path, const RecordHold& open) {
+LoadedRecord ReadRecordOnly(const std::string& path, const RecordHold& open) {
   LoadedRecord r;
   r.path = path;
   r.hold = open.Covers(path) ? open : RecordHold::Take(path);
   // Before reading: a change made meanwhile then shows at the next save.
   r.onDisk = StampOf(path);
   r.file = ParseRecord(ReadWholeFile(path), path);
-  r.bank.QuesFileName = FindBank(r.file.QuesFileName, path);
-  ToCp932(r.bank.QuesFileName);  // it must be writable back into the record
+  return r;
+}
+
+void LoadRecordBank(LoadedRecord& r, const std::string& bankPath, bool keepLine) {
+  r.bank.QuesFileName = bankPath;
+  if (!keepLine) PathToCp932(r.bank.QuesFileName);  // it must be writable back into the record
+  r.bankLine = keepLine ? r.file.QuesFileLine : std::string();
   LoadBank(r.bank, r.file.LesSel);
+}
+
+LoadedRecord ReadRecord(const std::string& path, const RecordHold& open) {
+  LoadedRecord r = ReadRecordOnly(path, open);
+  const BankSearch found = FindBank(r.file.QuesFileLine, path);
+  if (!found.Found()) throw IoError(MissingBankMessage(found, r.file.QuesFileLine, path));
+  LoadRecordBank(r, found.path, found.KeepsLine());
   return r;
 }
 

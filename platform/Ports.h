@@ -59,6 +59,9 @@ struct FileDialogRequest {
   std::string title;   // UTF-8
   std::string filter;  // UTF-8, "caption |*.ext"
   std::string folder;  // where it opens
+  // A dialog the learner sees calls this with each folder it shows, the first
+  // included, before listing it: the program may rename files there.
+  std::function<void(const std::string& folder)> showing = {};
 };
 
 class DialogPort {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 
 #include "ui/HelpWindow.h"
@@ -36,12 +37,23 @@ void QtDialogs::Attach(QWidget* parent, std::function<QDialog*()> inputWindow) {
 }
 
 std::optional<std::string> QtDialogs::OpenFile(const FileDialogRequest& request) {
+  // Before the dialog lists the folder: its files may get new names.
+  if (request.showing) request.showing(request.folder);
   // Qt's own dialog: it looks the same on every desktop and takes a typed path.
   QFileDialog dlg(parent_, QString::fromStdString(request.title),
                   QString::fromStdString(request.folder), QtFilter(request.filter));
   dlg.setOption(QFileDialog::DontUseNativeDialog);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  // Every folder the dialog moves to, however (a double click, a typed path,
+  // the look-in list); queued, so that the dialog has finished moving.
+  if (auto* model = dlg.findChild<QFileSystemModel*>(); model && request.showing)
+    QObject::connect(
+        model, &QFileSystemModel::rootPathChanged, &dlg,
+        [&request](const QString& folder) {
+          request.showing(QFile::encodeName(folder).toStdString());
+        },
+        Qt::QueuedConnection);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dlg.selectedFiles().first()).toStdString();
 }

@@ -113,7 +113,9 @@ int main(int argc, char** argv) {
   vcq::ui::SdlSound sound((assets + "/sounds").toStdString());
   vcq::ui::QtDialogs dialogs(assets + "/help/vcq10.html");
   vcq::CommandLineRecord commandLine(
-      dialogs, args.isEmpty() ? std::string() : QFile::encodeName(args[0]).toStdString());
+      // The argument's own bytes: a name from a Windows zip is no UTF-8, and
+      // the toolkit's decoded copy of it would name no file.
+      dialogs, args.isEmpty() ? std::string() : std::string(argv[argc - 1]));
   const std::string learner = LearnerFolder(assets);
   const std::string start = vcq::StartFolder(std::filesystem::current_path().string(),
                                              QDir::homePath().toStdString(), learner);

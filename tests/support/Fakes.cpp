@@ -66,6 +66,7 @@ void ManualClock::Advance(long long ms) {
 
 std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogRequest& request) {
   fileDialogs.push_back(request);
+  if (request.showing) request.showing(request.folder);  // as the real dialog opens in it
   if (files.empty()) return std::nullopt;
   auto answer = files.front();
   files.pop_front();

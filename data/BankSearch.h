@@ -1,0 +1,40 @@
+// Where a record's bank is. A record names its bank in its first line: a
+// path here, or the Windows path of the machine it was made on. The bank is
+// looked for at that path, then along it folder by folder as Windows matches
+// names, then beside the record under the first line's file name, again as
+// Windows matches names. Each folder is read at most once; a name that
+// matches exactly wins over names that match only as Windows matches them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vcq {
+
+struct BankSearch {
+  enum class How {
+    AtPath,     // where the first line says
+    AlongPath,  // along that path, as Windows matches names
+    Beside,     // beside the record, by the first line's file name
+    Missing,    // nowhere
+    Ambiguous,  // several files match and none exactly
+  };
+  How how = How::Missing;
+  std::string path;                   // the bank, when found
+  std::vector<std::string> matching;  // Ambiguous: the files that match
+  std::string unreadable;             // a folder that could not be read, and why
+
+  bool Found() const { return how == How::AtPath || how == How::AlongPath || how == How::Beside; }
+  // The first line still finds the bank where it was made: it is saved as it is.
+  bool KeepsLine() const { return how == How::AtPath || how == How::Beside; }
+};
+
+// `firstLine` is the record's first line (CP932), `recordPath` the record.
+BankSearch FindBank(std::string_view firstLine, const std::string& recordPath);
+
+// "成績「…」の問題ファイル「…」が見つかりません" with what the search met.
+std::string MissingBankMessage(const BankSearch& s, std::string_view firstLine,
+                               const std::string& recordPath);
+
+}  // namespace vcq
