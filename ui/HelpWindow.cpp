@@ -1,12 +1,22 @@
 #include "ui/HelpWindow.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QScrollBar>
 
+#include "data/PlainFile.h"
+#include "platform/Error.h"
 #include "ui/WindowParts.h"
 
 namespace vcq::ui {
+
+namespace {
+
+// Far beyond the help document and any picture it shows (a few 10 KB).
+constexpr std::size_t kMaxHelpBytes = 8u << 20;
+
+}  // namespace
 
 HelpWindow::HelpWindow(QString helpFile) : file_(std::move(helpFile)) {
   setObjectName("HelpWindow");
@@ -19,11 +29,15 @@ HelpWindow::HelpWindow(QString helpFile) : file_(std::move(helpFile)) {
 
 void HelpWindow::ShowContents() {
   if (QFileInfo::exists(file_)) {
+    problem_.clear();
     const QUrl url = QUrl::fromLocalFile(file_);
     if (source() == url)
       reload();
     else
       setSource(url);
+    if (!problem_.isEmpty())
+      setHtml(
+          QStringLiteral("<p>ヘルプを表示できません。</p><p>%1</p>").arg(problem_.toHtmlEscaped()));
   } else {
     setHtml(QStringLiteral("<p>ヘルプファイルが見つかりません。</p><p>%1</p>")
                 .arg(file_.toHtmlEscaped()));
@@ -32,6 +46,20 @@ void HelpWindow::ShowContents() {
   show();
   raise();
   activateWindow();
+}
+
+QVariant HelpWindow::loadResource(int type, const QUrl& name) {
+  const QUrl url = name.isRelative() ? source().resolved(name) : name;
+  if (!url.isLocalFile()) return QTextBrowser::loadResource(type, name);
+  try {
+    const std::string bytes =
+        ReadPlainFile(QFile::encodeName(url.toLocalFile()).toStdString(), kMaxHelpBytes);
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  } catch (const Error& e) {
+    // A picture that cannot be read stays empty; a page is replaced by why.
+    if (type == QTextDocument::HtmlResource) problem_ = QString::fromStdString(e.what());
+    return {};
+  }
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* e) {
