@@ -28,19 +28,27 @@ HelpWindow::HelpWindow(QString helpFile) : file_(std::move(helpFile)) {
 }
 
 void HelpWindow::ShowContents() {
-  if (QFileInfo::exists(file_)) {
-    problem_.clear();
+  problem_.clear();
+  if (!QFileInfo::exists(file_)) {
+    setHtml(QStringLiteral("<p>ヘルプファイルが見つかりません。</p><p>%1</p>")
+                .arg(file_.toHtmlEscaped()));
+  } else {
+    try {
+      PlainFile::Open(QFile::encodeName(file_).toStdString());
+    } catch (const Error& e) {
+      problem_ = QString::fromStdString(e.what());
+    }
     const QUrl url = QUrl::fromLocalFile(file_);
-    if (source() == url)
-      reload();
-    else
-      setSource(url);
+    if (problem_.isEmpty()) {
+      if (source() == url)
+        reload();
+      else
+        setSource(url);
+    }
+    // Refused here or while it was read, the page says why.
     if (!problem_.isEmpty())
       setHtml(
           QStringLiteral("<p>ヘルプを表示できません。</p><p>%1</p>").arg(problem_.toHtmlEscaped()));
-  } else {
-    setHtml(QStringLiteral("<p>ヘルプファイルが見つかりません。</p><p>%1</p>")
-                .arg(file_.toHtmlEscaped()));
   }
   verticalScrollBar()->setValue(0);
   show();
