@@ -8,6 +8,7 @@
 #include "app/RecordOpening.h"
 #include "app/RecordSteps.h"
 #include "data/Cp932.h"
+#include "data/PlainFile.h"
 #include "data/RecordFolder.h"
 #include "drill/QuesOrder.h"
 #include "platform/Cues.h"
@@ -60,7 +61,9 @@ std::optional<NewRecordPlace> ClaimNewRecord(Program& app, const std::string& pa
                                              const RecordHold& open) {
   NewRecordPlace place;
   place.path = path;
-  // Before asking to replace a file: one open elsewhere is refused outright.
+  // Before asking to replace a file: one open elsewhere, or one that is no
+  // plain file and could never be replaced, is refused outright.
+  RequirePlainOrAbsent(path);
   place.hold = open.Covers(path) ? open : RecordHold::Take(path);
   const std::string file = fs::path(path).filename().string();
   std::error_code ec;

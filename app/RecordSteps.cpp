@@ -50,7 +50,7 @@ void WriteRecord(Program& app) {
       !app.ports.dialogs.AskYesNo("「" + rec.RecFileName +
                                   "」は他で変更されています。上書きしますか"))
     throw IoError("「" + rec.RecFileName + "」を保存できません (他で変更されています)");
-  WriteFileAtomically(rec.RecFileName, bytes, app.fileOps, &rec.onDisk);
+  WriteFileAtomically(rec.RecFileName, bytes, app.fileOps, &rec.onDisk, &rec.hold);
 }
 
 }  // namespace vcq

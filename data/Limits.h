@@ -23,4 +23,13 @@ inline constexpr std::size_t kTextBytes = 180;    // a question's texts and the 
 inline constexpr int kChoiceBytes = 60;           // one choice
 inline constexpr std::size_t kInputBytes = 12;    // the player's name
 
+// The largest bank or record file read. The largest bank whose every line
+// fits the length it is read to (layout 3, 600 questions, 20 lessons of each
+// kind, every line at its limit, CR LF) is 593,708 bytes in CP932; saved as
+// UTF-8, where one CP932 byte takes at most three (a half-width kana), it is
+// 1,768,951. A record is far smaller (two paths of 4 KB and 600 short lines).
+// So no file the program could read in full is refused, and a larger one
+// is refused from its size, before a byte of it is read.
+inline constexpr std::size_t kMaxFileBytes = 2u << 20;
+
 }  // namespace vcq

@@ -1,24 +1,15 @@
 #include "data/LineReader.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <limits>
-#include <memory>
 
 #include "data/Cp932.h"
+#include "data/Limits.h"
+#include "data/PlainFile.h"
 #include "platform/Error.h"
 
 namespace vcq {
-
-namespace {
-// Far beyond the largest real bank (600 questions of 4 lines of 180 bytes),
-// yet small enough to read whole without thought.
-constexpr std::size_t kMaxFileBytes = 64u << 20;
-}  // namespace
 
 LineReader::LineReader(std::string_view bytes, std::string fileName)
     : text_(bytes), fileName_(std::move(fileName)) {
@@ -111,31 +102,7 @@ std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view 
 }
 
 std::string ReadWholeFile(const std::string& path, FileStamp* stamp) {
-  struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  std::unique_ptr<std::FILE, Closer> f(std::fopen(path.c_str(), "rb"));
-  if (!f) throw IoError("「" + path + "」を開けません: " + std::strerror(errno));
-  // Sized from the start when the size is known: no growing and copying.
-  std::string bytes;
-  struct stat st {};
-  if (::fstat(fileno(f.get()), &st) == 0 && st.st_size > 0 &&
-      static_cast<std::uintmax_t>(st.st_size) <= kMaxFileBytes) {
-    bytes.resize(static_cast<std::size_t>(st.st_size));
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
-  }
-  // The rest, if any: a file that grew meanwhile, or one of no known size.
-  char buf[1 << 16];
-  for (;;) {
-    std::size_t n = std::fread(buf, 1, sizeof buf, f.get());
-    bytes.append(buf, n);
-    if (bytes.size() > kMaxFileBytes)
-      throw IoError("「" + path + "」は大きすぎます (64 MiB を超えています)");
-    if (n < sizeof buf) break;
-  }
-  if (std::ferror(f.get())) throw IoError("「" + path + "」を読めません: " + std::strerror(errno));
-  if (stamp) *stamp = StampOfOpen(fileno(f.get()));
-  return bytes;
+  return ReadPlainFile(path, kMaxFileBytes, stamp);
 }
 
 }  // namespace vcq

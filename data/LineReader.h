@@ -67,8 +67,9 @@ std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view 
 // The 1-based line of the file that holds byte `pos`, by the same line ends.
 int LineOf(std::string_view bytes, std::size_t pos);
 
-// The whole file as bytes; IoError when it cannot be opened or read, or when
-// it is far larger than any bank or record can be. `stamp`, when given, is
+// The whole bank or record file as bytes (ReadPlainFile with the limit of
+// those files): IoError when it cannot be opened or read, is not a plain
+// file, or is larger than any bank or record can be. `stamp`, when given, is
 // the file's stamp taken after the read, so that a write during the read
 // shows as a change.
 std::string ReadWholeFile(const std::string& path, FileStamp* stamp = nullptr);

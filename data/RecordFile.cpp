@@ -13,6 +13,7 @@
 
 #include "data/Cp932.h"
 #include "data/LineReader.h"
+#include "data/PlainFile.h"
 #include "data/TextUtil.h"
 #include "data/WindowsNames.h"
 #include "platform/Error.h"
@@ -193,7 +194,7 @@ FileOps::FileOps()
       fsyncFolder(::fsync) {}
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops,
-                         FileStamp* written) {
+                         FileStamp* written, const RecordHold* hold) {
   static std::atomic<unsigned> serial{0};
   auto fail = [&](const std::string& what) {
     throw IoError("「" + path + "」を保存できません (" + what + "): " + std::strerror(errno));
@@ -201,6 +202,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
   // Through a link, the file it leads to is replaced, from a temporary file
   // beside that file: a rename only replaces within one folder.
   const std::string target = ResolveLinks(path);
+  RequirePlainOrAbsent(target);
   RemoveLeftoverTemps(target);
   const std::string temp =
       target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
@@ -234,6 +236,8 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
   }
   if (ops.fsync(fd) != 0) abandon("書き込み");
   const FileStamp stamp = StampOfOpen(fd);
+  // Held before it is the record, so that no other program can take it.
+  RecordHold::Successor next = hold ? hold->LockSuccessor(fd) : RecordHold::Successor{};
   if (::close(fd) != 0) {
     int saved = errno;
     ::unlink(temp.c_str());
@@ -246,6 +250,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
     errno = saved;
     fail("置き換え");
   }
+  if (hold) hold->Follow(std::move(next));
   if (written) {
     // The rename moved the file's change time: the stamp to compare with at
     // the next save is the one after it, of the file this save wrote.

@@ -63,9 +63,11 @@ struct FileOps {
 // saves left beside it is removed first. A link at `path` stays: the file it
 // leads to is replaced. The replaced file's permissions are kept, and its
 // owner and group where the process may set them. IoError names the file and
-// the reason. `written`, when given, gets the stamp of the new file as soon
-// as it has taken the old one's place, even if syncing the folder then fails.
+// the reason; a place that holds anything but a plain file is refused
+// before anything is written. `written`, when given, gets the stamp of the
+// new file as soon as it has taken the old one's place, even if syncing the
+// folder then fails. `hold`, when given, moves on to the new file with it.
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops = {},
-                         FileStamp* written = nullptr);
+                         FileStamp* written = nullptr, const RecordHold* hold = nullptr);
 
 }  // namespace vcq

@@ -16,17 +16,21 @@ namespace vcq {
 namespace fs = std::filesystem;
 
 struct RecordHold::Lock {
-  Lock(int fd_, std::string path_) : fd(fd_), path(std::move(path_)) {}
+  explicit Lock(std::string key_) : key(std::move(key_)) {}
   Lock(const Lock&) = delete;
   Lock& operator=(const Lock&) = delete;
-  // Removed while still locked: a program that opened the old file meanwhile
-  // sees it gone after locking and starts again on a new one.
+  // The lock file is removed while still locked: a program that opened it
+  // meanwhile sees it gone after locking and starts again on a new one.
   ~Lock() {
-    ::unlink(path.c_str());
-    ::close(fd);
+    if (lockFd >= 0) {
+      ::unlink(key.c_str());
+      ::close(lockFd);
+    }
+    if (recordFd >= 0) ::close(recordFd);
   }
-  int fd;
-  std::string path;
+  std::string key;    // the lock file's path, the same for every path to the record
+  int lockFd = -1;    // the lock file, when one could be made
+  int recordFd = -1;  // the record file, when there is one; moved on by each save
 };
 
 namespace {
@@ -42,13 +46,28 @@ std::string LockPathFor(const std::string& recordPath) {
   return (folder / ("." + record.filename().string() + ".lock")).string();
 }
 
+// Without waiting, and only a plain file: a pipe put in the place of either
+// would hold the open for ever.
+int OnlyPlain(int fd) {
+  struct stat st;
+  if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 int OpenLockFile(const std::string& path) {
-  const int flags = O_CREAT | O_CLOEXEC | O_NOFOLLOW;
+  const int flags = O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
   // Locks over NFS need a file open for writing; another learner's lock file
   // in a shared folder may be only readable.
   int fd = ::open(path.c_str(), O_RDWR | flags, 0666);
   if (fd < 0 && errno == EACCES) fd = ::open(path.c_str(), O_RDONLY | flags, 0666);
-  return fd;
+  return OnlyPlain(fd);
+}
+
+int OpenRecord(const std::string& path) {
+  return OnlyPlain(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
 }
 
 bool SameFile(int fd, const std::string& path) {
@@ -57,33 +76,75 @@ bool SameFile(int fd, const std::string& path) {
          open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
-}  // namespace
-
-RecordHold RecordHold::Take(const std::string& recordPath) {
-  const std::string lockPath = LockPathFor(recordPath);
-  // A few rounds at most: each one lost means another program let go just now.
+// The file at `path`, opened by `open` and locked; -1 when there is none or
+// it cannot be locked (no room, no rights, no locks on that file system).
+// IoError naming the record when another program holds it.
+int LockAt(const std::string& path, int (*open)(const std::string&),
+           const std::string& recordPath) {
+  // A few rounds at most: each one lost means the file was just replaced
+  // (another program let go, or saved).
   for (int round = 0; round < 8; ++round) {
-    const int fd = OpenLockFile(lockPath);
-    if (fd < 0) return {};
+    const int fd = open(path);
+    if (fd < 0) return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
       const int why = errno;
       ::close(fd);
       if (why == EWOULDBLOCK)
         throw IoError("「" + recordPath + "」は別の VCQuick で開かれています");
-      return {};
+      return -1;
     }
-    if (SameFile(fd, lockPath)) {
-      RecordHold hold;
-      hold.lock_ = std::make_shared<const Lock>(fd, lockPath);
-      return hold;
-    }
+    if (SameFile(fd, path)) return fd;
     ::close(fd);
   }
-  return {};
+  return -1;
+}
+
+}  // namespace
+
+RecordHold RecordHold::Take(const std::string& recordPath) {
+  auto lock = std::make_shared<Lock>(LockPathFor(recordPath));
+  lock->lockFd = LockAt(lock->key, OpenLockFile, recordPath);
+  // Refused here, the lock file just taken goes with `lock`.
+  lock->recordFd = LockAt(ResolveLinks(recordPath), OpenRecord, recordPath);
+  RecordHold hold;
+  hold.lock_ = std::move(lock);
+  return hold;
 }
 
 bool RecordHold::Covers(const std::string& recordPath) const {
-  return lock_ && lock_->path == LockPathFor(recordPath);
+  return lock_ && lock_->key == LockPathFor(recordPath);
+}
+
+RecordHold::Successor& RecordHold::Successor::operator=(Successor&& o) noexcept {
+  if (this != &o) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = o.fd_;
+    o.fd_ = -1;
+  }
+  return *this;
+}
+
+RecordHold::Successor::~Successor() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+RecordHold::Successor RecordHold::LockSuccessor(int fd) const {
+  if (!lock_) return {};
+  // A copy of its own, which the save's closing of `fd` leaves open.
+  const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+  if (copy < 0) return {};
+  if (::flock(copy, LOCK_EX | LOCK_NB) != 0) {
+    ::close(copy);
+    return {};
+  }
+  return Successor(copy);
+}
+
+void RecordHold::Follow(Successor&& next) const {
+  if (!lock_ || next.fd_ < 0) return;
+  if (lock_->recordFd >= 0) ::close(lock_->recordFd);
+  lock_->recordFd = next.fd_;
+  next.fd_ = -1;
 }
 
 }  // namespace vcq

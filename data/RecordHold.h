@@ -1,8 +1,18 @@
-// One program per record. The hold is an advisory lock (flock) on a hidden
-// file beside the record, ".<name>.lock": the kernel drops it when the
-// program ends in any way, so a crash or a kill never locks the learner out,
-// and a lock file left behind is simply taken over. The lock file, not the
-// record, carries it because every save renames a new file over the record.
+// One program per record. The hold is two advisory locks (flock), which the
+// kernel drops when the program ends in any way, so a crash or a kill never
+// locks the learner out:
+// - one on a hidden file beside the record, ".<name>.lock", which also
+//   holds a record not yet written; a lock file left behind is simply taken
+//   over;
+// - one on the record file itself, which needs no room on the disk: it holds
+//   the record where no lock file can be made (a full disk, no inode left, a
+//   folder the learner may not write to). Every save renames a new file over
+//   the record, so each save locks its new file before the rename and lets
+//   go of the old one after it: the record is never unheld.
+// A second program is refused when either lock is taken. Both work for
+// every program on the machine; over NFS, where the kernel turns them into
+// locks of the whole process that closing any copy of the file drops, the
+// lock file is what holds.
 #pragma once
 
 #include <memory>
@@ -15,20 +25,39 @@ class RecordHold {
   RecordHold() = default;  // holds nothing
 
   // Takes the hold on the record at `recordPath`, which need not exist yet.
-  // IoError naming the record when another program has it. Where no lock
-  // file can be made (a folder the learner may not write to, where no save
-  // could land either) the record opens without a hold.
+  // IoError naming the record when another program has it. Whichever lock
+  // cannot be had for want of room or rights is done without.
   static RecordHold Take(const std::string& recordPath);
 
   // Whether this is the hold on the record at `recordPath`: a program
   // opening its own record again keeps its hold rather than meeting it.
   bool Covers(const std::string& recordPath) const;
 
+  // The new file of a save, open at `fd` and about to be renamed over the
+  // record, locked as the record is. Follow() once it has taken the
+  // record's place; dropped, it lets go again (a save that failed).
+  class Successor {
+   public:
+    Successor() = default;
+    explicit Successor(int fd) : fd_(fd) {}
+    Successor(Successor&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
+    Successor& operator=(Successor&& o) noexcept;
+    Successor(const Successor&) = delete;
+    Successor& operator=(const Successor&) = delete;
+    ~Successor();
+
+   private:
+    friend class RecordHold;
+    int fd_ = -1;
+  };
+  Successor LockSuccessor(int fd) const;
+  void Follow(Successor&& next) const;
+
  private:
   struct Lock;
   // Shared, so that a record copied in memory keeps one hold; released with
   // the last copy.
-  std::shared_ptr<const Lock> lock_;
+  std::shared_ptr<Lock> lock_;
 };
 
 }  // namespace vcq

@@ -1,11 +1,19 @@
-// SIGTERM and SIGHUP, which a desktop session sends its programs when the
-// learner logs out or the machine shuts down, end VCQuick the way its close
-// box does: the open record is saved first. Without this the progress since
-// the last save would be lost at every logout.
+// The signals that ask a program politely to end: SIGINT (Ctrl-C in the
+// terminal that started it), SIGTERM and SIGHUP (a logout, a shutdown, a
+// terminal closed) and SIGQUIT. Each ends VCQuick the way its close box
+// does: the open record is saved first, and when that fails the learner is
+// asked whether to end without saving. Without this the progress since the
+// last save would be lost, and the lock file left behind.
+//
+// A second SIGINT before that ending is over (the question is up, or a save
+// hangs on a dead disk) ends the program at once without saving, as
+// terminals teach; the other signals meanwhile change nothing. A program
+// started with SIGHUP ignored (nohup) keeps ignoring it.
 #pragma once
 
 #include <QObject>
 #include <functional>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -23,6 +31,7 @@ class EndSignals : public QObject {
  private:
   std::function<void()> end_;
   QSocketNotifier* notifier_ = nullptr;
+  std::vector<int> caught_;  // the signals given back to their default at the end
 };
 
 }  // namespace vcq::ui

@@ -11,11 +11,16 @@ class HelpWindow : public QTextBrowser {
   explicit HelpWindow(QString helpFile);
   void ShowContents();
 
+  // The document and its pictures, read as every file a learner may name
+  // is: only a plain file, and nothing of one too large.
+  QVariant loadResource(int type, const QUrl& name) override;
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
   QString file_;
+  QString problem_;  // why the last page asked for could not be read
 };
 
 }  // namespace vcq::ui

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
   dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   gui.onClosed = [] { QCoreApplication::quit(); };
-  // A logout or shutdown ends the program as its close box does: saving first.
+  // Ctrl-C, a logout or a shutdown ends the program as its close box does: saving first.
   vcq::ui::EndSignals endSignals([&app] { app.Guard([&] { app.frmMain.FormClose(); }); });
   commandLine.Start(app);
   if (app.frmMain.Closed) return 0;

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -190,6 +191,40 @@ TEST_F(OneProgramPerRecord, AKilledProgramLetsGoWithoutAWord) {
   // And the holder of the moment is this program.
   Holder second(dir / "mine.ret");
   EXPECT_EQ(second.Line(), "refused: 「" + dir / "mine.ret" + "」は別の VCQuick で開かれています");
+}
+
+// Given a record beside which no lock file can be made (here a folder in
+// its place; a full disk or a read-only folder does the same), a second
+// program should still be refused, also after the first has saved, which
+// puts a new file in the record's place; once the first has ended, the
+// record should open.
+TEST_F(OneProgramPerRecord, ARecordIsHeldWhereNoLockFileCanBeMade) {
+  fs::create_directory(dir / ".mine.ret.lock");
+  Holder first(dir / "mine.ret");
+  ASSERT_EQ(first.Line(), "open");
+  const std::string refused = "「" + dir / "mine.ret" + "」は別の VCQuick で開かれています";
+  Open("mine.ret");
+  ASSERT_EQ(t.dialogs.errors.size(), 1u);
+  EXPECT_EQ(t.dialogs.errors[0], refused);
+
+  struct stat before, after;
+  ASSERT_EQ(::stat((dir / "mine.ret").c_str(), &before), 0);
+  EXPECT_EQ(first.Ask("learn"), "learnt");
+  EXPECT_EQ(first.Ask("save"), "saved");
+  ASSERT_EQ(::stat((dir / "mine.ret").c_str(), &after), 0);
+  EXPECT_NE(before.st_ino, after.st_ino) << "the save did not replace the file";
+  EXPECT_EQ(OnDisk("mine.ret").OkLevel[0], 2);
+  Open("mine.ret");
+  ASSERT_EQ(t.dialogs.errors.size(), 2u);
+  EXPECT_EQ(t.dialogs.errors[1], refused);
+  EXPECT_EQ(t.app.rec.RecOpen, 0);
+
+  EXPECT_EQ(first.Ask("quit"), "closed");
+  EXPECT_EQ(first.Wait(), 0);
+  Open("mine.ret");
+  EXPECT_EQ(t.dialogs.errors.size(), 2u);
+  EXPECT_EQ(t.app.rec.RecFileName, dir / "mine.ret");
+  EXPECT_EQ(t.app.rec.OkLevel[0], 2);
 }
 
 // Given the open record replaced on disk by someone else, a save should ask

@@ -4,8 +4,10 @@
 //   record_holder RECORD   opens RECORD with F2 and prints "open", or
 //                          "refused: " and the error box's text
 //   then, one per line:    "learn" (question 0 mastered, five answers more;
-//                          prints "learnt"), "quit" (F1; prints "closed" or
-//                          "stayed"). It ends at "quit" or at the end of stdin.
+//                          prints "learnt"), "save" (F2, its dialog cancelled;
+//                          prints "saved" or the error box's text), "quit"
+//                          (F1; prints "closed" or "stayed"). It ends at
+//                          "quit" or at the end of stdin.
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -33,6 +35,11 @@ int main(int argc, char** argv) {
       t.app.rec.OkLevel[0] = 2;
       t.app.rec.AnsCount[0] += 5;
       std::cout << "learnt" << std::endl;
+    } else if (line == "save") {
+      const std::size_t errors = t.dialogs.errors.size();
+      t.Key(vk::kF2);
+      std::cout << (t.dialogs.errors.size() == errors ? "saved" : t.dialogs.errors.back())
+                << std::endl;
     } else if (line == "quit") {
       t.Key(vk::kF1);
       std::cout << (t.app.frmMain.Closed ? "closed" : "stayed") << std::endl;

@@ -1,0 +1,101 @@
+#include "data/PlainFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+
+std::string NotPlain(const std::string& path, mode_t mode) {
+  const char* what = S_ISDIR(mode)                    ? "フォルダです"
+                     : S_ISFIFO(mode)                 ? "名前付きパイプです"
+                     : S_ISSOCK(mode)                 ? "ソケットです"
+                     : S_ISCHR(mode) || S_ISBLK(mode) ? "装置です"
+                                                      : "特殊なファイルです";
+  return "「" + path + "」は通常のファイルではありません (" + what + ")";
+}
+
+std::string TooLarge(const std::string& path, std::size_t limit) {
+  return "「" + path + "」は大きすぎます (" + std::to_string(limit >> 20) + " MiB を超えています)";
+}
+
+[[noreturn]] void Fail(const std::string& path, const char* what, int err) {
+  throw IoError("「" + path + "」を" + what + ": " + std::strerror(err));
+}
+
+}  // namespace
+
+PlainFile PlainFile::Open(const std::string& path) {
+  // Looked at before it is opened: opening a device may act on it.
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    throw IoError(NotPlain(path, st.st_mode));
+  // Without waiting: a pipe put in its place meanwhile opens at once, and is
+  // then refused like any other file that is not plain.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) Fail(path, "開けません", errno);
+  PlainFile f(fd, 0);
+  if (::fstat(fd, &st) != 0) Fail(path, "開けません", errno);
+  if (!S_ISREG(st.st_mode)) throw IoError(NotPlain(path, st.st_mode));
+  // Reads of a plain file wait for the disk as usual.
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(path, "開けません", errno);
+  f.size_ = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  return f;
+}
+
+PlainFile& PlainFile::operator=(PlainFile&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = other.fd_;
+    size_ = other.size_;
+    other.fd_ = -1;
+  }
+  return *this;
+}
+
+PlainFile::~PlainFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+std::string ReadPlainFile(const std::string& path, std::size_t limit, FileStamp* stamp) {
+  PlainFile f = PlainFile::Open(path);
+  if (f.Size() > limit) throw IoError(TooLarge(path, limit));
+  auto read = [&](char* into, std::size_t size) {
+    for (;;) {
+      const ssize_t n = ::read(f.Fd(), into, size);
+      if (n >= 0) return static_cast<std::size_t>(n);
+      if (errno != EINTR) Fail(path, "読めません", errno);
+    }
+  };
+  // Sized from the start: no growing and copying.
+  std::string bytes(f.Size(), '\0');
+  std::size_t done = 0;
+  for (std::size_t n = 1; done < bytes.size() && n > 0; done += n)
+    n = read(bytes.data() + done, bytes.size() - done);
+  bytes.resize(done);
+  // The rest, if any: a file that grew meanwhile, or one of no known size
+  // (as some of /proc are).
+  char buf[1 << 16];
+  for (std::size_t n; (n = read(buf, sizeof buf)) > 0;) {
+    if (bytes.size() + n > limit) throw IoError(TooLarge(path, limit));
+    bytes.append(buf, n);
+  }
+  if (stamp) *stamp = StampOfOpen(f.Fd());
+  return bytes;
+}
+
+void RequirePlainOrAbsent(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    throw IoError(NotPlain(path, st.st_mode));
+}
+
+}  // namespace vcq
