@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/FileDialogLayout.h"
 #include "ui/HelpWindow.h"
 
 namespace vcq::ui {
@@ -42,6 +43,7 @@ std::optional<std::string> QtDialogs::OpenFile(const FileDialogRequest& request)
   dlg.setOption(QFileDialog::DontUseNativeDialog);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  FitFileDialog(dlg);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dlg.selectedFiles().first()).toStdString();
 }
