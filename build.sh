@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for VCQuick, builds it, and then runs it or its tests.
 #
 #   ./build.sh run    install what is missing, build, start the program
@@ -12,7 +13,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   cmake g++ make pkg-config clang clang-format libclang-rt-14-dev
-  qt6-base-dev libsdl2-mixer-dev libespeak-ng-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev libespeak-ng-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool x11-utils
   dpkg-dev file lintian appstream desktop-file-utils

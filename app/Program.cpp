@@ -31,7 +31,7 @@ Program::Program(Ports p, Paths paths_)
     : ports(p),
       paths(std::move(paths_)),
       frmMain(*this),
-      frmInput(ports.dialogs),
+      frmInput(ports.dialogs, ports.sound),
       frmOmedeto([this](int ms, bool on, std::function<void()> tick) {
         return NewTimer(ms, on, std::move(tick));
       }),

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing VCQuick as a desktop program, and its Debian package:
 #   cmake --install build --prefix ~/.local
 #   cd build && cpack -G DEB          (makes vcquick_<version>_<arch>.deb)
@@ -14,6 +15,13 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS vcquick RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# CPack's strip leaves the compilers' notes; Debian's strip removes them too.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/vcquick\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vcquick
         PATTERN "*.sh" EXCLUDE PATTERN "*.py" EXCLUDE PATTERN "README.md" EXCLUDE
@@ -43,6 +51,9 @@ add_custom_target(vcqpackagingfiles ALL DEPENDS ${VCQ_GZIPPED})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/vcquick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vcquick)
+# lintian's tags that are right for this program, each with its reason.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vcquick)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vcquick)
@@ -57,9 +68,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # SDL2_mixer (and SDL2 through it) is loaded with dlopen on the first cue, and
 # libespeak-ng on the first sentence read aloud, so the shared-library scan
-# cannot see them.
+# cannot see them. Qt's translations give its dialogs and buttons the
+# learner's language; Qt itself only recommends them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-ipafont-mincho, libsdl2-mixer-2.0-0 (>= 2.6), libespeak-ng1, espeak-ng-data")
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, libsdl2-mixer-2.0-0 (>= 2.6), libespeak-ng1, espeak-ng-data, qt6-translations-l10n")
 # The first line is the synopsis; the rest is the long description, which
 # Debian's control format indents by one space.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[keyboard-driven drill of English words and phrases

@@ -70,6 +70,7 @@ inline constexpr Rgb kFixed{0xA9, 0xD5, 0xD6};  // the grid's header row and col
 
 namespace inputcolors {
 inline constexpr Rgb kWindow = FromTColor(12105321);
+inline constexpr Rgb kNote{0x80, 0x00, 0x00};  // why an edit was refused, maroon on the teal
 }  // namespace inputcolors
 
 namespace omedetocolors {

@@ -27,6 +27,7 @@ inline constexpr Cue kIdleKey{"button.wav", CueMode::Sync};  // typed mode, answ
 inline constexpr Cue kQuitPanel{"button.wav", CueMode::Sync};
 inline constexpr Cue kRight{"piyo.wav", CueMode::Sync};
 inline constexpr Cue kWrong{"oldng.wav", CueMode::Sync};
+inline constexpr Cue kRefused{"oldng.wav", CueMode::Async};  // the name box refused an edit
 inline constexpr Cue kNextQuestion{"piyo1.wav", CueMode::Async};
 inline constexpr Cue kReview{"huku.wav", CueMode::Async};
 inline constexpr Cue kAllDone{"huku.wav", CueMode::Async};

@@ -117,8 +117,14 @@ void TfrmOption::CloseAndRebuild() {
   RefreshScoreMap(canvas_);
 }
 
+// The settings file is written only when the setting differs from the one
+// the window opened with: an OK that changed nothing leaves the file alone.
+void TfrmOption::KeepReadAloud() {
+  SetReadAloud(readAloud_, chkSpeak.Checked, chkSpeak.Checked != OldReadAloud);
+}
+
 void TfrmOption::BitBtn1Click() {
-  SetReadAloud(readAloud_, chkSpeak.Checked, true);
+  KeepReadAloud();
   CloseAndRebuild();
 }
 
@@ -141,7 +147,7 @@ void TfrmOption::chkSpeakClick() {
 }
 
 void TfrmOption::FormClose() {
-  SetReadAloud(readAloud_, chkSpeak.Checked, true);
+  KeepReadAloud();
   form.Visible = false;
 }
 

@@ -70,6 +70,7 @@ class TfrmOption {
  private:
   void ShowFlashTime();
   void CloseAndRebuild();
+  void KeepReadAloud();
 
   const Bank& bank_;
   Record& rec_;

@@ -1,11 +1,12 @@
 #include "screens/PlayerName.h"
 
 #include "data/Cp932.h"
+#include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
 
 namespace vcq {
 
-TfrmInput::TfrmInput(DialogPort& dialogs) : dialogs_(dialogs) {
+TfrmInput::TfrmInput(DialogPort& dialogs, SoundPort& sound) : dialogs_(dialogs), sound_(sound) {
   form.Visible = false;
   form.Caption = Sj("プレイヤー");
   form.Width = 216;
@@ -13,6 +14,7 @@ TfrmInput::TfrmInput(DialogPort& dialogs) : dialogs_(dialogs) {
   form.Color = inputcolors::kWindow;
   Label1.Caption = Sj("あなたの名前をいれてください。");
   Label1.FontColor = colors::kWhite;
+  lblNote.FontColor = inputcolors::kNote;
 }
 
 void TfrmInput::ShowModal() {
@@ -26,10 +28,37 @@ void TfrmInput::FormShow() {
   InputText.clear();
   form.Caption = InputCaption;
   Label1.Caption = InputPrompt;
+  lblNote.Caption.clear();
+}
+
+void TfrmInput::Refuse(const std::string& note) {
+  lblNote.Caption = note;
+  PlayCue(sound_, cue::kRefused);
 }
 
 void TfrmInput::MaskEdit1Change(const std::string& cp932) {
-  MaskEdit1.Caption = std::string(CutBytes(cp932, kInputBytes));
+  const std::string_view kept = CutBytes(cp932, kInputBytes);
+  MaskEdit1.Caption = std::string(kept);
+  lblNote.Caption.clear();
+  if (kept.size() < cp932.size()) Refuse(Sj("全角6字・半角12字までです"));
+}
+
+void TfrmInput::MaskEdit1Typed(const std::string& utf8) {
+  const Utf8Text t = Utf8ToCp932(utf8);
+  if (t.bad.empty()) {
+    MaskEdit1Change(t.cp932);
+    return;
+  }
+  std::string allowed;
+  std::size_t at = 0;
+  for (const BadChar& b : t.bad) {
+    allowed.append(utf8, at, b.pos - at);
+    at = b.pos + b.len;
+  }
+  allowed.append(utf8, at);
+  MaskEdit1Change(Utf8ToCp932(allowed).cp932);
+  // The character itself cannot be shown in a CP932 caption.
+  Refuse(Sj("この文字は使えません"));
 }
 
 void TfrmInput::BitBtn1Click() {

@@ -43,10 +43,19 @@ PlayerNameView::PlayerNameView(QWidget* owner, Program& app)
   // serve the box. The window cannot put it into hiragana mode itself: no
   // portable interface switches an input method's mode; the learner does.
   edit_->setAttribute(Qt::WA_InputMethodEnabled);
+  // textEdited comes with what the learner typed or the input method
+  // committed, never with a conversion still in progress.
   connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    const std::string cp932 = Cp932Of(text);
-    app_.Guard([&] { app_.frmInput.MaskEdit1Change(cp932); });
+    const std::string utf8 = text.toStdString();
+    app_.Guard([&] { app_.frmInput.MaskEdit1Typed(utf8); });
   });
+
+  // Between the box and the buttons: why an edit was not taken.
+  auto* note = new QLabel(this);
+  note->setObjectName("lblNote");
+  note->setFont(PixelFont(family::kPGothic, 12));
+  note->setGeometry(16, 63, 216 - 16, 18);
+  mirrors_.Add(note, app.frmInput.lblNote, mirror::kCaption | mirror::kTextColor);
 
   auto* ok = new QPushButton("OK", this);
   SetStandardIconWhenShown(ok, QStyle::SP_DialogOkButton);
@@ -75,10 +84,12 @@ void PlayerNameView::Sync() {
   mirrors_.Sync();
   const QString text = Qs(f.MaskEdit1.Caption);
   if (edit_->text() != text) {
-    // The core cut or emptied the entry: show its text, the cursor where it was.
-    const int cursor = edit_->cursorPosition();
+    // The core refused, cut or emptied the entry: show its text, the cursor
+    // where it was less what was taken away before it.
+    const int cursor =
+        edit_->cursorPosition() - std::max<int>(0, edit_->text().size() - text.size());
     edit_->setText(text);
-    edit_->setCursorPosition(std::min<int>(cursor, text.size()));
+    edit_->setCursorPosition(std::clamp<int>(cursor, 0, text.size()));
   }
   if (isVisible() && !f.form.Visible) done(QDialog::Accepted);
 }

@@ -6,6 +6,7 @@
 #include <QFileSystemModel>
 #include <QMessageBox>
 
+#include "ui/FileDialogLayout.h"
 #include "ui/HelpWindow.h"
 
 namespace vcq::ui {
@@ -54,6 +55,7 @@ std::optional<std::string> QtDialogs::OpenFile(const FileDialogRequest& request)
           request.showing(QFile::encodeName(folder).toStdString());
         },
         Qt::QueuedConnection);
+  FitFileDialog(dlg);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dlg.selectedFiles().first()).toStdString();
 }

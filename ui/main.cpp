@@ -1,19 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VCQuick: the core program on Qt widgets, Qt timers and SDL sound.
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
+#include <clocale>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/BankCheck.h"
+#include "app/CommandLine.h"
 #include "app/CommandLineRecord.h"
+#include "app/DesktopSession.h"
 #include "app/LearnerFolder.h"
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
@@ -25,8 +28,10 @@
 #include "ui/PlayerNameView.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtTimerPort.h"
+#include "ui/QtTranslations.h"
 #include "ui/SdlSound.h"
 #include "ui/SystemClock.h"
+#include "ui/ToolkitStart.h"
 
 namespace {
 
@@ -43,26 +48,6 @@ QString FindAssetDir() {
   return built;
 }
 
-constexpr const char* kUsage =
-    "usage: vcquick [FILE.ret]\n"
-    "       vcquick --check FILE.dat...\n"
-    "       vcquick --help | --version\n";
-
-constexpr const char* kHelp =
-    "VCQuick: a keyboard-driven drill of English words and phrases.\n"
-    "\n"
-    "  FILE.ret         open this study record once the program has started\n"
-    "  --check FILE...  check question banks and print each problem; no window\n"
-    "  --help           print this help and exit\n"
-    "  --version        print the version and exit\n"
-    "\n"
-    "Keys: F1 quit, F2 open a record, F3 new record, F4 range, F5 drill,\n"
-    "F6 options, F7 score table, F9 help. See vcquick(1).\n";
-
-bool Is(const char* arg, const char* a, const char* b) {
-  return std::strcmp(arg, a) == 0 || std::strcmp(arg, b) == 0;
-}
-
 // The learner's folder under the documents folder, prepared on the first start.
 std::string LearnerFolder(const QString& assets) {
   const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -71,38 +56,61 @@ std::string LearnerFolder(const QString& assets) {
                                    (assets + "/banks").toStdString());
 }
 
+std::string Env(const char* name) {
+  const char* v = std::getenv(name);
+  return v ? v : "";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Answered before the toolkit starts, so they need no display.
-  if (argc == 2 && Is(argv[1], "--help", "-h")) {
-    std::fputs(kUsage, stdout);
-    std::fputs("\n", stdout);
-    std::fputs(kHelp, stdout);
-    return 0;
-  }
-  if (argc == 2 && Is(argv[1], "--version", "-V")) {
-    std::fputs("vcquick " VCQ_VERSION "\n", stdout);
-    return 0;
-  }
-  // vcquick --check FILE...: a bank author's check, without a window.
-  if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
-    if (argc == 2) {
-      std::fputs("usage: vcquick --check FILE.dat...\n", stderr);
-      return 2;
-    }
-    std::string out;
-    const int status = vcq::RunBankCheck(std::vector<std::string>(argv + 2, argv + argc), out);
-    std::fputs(out.c_str(), stdout);
-    return status;
-  }
-  QApplication qapp(argc, argv);
-  // What is left once the toolkit took its own options: at most one record.
-  const QStringList args = QCoreApplication::arguments().mid(1);
-  if (args.size() > 1 || (args.size() == 1 && args[0].startsWith('-'))) {
-    std::fputs(kUsage, stderr);
+  // Before anything prints: system messages (strerror) in the learner's language.
+  std::setlocale(LC_ALL, "");
+  vcq::CommandLine cl;
+  try {
+    cl = vcq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const vcq::UsageError& e) {
+    std::fprintf(stderr, "vcquick: %s\n%s", e.what(), vcq::kUsage);
     return 2;
   }
+  switch (cl.command) {
+    case vcq::Command::Help:
+      std::printf("%s\n%s", vcq::kUsage, vcq::kHelpText);
+      return 0;
+    case vcq::Command::Version:
+      std::fputs("vcquick " VCQ_VERSION "\n", stdout);
+      return 0;
+    case vcq::Command::Check: {
+      // A bank author's check, without a window.
+      std::string out;
+      const int status = vcq::RunBankCheck(cl.files, out);
+      std::fputs(out.c_str(), stdout);
+      return status;
+    }
+    case vcq::Command::Run:
+      break;
+  }
+
+  const vcq::SessionEnv env{Env("XDG_SESSION_TYPE"), Env("WAYLAND_DISPLAY"), Env("DISPLAY"),
+                            Env("QT_QPA_PLATFORM")};
+  const std::string noDesktop = vcq::NoDesktopMessage(std::setlocale(LC_MESSAGES, nullptr));
+  if (!vcq::HasDesktop(env, cl.toolkitDisplay)) {
+    std::fprintf(stderr, "%s\n", noDesktop.c_str());
+    return 1;
+  }
+  // The toolkit's arguments: its own options as given, and the platform
+  // chosen here, passed as an option so that no program started from this
+  // one inherits it.
+  std::string platform = vcq::ChosenPlatform(env, cl.toolkitPlatform);
+  std::vector<std::string> qtArgs{argv[0]};
+  qtArgs.insert(qtArgs.end(), cl.toolkit.begin(), cl.toolkit.end());
+  if (!platform.empty()) qtArgs.insert(qtArgs.end(), {"-platform", platform});
+  std::vector<char*> qtArgv;
+  for (std::string& a : qtArgs) qtArgv.push_back(a.data());
+  qtArgv.push_back(nullptr);
+  int qtArgc = static_cast<int>(qtArgs.size());
+  const auto qapp = vcq::ui::StartToolkit(qtArgc, qtArgv.data(), noDesktop);
+  const vcq::ui::QtTranslations qtTexts;
   vcq::ui::SetUpApplication();
 
   const QString assets = FindAssetDir();
@@ -112,10 +120,9 @@ int main(int argc, char** argv) {
   vcq::ui::SystemClock clock;
   vcq::ui::SdlSound sound((assets + "/sounds").toStdString());
   vcq::ui::QtDialogs dialogs(assets + "/help/vcq10.html");
-  vcq::CommandLineRecord commandLine(
-      // The argument's own bytes: a name from a Windows zip is no UTF-8, and
-      // the toolkit's decoded copy of it would name no file.
-      dialogs, args.isEmpty() ? std::string() : std::string(argv[argc - 1]));
+  // The argument's own bytes: a name from a Windows zip is no UTF-8, and a
+  // decoded copy of it would name no file.
+  vcq::CommandLineRecord commandLine(dialogs, cl.files.empty() ? std::string() : cl.files.front());
   const std::string learner = LearnerFolder(assets);
   const std::string start = vcq::StartFolder(std::filesystem::current_path().string(),
                                              QDir::homePath().toStdString(), learner);

@@ -150,5 +150,29 @@ TEST_F(OptionsWindow, TitleBarCloseKeepsChangesWithoutARebuild) {
   EXPECT_EQ(t.sound.played.size(), 1u);
 }
 
+// The settings file is written when the read-aloud setting changes, not on
+// every OK: an OK or close box that changed nothing, or a change taken back
+// before OK, writes nothing; a real change is written once.
+TEST_F(OptionsWindow, TheSettingsFileIsWrittenOnlyWhenTheSettingChanges) {
+  test::MemorySettings settings;
+  t.app.readAloud.store = &settings;
+  Open();
+  Do([&] { opt.BitBtn1Click(); });
+  t.Key(vk::kF6);
+  Do([&] { opt.chkSpeakClick(); });
+  Do([&] { opt.chkSpeakClick(); });
+  Do([&] { opt.FormClose(); });
+  EXPECT_EQ(settings.writes, 0);
+
+  t.Key(vk::kF6);
+  Do([&] { opt.chkSpeakClick(); });
+  Do([&] { opt.BitBtn1Click(); });
+  EXPECT_EQ(settings.writes, 1);
+  EXPECT_TRUE(settings.readAloud);
+  t.Key(vk::kF6);
+  Do([&] { opt.BitBtn1Click(); });
+  EXPECT_EQ(settings.writes, 1);
+}
+
 }  // namespace
 }  // namespace vcq

@@ -2,6 +2,7 @@
 // learner types reaches TfrmInput, cut to 12 bytes, and Enter, Esc and the
 // title bar end it as the core says.
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 #include <functional>
@@ -50,6 +51,11 @@ class InputViewTest : public QObject {
     }
   };
 
+  static void Preedit(QWidget* w, const QString& text) {
+    QInputMethodEvent e(text, {});
+    QCoreApplication::sendEvent(w, &e);
+  }
+
   static void Commit(QWidget* w, const QString& text) {
     QInputMethodEvent e;
     e.setCommitString(text);
@@ -83,7 +89,7 @@ class InputViewTest : public QObject {
   }
 
   // Esc cancels and the box keeps its text for the next time; closing by
-  // the title bar cancels too. Characters with no CP932 form are dropped.
+  // the title bar cancels too.
   void escAndCloseCancelAndKeepTheEntry() {
     Fixture f;
     f.Run([&] {
@@ -104,6 +110,31 @@ class InputViewTest : public QObject {
     QCOMPARE(atShow, QString("Tom"));
     QCOMPARE(f.app.frmInput.InputText, std::string());
     QVERIFY(!f.gui.PlayerName().isVisible());
+  }
+
+  // A name converted by the input method commits into the box; a
+  // character with no CP932 form in it is refused there and then, with the
+  // error cue and a note in the window, and the note goes with the next
+  // good edit. A name at the 12-byte limit is kept whole.
+  void theBoxRefusesWhatCp932CannotHoldAndSaysSo() {
+    Fixture f;
+    QString refused, note, full, noteAfter;
+    f.Run([&] {
+      Preedit(f.Edit(), QStringLiteral("やまだ"));
+      Commit(f.Edit(), QStringLiteral("山田♡"));
+      refused = f.Edit()->text();
+      note = f.gui.PlayerName().findChild<QLabel*>("lblNote")->text();
+      Commit(f.Edit(), QStringLiteral("花子さん"));
+      full = f.Edit()->text();
+      noteAfter = f.gui.PlayerName().findChild<QLabel*>("lblNote")->text();
+      QTest::keyClick(f.Edit(), Qt::Key_Return);
+    });
+    QCOMPARE(refused, QStringLiteral("山田"));
+    QCOMPARE(note, QStringLiteral("この文字は使えません"));
+    QCOMPARE(f.sound.played.size(), std::size_t{1});
+    QCOMPARE(full, QStringLiteral("山田花子さん"));
+    QCOMPARE(noteAfter, QString());
+    QCOMPARE(f.app.frmInput.InputText, Sj("山田花子さん"));
   }
 
   // The OK button is the default one and ends the window like Enter.

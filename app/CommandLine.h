@@ -1,0 +1,49 @@
+// The command line, read before any window system is touched: which command
+// runs, its files, and the toolkit's own options, which are passed on. A
+// command is a row of one table (CommandLine.cpp); adding one is adding a row
+// and a case where the program runs it.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vcq {
+
+enum class Command {
+  Run,      // the program's windows, with at most one record to open
+  Help,     // --help
+  Version,  // --version
+  Check,    // --check FILE.dat...
+};
+
+struct CommandLine {
+  Command command = Command::Run;
+  std::vector<std::string> files;    // the record to open, or the command's files
+  std::vector<std::string> flags;    // the command's own flags that were given
+  std::vector<std::string> toolkit;  // the toolkit's options with their values, in order
+  bool toolkitPlatform = false;      // -platform was given: the learner chose
+  bool toolkitDisplay = false;       // -display was given
+
+  bool Has(std::string_view flag) const;
+};
+
+// What was not understood; the message is one line, without the usage.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// `args` without the program's name. Throws UsageError.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// Whether the command opens windows; the others never need a display.
+bool NeedsDesktop(Command c);
+
+// The synopsis, printed after a UsageError and at the head of --help.
+extern const char* const kUsage;
+// The rest of --help.
+extern const char* const kHelpText;
+
+}  // namespace vcq

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+#include "app/DesktopSession.h"
+
+namespace vcq {
+namespace {
+
+std::string UsageErrorOf(const std::vector<std::string>& args) {
+  try {
+    ParseCommandLine(args);
+  } catch (const UsageError& e) {
+    return e.what();
+  }
+  return "(accepted)";
+}
+
+// Given the arguments as typed, the parser picks the command and its files,
+// and passes the toolkit's own options on with their values.
+TEST(CommandLineParse, PicksTheCommandAndPassesToolkitOptionsOn) {
+  CommandLine run = ParseCommandLine({"rec.ret"});
+  EXPECT_EQ(run.command, Command::Run);
+  EXPECT_EQ(run.files, std::vector<std::string>{"rec.ret"});
+  EXPECT_TRUE(NeedsDesktop(run.command));
+
+  EXPECT_EQ(ParseCommandLine({}).command, Command::Run);
+  EXPECT_EQ(ParseCommandLine({"-h"}).command, Command::Help);
+  EXPECT_EQ(ParseCommandLine({"--version"}).command, Command::Version);
+  const CommandLine check = ParseCommandLine({"--check", "a.dat", "b.dat"});
+  EXPECT_EQ(check.command, Command::Check);
+  EXPECT_EQ(check.files, (std::vector<std::string>{"a.dat", "b.dat"}));
+  EXPECT_FALSE(NeedsDesktop(check.command));
+
+  // A session manager restarting the program; "--" before a name with a dash.
+  const CommandLine qt =
+      ParseCommandLine({"-session", "1abc", "--platform", "xcb", "-reverse", "--", "-odd.ret"});
+  EXPECT_EQ(qt.toolkit,
+            (std::vector<std::string>{"-session", "1abc", "--platform", "xcb", "-reverse"}));
+  EXPECT_TRUE(qt.toolkitPlatform);
+  EXPECT_FALSE(qt.toolkitDisplay);
+  EXPECT_EQ(qt.files, std::vector<std::string>{"-odd.ret"});
+}
+
+// What is not understood is one line for the usage to follow.
+TEST(CommandLineParse, RefusesWhatItDoesNotUnderstand) {
+  EXPECT_EQ(UsageErrorOf({"--bogus"}), "unknown option '--bogus'");
+  EXPECT_EQ(UsageErrorOf({"a.ret", "b.ret"}), "only one record can be opened at a time");
+  EXPECT_EQ(UsageErrorOf({"--check"}), "--check needs FILE.dat...");
+  EXPECT_EQ(UsageErrorOf({"--help", "x"}), "--help takes no file");
+  EXPECT_EQ(UsageErrorOf({"--help", "--check", "a.dat"}),
+            "'--help' and '--check' cannot be given together");
+  EXPECT_EQ(UsageErrorOf({"-platform"}), "'-platform' needs a value");
+}
+
+SessionEnv Env(std::string type, std::string wayland, std::string display, std::string qpa = "") {
+  return {std::move(type), std::move(wayland), std::move(display), std::move(qpa)};
+}
+
+// On a Wayland session with Xwayland the windows go to X11, where they can
+// be placed; the learner's own choice and sessions without X stay as they are.
+TEST(DesktopSession, ChoosesX11OnWaylandWhenAnXServerIsThere) {
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), false), "xcb");
+  EXPECT_EQ(ChosenPlatform(Env("", "wayland-1", ":1"), false), "xcb");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "", ":0"), false), "xcb");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ""), false), "");
+  EXPECT_EQ(ChosenPlatform(Env("x11", "", ":0"), false), "");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0", "wayland"), false), "");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), true), "");
+
+  EXPECT_FALSE(HasDesktop(Env("tty", "", ""), false));
+  EXPECT_TRUE(HasDesktop(Env("tty", "", ""), true));
+  EXPECT_TRUE(HasDesktop(Env("", "", "", "offscreen"), false));
+  EXPECT_TRUE(HasDesktop(Env("", "wayland-0", ""), false));
+  EXPECT_EQ(NoDesktopMessage("C"),
+            "vcquick: VCQuick needs a desktop session (no display could be reached)");
+  EXPECT_EQ(NoDesktopMessage("ja_JP.UTF-8").substr(0, 17), "vcquick: VCQuick ");
+}
+
+}  // namespace
+}  // namespace vcq
