@@ -20,7 +20,7 @@
 
 namespace vcq {
 
-class TfrmQues;
+class QuesWindow;
 
 // What the drill asks of the windows above it.
 struct DrillHooks {
@@ -50,7 +50,7 @@ struct DrillLinks {
 };
 
 struct DrillContext : DrillLinks {
-  TfrmQues& frmQues;
+  QuesWindow& frmQues;  // the drill screen TfrmQues, as far as the steps see it
 
   void Play(const Cue& c) const { PlayCue(ports.sound, c); }
 };

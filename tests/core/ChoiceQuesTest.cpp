@@ -296,7 +296,7 @@ TEST_F(ChoiceDrill, FlashOfATypedQuestionLeavesTheChoiceLine) {
   d.Type("go");
   d.Enter();
   d.SettleAnimations();
-  ASSERT_EQ(drill().QuesMode, 0);
+  ASSERT_EQ(drill().QuesMode, AnswerMode::Choice);
   EXPECT_EQ(ques().w3.Caption, "(       ) it ");
   d.t.clock.Advance(9000);
   EXPECT_EQ(ques().w3.Caption, "(       ) it ");

@@ -56,9 +56,9 @@ TEST_F(MixedDrill, LearnerWhoMissesChoicesRunsToTheEndAndTheRecordIsWritten) {
     ASSERT_TRUE(d.Waiting());
     const int q = drill().Batch[drill().BatchPos];
     // Even questions pick a choice, odd ones are typed.
-    ASSERT_EQ(drill().QuesMode, q % 2 == 0 ? 0 : 1) << q;
+    ASSERT_EQ(drill().QuesMode, q % 2 == 0 ? AnswerMode::Choice : AnswerMode::Typed) << q;
     ASSERT_EQ(ques().pnlSel.Visible, q % 2 == 0) << q;
-    if (drill().QuesMode == 0) {
+    if (drill().QuesMode == AnswerMode::Choice) {
       ++choiceAsks;
       ASSERT_EQ(drill().ChoiceCnt, 4) << q;
       ASSERT_TRUE(ChoicesShown()) << q;
@@ -92,7 +92,7 @@ TEST_F(MixedDrill, LearnerWhoMissesChoicesRunsToTheEndAndTheRecordIsWritten) {
 // "×" with the wrong pick kept in the answer list.
 TEST_F(MixedDrill, WrongPickThenRightKeepsTheFirstPickAndMarksWrong) {
   d.StartDrill();
-  ASSERT_EQ(drill().QuesMode, 0);
+  ASSERT_EQ(drill().QuesMode, AnswerMode::Choice);
   EXPECT_EQ(ques().w3.Caption, "I (       ) my grandmother's cat while she was in the hospital. ");
   EXPECT_EQ(drill().AnsWord, "looked after");
   EXPECT_TRUE(ques().imgMouse.Visible);
@@ -135,7 +135,7 @@ TEST_F(MixedDrill, WrongPickThenRightKeepsTheFirstPickAndMarksWrong) {
   EXPECT_EQ(d.t.app.frmMain.NgSum, 1);
   // On to question 1, a typed one: the settings area is back.
   EXPECT_EQ(drill().BatchPos, 1);
-  EXPECT_EQ(drill().QuesMode, 1);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Typed);
   EXPECT_TRUE(ques().pnlInf.Visible);
   EXPECT_FALSE(ques().pnlSel.Visible || ques().imgMouse.Visible);
   EXPECT_EQ(d.sound().back(), (PlayedCue{"piyo1.wav", CueMode::Async}));
@@ -149,7 +149,7 @@ TEST_F(MixedDrill, ReviewAsksTheChoiceQuestionAgainAndMarksItAnew) {
   test::AnswerWrong(d);
   while (drill().Review == 0) test::AnswerRight(d);
   EXPECT_EQ(drill().BatchPos, 0);
-  EXPECT_EQ(drill().QuesMode, 0);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Choice);
   EXPECT_EQ(ques().lblMes.Caption, Sj("復習です"));
   EXPECT_TRUE(ChoicesShown());
   EXPECT_EQ(ques().w3.FontColor, colors::kBlack);

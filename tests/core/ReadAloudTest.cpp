@@ -127,7 +127,7 @@ struct ReadAloudChoices : ReadAloudDrill {
 // A right pick speaks the sentence with the picked phrase in its gap; a
 // wrong pick says nothing.
 TEST_F(ReadAloudChoices, RightPickSpeaksTheWholeSentence) {
-  ASSERT_EQ(drill().QuesMode, 0);
+  ASSERT_EQ(drill().QuesMode, AnswerMode::Choice);
   const std::string sentence = SpokenSentence(drill().AnsText);
   test::PickWrong(d);
   EXPECT_TRUE(voice.spoken.empty());

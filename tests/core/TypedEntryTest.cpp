@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "data/Cp932.h"
-#include "drill/TypedAnswer.h"
+#include "drill/Verdict.h"
 #include "platform/VirtualKeys.h"
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
@@ -149,6 +149,8 @@ TEST_F(TypedDrill, WrongThenRightCorrectionCountsWrong) {
   EXPECT_EQ(ques().a[0].FontColor, colors::kRed);
   EXPECT_EQ(d.t.app.rec.OkLevel[0], 0);
   EXPECT_EQ(d.t.app.rec.AnsCount[0], 1);
+  EXPECT_EQ(d.t.app.frmMain.OkSum, 0);  // a review answer counts for nothing
+  EXPECT_EQ(d.t.app.frmMain.NgSum, 1);
 }
 
 TEST_F(TypedDrill, ASentenceWithoutGapIsRightAtOnce) {
@@ -260,10 +262,10 @@ TEST_F(TypedDrill, LayoutThreeModesOtherThanChoiceAreTyped) {
                                        line("説明"));
   d.NewRecord(dir / "t3.dat");
   d.StartDrill();
-  EXPECT_EQ(drill().QuesMode, 1);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Typed);
   EXPECT_TRUE(ques().pnlInf.Visible);
   d.RightQuestion();
-  EXPECT_EQ(drill().QuesMode, 1);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Typed);
   d.RightQuestion();
   EXPECT_EQ(d.t.app.rec.OkLevel[0], 1);
   EXPECT_EQ(d.t.app.rec.OkLevel[1], 1);
