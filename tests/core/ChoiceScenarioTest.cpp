@@ -9,35 +9,23 @@
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
 #include "tests/support/ChoiceDrill.h"
-#include "tests/support/DrillDriver.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/CueTable.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
 namespace fs = std::filesystem;
 using test::PlayedCue;
+using namespace test::cues;
 
-const PlayedCue kKey{"button2.wav", CueMode::Sync};
-const PlayedCue kRight{"piyo.wav", CueMode::Sync};
-const PlayedCue kWrong{"oldng.wav", CueMode::Sync};
-
-struct MixedDrill : ::testing::Test {
-  MixedDrill() : d(dir.path().string()) {
-    fs::copy_file(fs::path(VCQ_ASSETS) / "banks" / "eigo3.dat", dir.path() / "eigo3.dat");
-    d.NewRecord(dir / "eigo3.dat");
-  }
-  const DrillState& drill() const { return d.t.app.drill; }
-  TfrmQues& ques() { return d.t.app.frmQues; }
-  Record& rec() { return d.t.app.rec; }
+struct MixedDrill : test::DrillFixture {
+  MixedDrill() { OpenSample("eigo3.dat"); }
   bool ChoicesShown() {
     for (int i = 0; i < 4; ++i)
       if (!ques().s[i].Visible || !ques().s[i].Enabled) return false;
     return true;
   }
-
-  test::TempDir dir;
-  test::DrillDriver d;
 };
 
 // Given a learner who misses choice question 0 once, typed question 1 once
@@ -138,7 +126,7 @@ TEST_F(MixedDrill, WrongPickThenRightKeepsTheFirstPickAndMarksWrong) {
   EXPECT_EQ(drill().QuesMode, AnswerMode::Typed);
   EXPECT_TRUE(ques().pnlInf.Visible);
   EXPECT_FALSE(ques().pnlSel.Visible || ques().imgMouse.Visible);
-  EXPECT_EQ(d.sound().back(), (PlayedCue{"piyo1.wav", CueMode::Async}));
+  EXPECT_EQ(d.sound().back(), kNext);
 }
 
 // Given the first question missed and the rest right, the review should ask

@@ -7,27 +7,26 @@
 #include "data/Cp932.h"
 #include "drill/Presentation.h"
 #include "platform/Error.h"
-#include "tests/support/TestProgram.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
-struct Shown : ::testing::Test {
+// No record is opened: each test sets what its steps read.
+struct Shown : test::DrillFixture {
   Shown() {
     app().rec.OkLevel.fill(-1);
     app().drill.BatchCount = 3;
   }
   Program& app() { return t.app; }
   const DrillContext& ctx() { return t.app.frmQues.Context(); }
-  TfrmQues& ques() { return t.app.frmQues; }
-  DrillState& drill() { return t.app.drill; }
   void SetAnswer(const std::string& ans) {
     drill().AnsText = ans;
     drill().Words = SplitBlank(ans);
     drill().WordCnt = drill().Words.Count();
   }
 
-  test::TestProgram t;
+  test::TestProgram& t = d.t;
 };
 
 // Given answer sentences of 31 and 32 bytes and prompts of 13 and 14, the
