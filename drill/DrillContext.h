@@ -39,8 +39,9 @@ struct DrillLinks {
   Record& rec;
   DrillState& drill;
   Ports ports;
-  // The session's counters: they run on over every drill until a record is
-  // opened, so the main window keeps them.
+  // The session's counters: 0 when the program starts, they run on over
+  // every drill and every record, and nothing resets them; the main window
+  // keeps them.
   std::int32_t& OkSum;
   std::int32_t& NgSum;
   const std::array<std::string, kMaxLessons>& SelNames;  // lesson names, CP932
