@@ -176,7 +176,7 @@ void TfrmMain::cmdGo() {
   app_.Play(cue::kCommand);
   app_.frmQues.Show();
   ResetDrill(app_.drill);
-  app_.frmQues.tmrStart->SetEnabled(true);
+  app_.frmQues.AnnounceNextBatch();
 }
 
 void TfrmMain::cmdOption() {

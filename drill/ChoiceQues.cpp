@@ -7,10 +7,9 @@
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
 #include "drill/DrillContext.h"
-#include "drill/DrillScreen.h"
 #include "drill/Presentation.h"
-#include "drill/ReadAloud.h"
-#include "drill/TypedAnswer.h"
+#include "drill/QuesWindow.h"
+#include "drill/Verdict.h"
 #include "platform/Cues.h"
 
 namespace vcq {
@@ -39,7 +38,6 @@ void KeepAnswerShown(DrillState& d, const Fields& items, const TimeOfDay& now) {
 
 void ChoiceRight(const DrillContext& ctx);
 void ChoiceWrong(const DrillContext& ctx);
-void StartAnswerAnim(const DrillContext& ctx);
 
 // Fills the panels from a blank-separated list, shuffled anew for every
 // question; the rest stay hidden and disabled.
@@ -69,68 +67,45 @@ void PickChoice(const DrillContext& ctx, int i) {
   const std::string item = At(d.ChoiceItem, i, "選択肢");
   LogChoice(ctx, item);
   ShowPicked(ctx, item);
-  if (SameAnswer(item, d.AnsWord))
+  const bool right = SameAnswer(item, d.AnsWord);
+  if (right)
     ChoiceRight(ctx);
   else
     ChoiceWrong(ctx);
-  StartAnswerAnim(ctx);
+  ctx.frmQues.StartAnswerAnim(right);
 }
 
+// The sentence is whole at once: a choice question has one gap.
 void ChoiceRight(const DrillContext& ctx) {
-  ctx.drill.AnsLogged = 0;
-  ctx.Play(cue::kRight);
-  SpeakAnswer(ctx.readAloud, ctx.ports.dialogs, ctx.drill);  // read aloud
-  ctx.frmQues.AnsColor = colors::kBlack;
-  ShowChoiceResult(ctx);
-  ClearAbout(ctx);
+  AnswerRight(ctx, true, ShowChoiceResult);
   ctx.frmQues.HideChoices();
 }
 
+// The choices stay live: the learner picks again.
 void ChoiceWrong(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  ctx.Play(cue::kWrong);
-  At(d.BatchNg, d.BatchPos, "出題の組の位置") = 1;
-  ShowCorrection(ctx);
-  ctx.frmQues.AnsColor = colors::kRed;
-  ShowChoiceResult(ctx);
-}
-
-// The right-answer animation after a right pick, else the wrong-answer one.
-void StartAnswerAnim(const DrillContext& ctx) {
-  TfrmQues& f = ctx.frmQues;
-  f.tmrOK->SetInterval(ctx.drill.Review == 1 ? 10 : 100);
-  // Only a right pick clears AnsLogged, which the pick itself has set.
-  if (ctx.drill.AnsLogged == 0) {
-    f.OkStep = 0;
-    f.tmrOK->SetEnabled(true);
-  } else {
-    f.NgStep = 0;
-    f.tmrNG->SetEnabled(true);
-  }
+  AnswerWrong(ctx, ShowChoiceResult);
 }
 
 }  // namespace
 
 void StartChoiceQues(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   // A sentence or a list of more than 18 words stops the set-up with a range
   // error; the choices of the question before must not be pickable meanwhile.
-  const std::int32_t live = d.InBatch;
-  d.InBatch = 0;
+  const AnswersShut shut(d);
   // A flash left running by a typed question would redraw this answer line.
-  f.tmrFlash->SetEnabled(false);
+  f.StopFlashTimer();
   ShowQuesTitle(ctx);
-  d.AnsLogged = 0;
+  d.AnsLogged = false;
   f.HideChoices();
   ShowMes(ctx);
-  d.AnsReady = 1;
+  d.AnsReady = true;
   f.AnsColor = colors::kBlack;
   d.Words = SplitBlank(d.AnsText);
   d.WordCnt = d.Words.Count();
   ShowChoiceLine(ctx);
   ShowChoices(ctx, d.ChoiceText);
-  d.InBatch = live;
 }
 
 void ChoiceKey(const DrillContext& ctx, char ch) {
@@ -143,7 +118,7 @@ void ChoiceKey(const DrillContext& ctx, char ch) {
 }
 
 void ChoiceClick(const DrillContext& ctx, int tag) {
-  if (ctx.drill.QuesMode != 0 || !AnswersAccepted(ctx.drill)) return;
+  if (ctx.drill.QuesMode != AnswerMode::Choice || !AnswersAccepted(ctx.drill)) return;
   const Control& panel = ctx.frmQues.ChoicePnl(tag);
   if (!panel.Visible || !panel.Enabled) return;
   ctx.Play(cue::kChoiceKey);  // a click sounds as the digit key does

@@ -20,7 +20,7 @@
 
 namespace vcq {
 
-class TfrmQues;
+class QuesWindow;
 
 // What the drill asks of the windows above it.
 struct DrillHooks {
@@ -39,8 +39,9 @@ struct DrillLinks {
   Record& rec;
   DrillState& drill;
   Ports ports;
-  // The session's counters: they run on over every drill until a record is
-  // opened, so the main window keeps them.
+  // The session's counters: 0 when the program starts, they run on over
+  // every drill and every record, and nothing resets them; the main window
+  // keeps them.
   std::int32_t& OkSum;
   std::int32_t& NgSum;
   const std::array<std::string, kMaxLessons>& SelNames;  // lesson names, CP932
@@ -50,7 +51,7 @@ struct DrillLinks {
 };
 
 struct DrillContext : DrillLinks {
-  TfrmQues& frmQues;
+  QuesWindow& frmQues;  // the drill screen TfrmQues, as far as the steps see it
 
   void Play(const Cue& c) const { PlayCue(ports.sound, c); }
 };

@@ -1,8 +1,9 @@
 #include "drill/DrillScreen.h"
 
-#include "data/Cp932.h"
+#include <array>
+#include <cstddef>
+
 #include "drill/ChoiceQues.h"
-#include "drill/DrillContext.h"
 #include "drill/Grading.h"
 #include "drill/Presentation.h"
 #include "drill/ReadAloud.h"
@@ -14,73 +15,17 @@ namespace vcq {
 
 namespace {
 
-// A picture or a plain label: no colour of its own.
-Control Place(int left, int top, int width = 0, int height = 0, bool visible = true) {
-  return MakeControl(left, top, width, height, {}, colors::kBlack, 0, visible);
-}
-
-constexpr std::array<int, 5> kListRows{56, 76, 96, 116, 136};
-constexpr std::array<int, kChoicePanels> kChoiceTops{3, 25, 48, 71, 95, 119, 144, 169, 192};
-
 // The character's frames during the right-answer animation, by step.
 constexpr std::array<int, 7> kOkFrames{1, 2, 3, 1, 2, 3, 1};
 
 }  // namespace
 
-TfrmQues::TfrmQues(DrillLinks links) : ctx_{std::move(links), *this} {
-  using namespace quescolors;
-  form = MakeControl(0, 0, kQuesOuterWidth, kQuesOuterHeight, kWindow, colors::kBlack, 12, false,
-                     "MiravelCompany");
-
-  SpeedBar = MakeControl(1, 0, 590, 57, kBar, colors::kBlack, 12);
-  pnlQuit = MakeControl(6, 2, 36, 36, colors::kSilver, colors::kBlack, 12);
-  imgQuit = Place(2, 2, 32, 32);
-  Label11 = MakeControl(16, 40, 0, 0, kBar, colors::kBlack, 12, true, "Esc");
-  lblDName = MakeControl(313, 23, 207, 20, kBar, colors::kBlack, 16, false);
-  imgMouse = Place(524, 17, 32, 32, false);
-  imgKB = Place(556, 17, 32, 32);
-
-  pnlQues = MakeControl(11, 76, 569, 107, kPaper, colors::kBlack, 12);
-  w1 = MakeControl(57, 14, 0, 0, kPaper, colors::kBlack, 19, false);
-  w3 = MakeControl(54, 42, 0, 0, kPaper, colors::kBlack, 19, false);
-  w2 = MakeControl(55, 77, 0, 0, kPaper, colors::kBlack, 19, false);
-  imgEsper = Place(17, 66, 24, 32);
-  pnlMes = MakeControl(337, 83, 230, 22, kWindow, colors::kBlack, 12);
-  lblMes = MakeControl(4, 3, 130, 18, kWindow, colors::kNavy, 15);
-  Image1 = Place(139, 4);
-  lblOks = MakeControl(160, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
-  Image2 = Place(189, 4);
-  lblNgs = MakeControl(212, 4, 0, 0, kWindow, colors::kBlack, 15, true, "0");
-
-  Panel3 = MakeControl(11, 199, 319, 215, kPaper, colors::kBlack, 12);
-  lblTitle = MakeControl(4, 15, 209, 20, kPaper, colors::kBlack, 15, false);
-  lblTestCnt = MakeControl(216, 17, 0, 0, kPaper, colors::kBlack, 13, false);
-  lblTen = MakeControl(279, 15, 36, 25, kPaper, colors::kRed, 19, false);
-  for (int i = 0; i < kBatchSize; ++i) {
-    const bool left = i < 5;
-    a[i] = MakeControl(left ? 35 : 193, kListRows[i % 5], 0, 0, kPaper, colors::kBlack, 12, false);
-    lox[i] = MakeControl(left ? 10 : 169, kListRows[i % 5], 24, 19, kPaper, colors::kRed, 19, false,
-                         Sj("○"));
-  }
-  lblAnsAbout = MakeControl(6, 156, 309, 49, kPaper, colors::kTeal, 15);
-
-  pnlSel = MakeControl(338, 194, 243, 220, kWindow, colors::kBlack, 12);
-  for (int i = 0; i < kChoicePanels; ++i) {
-    s[i] = MakeControl(4, kChoiceTops[i], 237, 23, kPaper, colors::kNavy, 16);
-    s[i].Enabled = false;
-    sLabel[i] = MakeControl(3, 5, 0, 0, kPaper, colors::kBlack, 11, true, std::to_string(i + 1));
-  }
-  pnlInf = MakeControl(338, 194, 243, 220, kWindow, colors::kBlack, 12);
-  Image3 = Place(20, 17);
-  Label10 = MakeControl(59, 31, 0, 0, kWindow, colors::kBlack, 12, true, Sj("現在の設定"));
-  pnlorder = MakeControl(20, 55, 142, 20, kPaper, colors::kBlack, 13);
-  pnlHint = MakeControl(20, 79, 142, 20, kPaper, colors::kBlack, 13);
-  pnlFlash = MakeControl(20, 103, 142, 20, kPaper, colors::kBlack, 13);
-
-  tmrOK = ctx_.hooks.newTimer(300, false, [this] { tmrOKTimer(); });
-  tmrNG = ctx_.hooks.newTimer(300, false, [this] { tmrNGTimer(); });
-  tmrStart = ctx_.hooks.newTimer(1000, false, [this] { tmrStartTimer(); });
-  tmrFlash = ctx_.hooks.newTimer(1000, false, [this] { tmrFlashTimer(); });
+TfrmQues::TfrmQues(DrillLinks links) : QuesWindow(std::move(links)) {
+  const auto& newTimer = ctx_.hooks.newTimer;
+  tmrOK.timer_ = newTimer(300, false, [this] { tmrOKTimer(); });
+  tmrNG.timer_ = newTimer(300, false, [this] { tmrNGTimer(); });
+  tmrStart.timer_ = newTimer(1000, false, [this] { tmrStartTimer(); });
+  tmrFlash.timer_ = newTimer(1000, false, [this] { tmrFlashTimer(); });
 }
 
 void TfrmQues::Show() {
@@ -104,19 +49,19 @@ void TfrmQues::FormShow() {
 
 void TfrmQues::FormKeyDown(int key) {
   if (SpeechTakesKey(ctx_.readAloud, ctx_.ports.dialogs, key)) return;  // read aloud
-  if (ctx_.drill.QuesMode == 0) {
+  if (ctx_.drill.QuesMode == AnswerMode::Choice) {
     if (key == vk::kEscape) {
       ctx_.Play(cue::kLeaveChoice);
       LeaveDrill();
     }
     return;
   }
-  TypedKeyDown(ctx_, key);
+  if (TypedKeyDown(ctx_, key)) NextQues(ctx_);
 }
 
 void TfrmQues::FormKeyPress(char ch) {
   if (SpeechTakesPress(ctx_.readAloud)) return;  // read aloud
-  if (ctx_.drill.QuesMode == 0)
+  if (ctx_.drill.QuesMode == AnswerMode::Choice)
     ChoiceKey(ctx_, ch);
   else
     TypedKeyPress(ctx_, ch);
@@ -147,20 +92,6 @@ void TfrmQues::s0Click(int tag) {
   ChoiceClick(ctx_, tag);
 }
 
-void TfrmQues::LeaveDrill() {
-  CutSpeech(ctx_.readAloud);  // read aloud
-  form.Visible = false;
-  ctx_.hooks.showMain();
-}
-
-void TfrmQues::HideChoices() {
-  for (Control& p : s) p.Visible = p.Enabled = false;
-}
-
-void TfrmQues::ResetChoiceColors() {
-  for (Control& p : s) p.Color = quescolors::kPaper;
-}
-
 void TfrmQues::tmrStartTimer() {
   ++StartStep;
   if (StartStep == 1) {
@@ -169,7 +100,7 @@ void TfrmQues::tmrStartTimer() {
   } else if (StartStep == 2) {
     EsperPicture = 1;
     StartStep = 0;
-    tmrStart->SetEnabled(false);
+    tmrStart.Stop();
     NextBatch(ctx_);
   }
 }
@@ -178,11 +109,11 @@ void TfrmQues::tmrOKTimer() {
   if (OkStep >= 0 && OkStep < static_cast<int>(kOkFrames.size())) EsperPicture = kOkFrames[OkStep];
   if (OkStep == 6) {
     if (SpeechHolds(ctx_.readAloud)) return;  // read aloud: the next question waits for the voice
-    tmrOK->SetEnabled(false);
-    if (ctx_.drill.QuesMode == 0)
+    tmrOK.Stop();
+    if (ctx_.drill.QuesMode == AnswerMode::Choice)
       NextQues(ctx_);
-    else
-      NextWord(ctx_);
+    else if (NextWord(ctx_))  // the typed question's last word is done
+      NextQues(ctx_);
   }
   ++OkStep;
 }
@@ -192,18 +123,18 @@ void TfrmQues::SettleAnswer() {
   // The animation switches itself off on its last frame; the bound only
   // guards against a step count that never reaches it.
   for (std::size_t i = 0; tmrOK->Enabled() && i <= kOkFrames.size(); ++i) tmrOKTimer();
-  tmrOK->SetEnabled(false);
+  tmrOK.Stop();
 }
 
-void TfrmQues::tmrNGTimer() {
-  ctx_.drill.AnsReady = 1;
-  if (NgStep >= 1 && NgStep <= 4) EsperPicture = NgStep + 3;
-  if (NgStep == 4) tmrNG->SetEnabled(false);
-  ++NgStep;
-}
-
-bool AnswersAccepted(const DrillState& drill) {
-  return drill.AnsReady == 1 && drill.InBatch == 1;
+// The full sentence stays two ticks, then the gaps close.
+void TfrmQues::tmrFlashTimer() {
+  if (!FlashHalf) {
+    FlashHalf = true;
+    return;
+  }
+  AnsColor = colors::kBlack;
+  ShowAnsLine(ctx_);
+  tmrFlash.Stop();
 }
 
 }  // namespace vcq

@@ -34,7 +34,7 @@ void ResetDrill(DrillState& drill) {
   drill.PassStart = 0;
   drill.BatchScore = 0;
   drill.TestNo = 0;
-  drill.InBatch = 0;
+  drill.InBatch = false;
 }
 
 std::int32_t ScanBatch(DrillState& drill, const Bank& bank, const Record& rec,
@@ -54,11 +54,11 @@ std::int32_t ScanBatch(DrillState& drill, const Bank& bank, const Record& rec,
     const std::int32_t q = At(drill.QuesOrder, drill.OrderPos, "出題順");
     bool take = false;
     if (InRange(bank, rec, q)) {
-      std::int32_t& asked = At(drill.AskedFlag, q, "問題");
+      bool& asked = At(drill.AskedFlag, q, "問題");
       const std::int32_t level = At(rec.OkLevel, q, "問題");
       if (rec.FreeMode != 0) {
-        take = asked == 0;
-        asked = 1;
+        take = !asked;
+        asked = true;
       } else {
         take = passes == 0 ? level <= 0 : level != 2;
       }
@@ -84,13 +84,13 @@ std::int32_t ScanBatch(DrillState& drill, const Bank& bank, const Record& rec,
 
 void PickBatch(DrillState& drill, Bank& bank, const Record& rec) {
   drill.BatchPos = 0;
-  drill.BatchNg.fill(0);
+  drill.BatchNg.fill(false);
   drill.BatchCount = ScanBatch(drill, bank, rec, drill.BatchScore);
   for (std::int32_t i = 0; i < drill.BatchCount; ++i) drill.BatchOrder[i] = i;
   if (drill.BatchCount > 0) {
     ReadBatchTexts(bank, drill.Batch, drill.BatchCount);
     drill.OkCnt = 0;
-    drill.Review = 0;
+    drill.Review = false;
   }
 }
 

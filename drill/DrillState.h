@@ -5,15 +5,21 @@
 // and on the drill screen's controls, reached through a DrillContext:
 //   DrillContext  what the steps work on, and what they ask of the windows above
 //   DrillSetup    which questions make the next batch
-//   DrillScreen   the drill screen: controls, keys, timers, leaving
+//   QuesWindow    the drill screen's controls and timers, and its own steps
 //   Presentation  what the screen shows of the question and the batch
+//   Verdict       the one comparison rule, and what a right or wrong answer does
 //   TypedAnswer   typing a gap and judging it
 //   ChoiceQues    picking one of the choices
 //   Grading       batch to batch, question to question, levels and counters
+//   DrillScreen   the drill screen's keys, clicks and ticks, which drive the rest
+// Each includes only those above it in this list, never one below: the
+// drill_includes_have_no_cycle test checks that no two of them include each
+// other, directly or round a loop.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <string>
 
 #include "data/Bank.h"
@@ -23,6 +29,11 @@
 namespace vcq {
 
 inline constexpr int kChoiceItems = 13;
+
+// How the current question is answered.
+enum class AnswerMode : std::int32_t { Choice = 0, Typed = 1 };
+
+using BatchFlags = std::array<bool, kBatchSize>;
 
 struct DrillState {
   // Order and batch.
@@ -34,27 +45,27 @@ struct DrillState {
   std::int32_t BatchPos = 0;
   QuestionTable BatchOrder{};
   std::int32_t BatchScore = 0;
-  QuestionTable AskedFlag{};  // free mode: taken into a batch in this run
+  std::array<bool, kMaxQuestions> AskedFlag{};  // free mode: taken into a batch in this run
   std::int32_t TestNo = 0;
 
   // Passes of the batch.
-  BatchSlots BatchNg{};  // 1: answered wrong in the current pass
-  std::int32_t Review = 0;
-  std::int32_t SkipQues = 0;
+  BatchFlags BatchNg{};  // answered wrong in the current pass
+  bool Review = false;   // a review pass, not the first
+  bool SkipQues = false;
   std::int32_t OkCnt = 0;
-  // 1 while a batch is being asked. Answer keys act only then: in the pause
+  // While a batch is being asked. Answer keys act only then: in the pause
   // before a batch and after the drill has ended no question is current, and
   // BatchPos may stand past the batch.
-  std::int32_t InBatch = 0;
+  bool InBatch = false;
 
   // The current question.
   std::string QuesText;
   std::string AnsText;
   std::string ChoiceText;
   std::string AnsAbout;
-  std::int32_t QuesMode = 0;  // 0 pick a choice, 1 type the answer
-  std::int32_t AnsReady = 0;  // never cleared once a question was presented
-  std::int32_t AnsLogged = 0;
+  AnswerMode QuesMode = AnswerMode::Choice;
+  bool AnsReady = false;  // never cleared once a question was presented
+  bool AnsLogged = false;
   Fields Words;  // the words of AnsText
   std::int32_t WordCnt = 0;
   std::string AnsWord;
@@ -64,9 +75,9 @@ struct DrillState {
   std::int32_t WordPos = 0;
   std::string KeyIn;
   std::int32_t KeyLen = 0;
-  std::int32_t CapFlag = 0;
-  std::int32_t WordFixed = 0;
-  std::int32_t WordNg = 0;
+  bool CapFlag = false;
+  bool WordFixed = false;
+  bool WordNg = false;
 
   // Choice questions: ChoiceItem[0 .. ChoiceCnt-1] are on the panels, in
   // panel order; ChoiceOrd gives the list position each was taken from.
@@ -77,5 +88,33 @@ struct DrillState {
 
 // At the start of every drill: the scan begins at the top of the order.
 void ResetDrill(DrillState& drill);
+
+// Answer keys and choice clicks act only while this holds: a question of the
+// current batch is being asked.
+inline bool AnswersAccepted(const DrillState& drill) {
+  return drill.AnsReady && drill.InBatch;
+}
+
+// Shuts the answer keys while a question is set up. A set-up that fails (a
+// sentence or a list too long to split) leaves them shut, so that the
+// question before cannot be answered meanwhile; one that ends normally opens
+// them again as they were.
+class AnswersShut {
+ public:
+  explicit AnswersShut(DrillState& drill)
+      : inBatch_(drill.InBatch), was_(drill.InBatch), failures_(std::uncaught_exceptions()) {
+    inBatch_ = false;
+  }
+  ~AnswersShut() {
+    if (std::uncaught_exceptions() == failures_) inBatch_ = was_;
+  }
+  AnswersShut(const AnswersShut&) = delete;
+  AnswersShut& operator=(const AnswersShut&) = delete;
+
+ private:
+  bool& inBatch_;
+  bool was_;
+  int failures_;
+};
 
 }  // namespace vcq

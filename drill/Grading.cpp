@@ -1,10 +1,11 @@
 #include "drill/Grading.h"
 
 #include "drill/Checked.h"
+#include "drill/ChoiceQues.h"
 #include "drill/DrillContext.h"
-#include "drill/DrillScreen.h"
 #include "drill/DrillSetup.h"
 #include "drill/Presentation.h"
+#include "drill/QuesWindow.h"
 #include "drill/TypedAnswer.h"
 #include "platform/Cues.h"
 #include "platform/Error.h"
@@ -20,12 +21,22 @@ std::int32_t CurrentQuestion(const DrillState& d) {
 void LoadQues(const DrillContext& ctx);
 void StartReview(const DrillContext& ctx);
 
+// Starts the question just loaded and shown, as a choice or a typed one; true
+// when a typed question was done at once, having no gap.
+bool StartAnswer(const DrillContext& ctx) {
+  if (ctx.drill.QuesMode == AnswerMode::Choice) {
+    StartChoiceQues(ctx);
+    return false;
+  }
+  return StartTypedQues(ctx);
+}
+
 // Presents the question at BatchPos.
 void AskQues(const DrillContext& ctx) {
   LoadQues(ctx);
   try {
     ShowQues(ctx);
-    StartAnswer(ctx);
+    if (StartAnswer(ctx)) NextQues(ctx);
   } catch (const RangeError& e) {
     // The sentence and choices come from the bank, which may have changed
     // since it was opened: say which file and question.
@@ -44,28 +55,29 @@ void LoadQues(const DrillContext& ctx) {
   if (HasChoices(b.DataForm)) {
     d.ChoiceText = b.BatchChoice[j];
     // A mode other than pick or type would leave the question unanswerable: type it.
-    d.QuesMode = At(b.QuesLes2, CurrentQuestion(d), "問題") == 0 ? 0 : 1;
+    d.QuesMode =
+        At(b.QuesLes2, CurrentQuestion(d), "問題") == 0 ? AnswerMode::Choice : AnswerMode::Typed;
   } else {
-    d.QuesMode = 1;
+    d.QuesMode = AnswerMode::Typed;
   }
 }
 
 // In review: whether the question at BatchPos was right last pass and is skipped.
 void CheckSkip(DrillState& d) {
-  d.SkipQues = 0;
-  if (d.Review != 1) return;
-  std::int32_t& ng = At(d.BatchNg, d.BatchPos, "出題の組の位置");
-  if (ng != 0)
-    ng = 0;  // asked again: it must earn its mark anew
+  d.SkipQues = false;
+  if (!d.Review) return;
+  bool& ng = At(d.BatchNg, d.BatchPos, "出題の組の位置");
+  if (ng)
+    ng = false;  // asked again: it must earn its mark anew
   else
-    d.SkipQues = 1;
+    d.SkipQues = true;
 }
 
 // Counts the right positions into OkCnt; true when a position was wrong.
 bool CountPass(DrillState& d) {
   bool wrong = false;
   for (std::int32_t i = 0; i < d.BatchCount; ++i) {
-    if (At(d.BatchNg, d.BatchOrder[i], "出題の組の位置") == 1)
+    if (At(d.BatchNg, d.BatchOrder[i], "出題の組の位置"))
       wrong = true;
     else
       ++d.OkCnt;
@@ -76,10 +88,10 @@ bool CountPass(DrillState& d) {
 void EndPass(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   const bool wrong = CountPass(d);
-  if (d.Review == 0) ShowScore(ctx);
+  if (!d.Review) ShowScore(ctx);
   if (!wrong) {
-    d.InBatch = 0;
-    ctx.frmQues.tmrStart->SetEnabled(true);
+    d.InBatch = false;
+    ctx.frmQues.AnnounceNextBatch();
     return;
   }
   ctx.Play(cue::kReview);
@@ -88,10 +100,10 @@ void EndPass(const DrillContext& ctx) {
 
 void StartReview(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
-  d.Review = 1;
+  d.Review = true;
   d.BatchPos = 0;
   CheckSkip(d);
-  if (d.SkipQues == 1)
+  if (d.SkipQues)
     NextQues(ctx);
   else
     AskQues(ctx);
@@ -101,11 +113,11 @@ void StartReview(const DrillContext& ctx) {
 
 void NextBatch(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
-  d.InBatch = 0;
+  d.InBatch = false;
   PickBatch(d, ctx.bank, ctx.rec);
   ClearQues(ctx);
   if (d.BatchCount > 0) {
-    d.InBatch = 1;
+    d.InBatch = true;
     AskQues(ctx);
     return;
   }
@@ -116,6 +128,13 @@ void NextBatch(const DrillContext& ctx) {
 void NextQues(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   for (;;) {
+    // Only the first pass counts; a question skipped in review is marked again.
+    if (!d.Review) {
+      if (At(d.BatchNg, d.BatchPos, "出題の組の位置"))
+        CountWrong(ctx);
+      else
+        CountRight(ctx);
+    }
     ShowMark(ctx);
     ++d.BatchPos;
     if (d.BatchPos >= d.BatchCount) {
@@ -123,7 +142,7 @@ void NextQues(const DrillContext& ctx) {
       return;
     }
     CheckSkip(d);
-    if (d.SkipQues == 0) break;
+    if (!d.SkipQues) break;
   }
   AskQues(ctx);
   ctx.Play(cue::kNextQuestion);

@@ -9,8 +9,11 @@ struct DrillContext;
 
 // Starts the next batch, or ends the drill with the congratulations window.
 void NextBatch(const DrillContext& ctx);
-// Marks the finished question and goes on to the next one, or ends the pass.
+// Counts the finished question (in the first pass only), marks it and goes
+// on to the next one, or ends the pass.
 void NextQues(const DrillContext& ctx);
+// What a first-pass answer does to the question's level and answer count
+// (not in free mode) and to the running counter.
 void CountRight(const DrillContext& ctx);
 void CountWrong(const DrillContext& ctx);
 

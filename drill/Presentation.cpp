@@ -8,8 +8,7 @@
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
 #include "drill/DrillContext.h"
-#include "drill/DrillScreen.h"
-#include "drill/Grading.h"
+#include "drill/QuesWindow.h"
 
 namespace vcq {
 
@@ -30,7 +29,7 @@ void PutAnsLine(const DrillContext& ctx, GapPiece gap) {
     line += ' ';
     line = std::string(CutBytes(line, kLineBytes));
   }
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   f.w3.FontColor = f.AnsColor;
   f.w3.Caption = std::move(line);
   f.w3.Visible = true;
@@ -40,12 +39,12 @@ void PutAnsLine(const DrillContext& ctx, GapPiece gap) {
 Control& AnswerRow(const DrillContext& ctx) {
   const DrillState& d = ctx.drill;
   Control& row = ctx.frmQues.AnsList(d.BatchPos);
-  row.FontColor = d.Review == 1 ? colors::kRed : colors::kBlack;
+  row.FontColor = d.Review ? colors::kRed : colors::kBlack;
   return row;
 }
 
 void SetMessage(const DrillContext& ctx, const std::string& text, Rgb font, Rgb strip) {
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   f.lblMes.Caption = text;
   f.lblMes.FontColor = font;
   f.pnlMes.Color = strip;  // the label is transparent: the strip is its background
@@ -56,7 +55,7 @@ void SetMessage(const DrillContext& ctx, const std::string& text, Rgb font, Rgb 
 void ShowRound(const DrillContext& ctx) {
   static const std::string kDai = Sj("第 ");
   static const std::string kKai = Sj(" 回");
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   ++ctx.drill.TestNo;
   f.lblDName.Caption = ctx.bank.BankTitle;
   f.lblTestCnt.Caption = kDai + std::to_string(ctx.drill.TestNo) + kKai;
@@ -64,7 +63,7 @@ void ShowRound(const DrillContext& ctx) {
 }
 
 void ClearQues(const DrillContext& ctx) {
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   f.w1.Caption.clear();
   f.w2.Caption.clear();
   f.w3.Caption.clear();
@@ -74,7 +73,7 @@ void ClearQues(const DrillContext& ctx) {
 }
 
 void ShowQues(const DrillContext& ctx) {
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   const DrillState& d = ctx.drill;
   Control& row = f.AnsList(d.BatchPos);
   const bool shortAnswer = d.AnsText.size() < 32;
@@ -88,13 +87,13 @@ void ShowQues(const DrillContext& ctx) {
 }
 
 void ShowQuesTitle(const DrillContext& ctx) {
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   const DrillState& d = ctx.drill;
   const std::int32_t q = At(d.Batch, d.BatchPos, "出題の組の位置");
   const std::int32_t lesson = At(ctx.bank.QuesLes, q, "問題");
   f.lblTitle.Caption = At(ctx.SelNames, lesson, "分野");
   f.lblTitle.Visible = true;
-  if (d.QuesMode == 0) {
+  if (d.QuesMode == AnswerMode::Choice) {
     f.pnlInf.Visible = false;
     f.pnlSel.Visible = f.imgMouse.Visible = true;
   } else {
@@ -110,7 +109,7 @@ void ShowSettings(const DrillContext& ctx) {
   static const std::string kFlashOff = Sj("ﾌﾗｯｼｭ表示していません");
   static const std::string kFlash = Sj("ﾌﾗｯｼｭ表示");
   static const std::string kDesu = Sj("です");
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   const Record& r = ctx.rec;
   f.pnlInf.Visible = true;
   f.pnlSel.Visible = f.imgMouse.Visible = false;
@@ -122,7 +121,7 @@ void ShowSettings(const DrillContext& ctx) {
 void ShowMes(const DrillContext& ctx) {
   static const std::string kAnswer = Sj("答を入れてください");
   static const std::string kReview = Sj("復習です");
-  if (ctx.drill.Review == 1)
+  if (ctx.drill.Review)
     SetMessage(ctx, kReview, colors::kNavy, quescolors::kReviewStrip);
   else
     SetMessage(ctx, kAnswer, colors::kNavy, quescolors::kWindow);
@@ -135,7 +134,7 @@ void ShowCorrection(const DrillContext& ctx) {
 }
 
 void ShowAbout(const DrillContext& ctx) {
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   const std::string& about = ctx.drill.AnsAbout;
   f.lblAnsAbout.FontSize = Pt(about.size() < 20 ? 12 : 10);
   if (!about.empty()) f.lblAnsAbout.Caption = about;
@@ -149,7 +148,7 @@ void ShowAnsLine(const DrillContext& ctx) {
   const DrillState& d = ctx.drill;
   PutAnsLine(ctx, [&d](std::int32_t i, std::string word) {
     if (i >= d.WordPos) return std::string("(    )");
-    return d.WordNg == 1 ? "(" + word + ")" : word;
+    return d.WordNg ? "(" + word + ")" : word;
   });
 }
 
@@ -173,34 +172,21 @@ void ShowChoiceResult(const DrillContext& ctx) {
 }
 
 void StartFlash(const DrillContext& ctx) {
-  TfrmQues& f = ctx.frmQues;
+  QuesWindow& f = ctx.frmQues;
   const std::int32_t flash = ctx.rec.FlashTime;
   if (flash <= 0) {
     f.AnsColor = colors::kBlack;
     ShowAnsLine(ctx);
     return;
   }
-  f.tmrFlash->SetInterval(static_cast<int>(std::min<long long>(flash * 200LL, INT_MAX)));
-  f.FlashHalf = 0;
   f.AnsColor = colors::kGreen;
   ShowFullLine(ctx);
-  f.tmrFlash->SetEnabled(true);
-}
-
-// The full sentence stays two ticks, then the gaps close.
-void TfrmQues::tmrFlashTimer() {
-  if (FlashHalf == 0) {
-    FlashHalf = 1;
-    return;
-  }
-  AnsColor = colors::kBlack;
-  ShowAnsLine(ctx_);
-  tmrFlash->SetEnabled(false);
+  f.StartFlashTimer(static_cast<int>(std::min<long long>(flash * 200LL, INT_MAX)));
 }
 
 void ShowOneLetter(const DrillContext& ctx) {
-  if (ctx.rec.OneLetter != 1 || ctx.drill.QuesMode != 1) return;
-  TfrmQues& f = ctx.frmQues;
+  if (ctx.rec.OneLetter != 1 || ctx.drill.QuesMode != AnswerMode::Typed) return;
+  QuesWindow& f = ctx.frmQues;
   f.w2.FontColor = quescolors::kHint;
   f.w2.Caption = OneLetterHint(ctx.drill.AnsWord);
 }
@@ -212,10 +198,10 @@ void ShowKeyIn(const DrillContext& ctx) {
 void LogKeyIn(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   Control& row = AnswerRow(ctx);
-  if (d.AnsLogged == 0) {
+  if (!d.AnsLogged) {
     d.AnsLog = std::string(CutBytes(d.AnsLog + " " + d.KeyIn, kLineBytes));
     row.Caption = d.AnsLog;
-    d.AnsLogged = 1;
+    d.AnsLogged = true;
   }
   row.Visible = true;
 }
@@ -227,9 +213,9 @@ void ShowPicked(const DrillContext& ctx, const std::string& text) {
 void LogChoice(const DrillContext& ctx, const std::string& text) {
   DrillState& d = ctx.drill;
   Control& row = AnswerRow(ctx);
-  if (d.AnsLogged == 0) {
+  if (!d.AnsLogged) {
     row.Caption = text;
-    d.AnsLogged = 1;
+    d.AnsLogged = true;
   }
   row.Visible = true;
 }
@@ -237,15 +223,9 @@ void LogChoice(const DrillContext& ctx, const std::string& text) {
 void ShowMark(const DrillContext& ctx) {
   static const std::string kRight = Sj("○");
   static const std::string kWrong = Sj("×");
-  DrillState& d = ctx.drill;
+  const DrillState& d = ctx.drill;
   Control& mark = ctx.frmQues.MarkList(d.BatchPos);
-  if (At(d.BatchNg, d.BatchPos, "出題の組の位置") == 0) {
-    if (d.Review == 0) CountRight(ctx);
-    mark.Caption = kRight;
-  } else {
-    if (d.Review == 0) CountWrong(ctx);
-    mark.Caption = kWrong;
-  }
+  mark.Caption = At(d.BatchNg, d.BatchPos, "出題の組の位置") ? kWrong : kRight;
   mark.Visible = true;
 }
 

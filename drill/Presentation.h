@@ -2,7 +2,8 @@
 // the answer line with its gaps, the learner's input, the flash display, the
 // message strip, the explanation, the answer list, the marks, the titles, the
 // settings and the score. Nothing here decides the drill's course, except
-// that ShowScore sets the batch score the next scan reads.
+// that ShowScore sets the batch score the next scan reads; nothing here
+// counts an answer.
 #pragma once
 
 #include <string>
@@ -41,7 +42,8 @@ void ShowPicked(const DrillContext& ctx, const std::string& text);
 // The first pick of the question into the answer list.
 void LogChoice(const DrillContext& ctx, const std::string& text);
 
-// The mark of the question at BatchPos; in the first pass it also counts it.
+// The mark of the question at BatchPos: right unless it was answered wrong
+// in this pass. Counting it is Grading's.
 void ShowMark(const DrillContext& ctx);
 void ShowScore(const DrillContext& ctx);
 

@@ -3,12 +3,11 @@
 #include "data/Cp932.h"
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
-#include "drill/ChoiceQues.h"
 #include "drill/DrillContext.h"
-#include "drill/DrillScreen.h"
-#include "drill/Grading.h"
 #include "drill/Presentation.h"
+#include "drill/QuesWindow.h"
 #include "drill/ReadAloud.h"
+#include "drill/Verdict.h"
 #include "platform/Cues.h"
 #include "platform/VirtualKeys.h"
 
@@ -16,77 +15,50 @@ namespace vcq {
 
 namespace {
 
-void NextGap(const DrillContext& ctx);
-void AfterWord(const DrillContext& ctx);
+bool NextGap(const DrillContext& ctx);
+bool AfterWord(const DrillContext& ctx, bool right);
 void GapRight(const DrillContext& ctx);
 void GapWrong(const DrillContext& ctx);
 
-void StartTypedQues(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  ShowQuesTitle(ctx);
-  d.WordFixed = 1;
-  // A sentence of more than 18 words stops the set-up with a range error; the
-  // question before must not be answerable meanwhile.
-  const std::int32_t live = d.InBatch;
-  d.InBatch = 0;
-  d.Words = SplitBlank(d.AnsText);
-  d.InBatch = live;
-  d.WordCnt = d.Words.Count();
-  d.WordPos = 0;
-  d.KeyLen = 0;
-  d.WordNg = 0;
-  d.AnsLogged = 0;
-  d.AnsLog.clear();
-  d.KeyIn.clear();
-  StartFlash(ctx);
-  NextGap(ctx);
-}
-
 // Presents the word at WordPos: waits if it is a gap, passes it otherwise.
-void NextGap(const DrillContext& ctx) {
+bool NextGap(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
-  d.CapFlag = 0;
+  d.CapFlag = false;
   const std::string& word = At(d.Words.Words, d.WordPos, "語");
   if (FirstIs(word, "@")) {
     ShowMes(ctx);
-    d.WordFixed = 0;
+    d.WordFixed = false;
     d.AnsWord = DropFirst(word);
-    d.AnsReady = 1;
-    d.CapFlag = TestCap(d.AnsWord);
+    d.AnsReady = true;
+    d.CapFlag = TestCap(d.AnsWord) == 1;
     ShowOneLetter(ctx);
     // KeyIn stays: what was typed during the last animation begins this answer.
-    return;
+    return false;
   }
-  d.WordFixed = 1;
+  d.WordFixed = true;
   ShowKeyIn(ctx);
   ++d.WordPos;
-  AfterWord(ctx);
+  return AfterWord(ctx, true);
 }
 
-void AfterWord(const DrillContext& ctx) {
+// After a word: a context word goes straight on, an answered gap empties the
+// input and plays the animation of its verdict.
+bool AfterWord(const DrillContext& ctx, bool right) {
   DrillState& d = ctx.drill;
-  TfrmQues& f = ctx.frmQues;
-  if (d.WordFixed == 1) {
+  if (d.WordFixed) {
     // A context word: what was typed ahead goes on to the next gap.
-    NextWord(ctx);
-    return;
+    return NextWord(ctx);
   }
   d.KeyIn.clear();
   d.KeyLen = 0;
-  f.tmrOK->SetInterval(d.Review == 1 ? 10 : 100);
-  if (d.WordNg == 0) {
-    f.OkStep = 0;
-    f.tmrOK->SetEnabled(true);
-  } else {
-    f.NgStep = 0;
-    f.tmrNG->SetEnabled(true);
-  }
+  ctx.frmQues.StartAnswerAnim(right);
+  return false;
 }
 
 void AddKey(const DrillContext& ctx, char ch) {
   DrillState& d = ctx.drill;
   if (d.KeyLen == 0) {
-    if (d.CapFlag == 1 && ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    if (d.CapFlag && ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
     d.KeyIn = std::string(1, ch);
     ++d.KeyLen;
   } else if (d.KeyLen < kMaxKeys) {
@@ -115,46 +87,37 @@ void ClearKeys(const DrillContext& ctx) {
   ShowKeyIn(ctx);
 }
 
-void CheckGap(const DrillContext& ctx) {
+bool CheckGap(const DrillContext& ctx) {
   LogKeyIn(ctx);
-  if (SameAnswer(ctx.drill.KeyIn, ctx.drill.AnsWord))
+  const bool right = SameAnswer(ctx.drill.KeyIn, ctx.drill.AnsWord);
+  if (right)
     GapRight(ctx);
   else
     GapWrong(ctx);
-  AfterWord(ctx);
+  return AfterWord(ctx, right);
 }
 
 void GapRight(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
-  d.AnsLogged = 0;
-  d.WordNg = 0;
+  d.WordNg = false;
   ++d.WordPos;
-  ctx.Play(cue::kRight);
-  // read aloud: the sentence is whole
-  if (LastGapDone(d)) SpeakAnswer(ctx.readAloud, ctx.ports.dialogs, d);
-  ctx.frmQues.AnsColor = colors::kBlack;
-  ShowAnsLine(ctx);
-  ClearAbout(ctx);
+  AnswerRight(ctx, LastGapDone(d), ShowAnsLine);
 }
 
-void GapWrong(const DrillContext& ctx) {
+// The line with the current gap revealed too, in brackets; the gap stays current.
+void ShowRevealedLine(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
-  d.WordNg = 1;
-  ctx.Play(cue::kWrong);
-  At(d.BatchNg, d.BatchPos, "出題の組の位置") = 1;
-  ShowCorrection(ctx);
-  // The line reveals the current gap too, in brackets; the gap stays current.
   ++d.WordPos;
-  ctx.frmQues.AnsColor = colors::kRed;
   ShowAnsLine(ctx);
   --d.WordPos;
 }
 
-}  // namespace
-
-bool SameAnswer(std::string_view a, std::string_view b) {
-  return LowerCp932(a) == LowerCp932(b);
+void GapWrong(const DrillContext& ctx) {
+  ctx.drill.WordNg = true;
+  AnswerWrong(ctx, ShowRevealedLine);
 }
+
+}  // namespace
 
 bool IsAnswerChar(char ch) {
   if ((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) return true;
@@ -172,25 +135,37 @@ bool IsAnswerChar(char ch) {
   }
 }
 
-void StartAnswer(const DrillContext& ctx) {
-  if (ctx.drill.QuesMode == 0)
-    StartChoiceQues(ctx);
-  else
-    StartTypedQues(ctx);
+bool StartTypedQues(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  ShowQuesTitle(ctx);
+  d.WordFixed = true;
+  {
+    // A sentence of more than 18 words stops the set-up with a range error;
+    // the question before must not be answerable meanwhile.
+    const AnswersShut shut(d);
+    d.Words = SplitBlank(d.AnsText);
+  }
+  d.WordCnt = d.Words.Count();
+  d.WordPos = 0;
+  d.KeyLen = 0;
+  d.WordNg = false;
+  d.AnsLogged = false;
+  d.AnsLog.clear();
+  d.KeyIn.clear();
+  StartFlash(ctx);
+  return NextGap(ctx);
 }
 
-void NextWord(const DrillContext& ctx) {
-  if (ctx.drill.WordPos < ctx.drill.WordCnt)
-    NextGap(ctx);
-  else
-    NextQues(ctx);
+bool NextWord(const DrillContext& ctx) {
+  if (ctx.drill.WordPos < ctx.drill.WordCnt) return NextGap(ctx);
+  return true;
 }
 
-void TypedKeyDown(const DrillContext& ctx, int key) {
+bool TypedKeyDown(const DrillContext& ctx, int key) {
   if (!AnswersAccepted(ctx.drill)) {
     ctx.Play(cue::kIdleKey);
     if (key == vk::kEscape) ctx.frmQues.LeaveDrill();
-    return;
+    return false;
   }
   ctx.Play(cue::kTypedKey);
   switch (key) {
@@ -198,8 +173,7 @@ void TypedKeyDown(const DrillContext& ctx, int key) {
       BackKey(ctx);
       break;
     case vk::kReturn:
-      CheckGap(ctx);
-      break;
+      return CheckGap(ctx);
     case vk::kEscape:
       ctx.frmQues.LeaveDrill();
       break;
@@ -209,6 +183,7 @@ void TypedKeyDown(const DrillContext& ctx, int key) {
     default:
       break;  // its character, if any, comes through TypedKeyPress
   }
+  return false;
 }
 
 void TypedKeyPress(const DrillContext& ctx, char ch) {

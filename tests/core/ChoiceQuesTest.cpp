@@ -11,24 +11,19 @@
 #include "data/TextUtil.h"
 #include "platform/VirtualKeys.h"
 #include "tests/support/ChoiceDrill.h"
-#include "tests/support/DrillDriver.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/CueTable.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
 using test::BankQues;
 using test::PlayedCue;
+using namespace test::cues;
 
-const PlayedCue kKey{"button2.wav", CueMode::Sync};
-const PlayedCue kRight{"piyo.wav", CueMode::Sync};
-const PlayedCue kWrong{"oldng.wav", CueMode::Sync};
-
-struct ChoiceDrill : ::testing::Test {
-  ChoiceDrill() : d(dir.path().string()) {}
+struct ChoiceDrill : test::DrillFixture {
   void Start(const std::vector<BankQues>& questions) {
-    test::WriteBytes(dir / "c.dat", test::ChoiceBank(questions));
-    d.NewRecord(dir / "c.dat");
+    OpenBank("c.dat", test::ChoiceBank(questions));
     d.StartDrill();
     d.sound().clear();
   }
@@ -43,11 +38,6 @@ struct ChoiceDrill : ::testing::Test {
     for (int i = 0; i < drill().ChoiceCnt; ++i) v.push_back(ques().s[i].Caption);
     return v;
   }
-  DrillState& drill() { return d.t.app.drill; }
-  TfrmQues& ques() { return d.t.app.frmQues; }
-
-  test::TempDir dir;
-  test::DrillDriver d;
 };
 
 // Given a sentence with two gaps, both should show as empty brackets, the
@@ -289,14 +279,13 @@ TEST_F(ChoiceDrill, KeysAndClicksOutsideABatchChangeNothing) {
 // Given a typed question with a long flash answered before the flash ends,
 // the flash should not redraw the answer line of the choice question after it.
 TEST_F(ChoiceDrill, FlashOfATypedQuestionLeavesTheChoiceLine) {
-  test::WriteBytes(dir / "c.dat", test::ChoiceBank({{1, "-", "I @go"}, {0, "a b", "@a it"}}));
-  d.NewRecord(dir / "c.dat");
+  OpenBank("c.dat", test::ChoiceBank({{1, "-", "I @go"}, {0, "a b", "@a it"}}));
   d.t.app.rec.FlashTime = 20;
   d.StartDrill();
   d.Type("go");
   d.Enter();
   d.SettleAnimations();
-  ASSERT_EQ(drill().QuesMode, 0);
+  ASSERT_EQ(drill().QuesMode, AnswerMode::Choice);
   EXPECT_EQ(ques().w3.Caption, "(       ) it ");
   d.t.clock.Advance(9000);
   EXPECT_EQ(ques().w3.Caption, "(       ) it ");

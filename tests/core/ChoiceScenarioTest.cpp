@@ -9,35 +9,23 @@
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
 #include "tests/support/ChoiceDrill.h"
-#include "tests/support/DrillDriver.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/CueTable.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
 namespace fs = std::filesystem;
 using test::PlayedCue;
+using namespace test::cues;
 
-const PlayedCue kKey{"button2.wav", CueMode::Sync};
-const PlayedCue kRight{"piyo.wav", CueMode::Sync};
-const PlayedCue kWrong{"oldng.wav", CueMode::Sync};
-
-struct MixedDrill : ::testing::Test {
-  MixedDrill() : d(dir.path().string()) {
-    fs::copy_file(fs::path(VCQ_ASSETS) / "banks" / "eigo3.dat", dir.path() / "eigo3.dat");
-    d.NewRecord(dir / "eigo3.dat");
-  }
-  const DrillState& drill() const { return d.t.app.drill; }
-  TfrmQues& ques() { return d.t.app.frmQues; }
-  Record& rec() { return d.t.app.rec; }
+struct MixedDrill : test::DrillFixture {
+  MixedDrill() { OpenSample("eigo3.dat"); }
   bool ChoicesShown() {
     for (int i = 0; i < 4; ++i)
       if (!ques().s[i].Visible || !ques().s[i].Enabled) return false;
     return true;
   }
-
-  test::TempDir dir;
-  test::DrillDriver d;
 };
 
 // Given a learner who misses choice question 0 once, typed question 1 once
@@ -56,9 +44,9 @@ TEST_F(MixedDrill, LearnerWhoMissesChoicesRunsToTheEndAndTheRecordIsWritten) {
     ASSERT_TRUE(d.Waiting());
     const int q = drill().Batch[drill().BatchPos];
     // Even questions pick a choice, odd ones are typed.
-    ASSERT_EQ(drill().QuesMode, q % 2 == 0 ? 0 : 1) << q;
+    ASSERT_EQ(drill().QuesMode, q % 2 == 0 ? AnswerMode::Choice : AnswerMode::Typed) << q;
     ASSERT_EQ(ques().pnlSel.Visible, q % 2 == 0) << q;
-    if (drill().QuesMode == 0) {
+    if (drill().QuesMode == AnswerMode::Choice) {
       ++choiceAsks;
       ASSERT_EQ(drill().ChoiceCnt, 4) << q;
       ASSERT_TRUE(ChoicesShown()) << q;
@@ -92,7 +80,7 @@ TEST_F(MixedDrill, LearnerWhoMissesChoicesRunsToTheEndAndTheRecordIsWritten) {
 // "×" with the wrong pick kept in the answer list.
 TEST_F(MixedDrill, WrongPickThenRightKeepsTheFirstPickAndMarksWrong) {
   d.StartDrill();
-  ASSERT_EQ(drill().QuesMode, 0);
+  ASSERT_EQ(drill().QuesMode, AnswerMode::Choice);
   EXPECT_EQ(ques().w3.Caption, "I (       ) my grandmother's cat while she was in the hospital. ");
   EXPECT_EQ(drill().AnsWord, "looked after");
   EXPECT_TRUE(ques().imgMouse.Visible);
@@ -135,10 +123,10 @@ TEST_F(MixedDrill, WrongPickThenRightKeepsTheFirstPickAndMarksWrong) {
   EXPECT_EQ(d.t.app.frmMain.NgSum, 1);
   // On to question 1, a typed one: the settings area is back.
   EXPECT_EQ(drill().BatchPos, 1);
-  EXPECT_EQ(drill().QuesMode, 1);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Typed);
   EXPECT_TRUE(ques().pnlInf.Visible);
   EXPECT_FALSE(ques().pnlSel.Visible || ques().imgMouse.Visible);
-  EXPECT_EQ(d.sound().back(), (PlayedCue{"piyo1.wav", CueMode::Async}));
+  EXPECT_EQ(d.sound().back(), kNext);
 }
 
 // Given the first question missed and the rest right, the review should ask
@@ -149,7 +137,7 @@ TEST_F(MixedDrill, ReviewAsksTheChoiceQuestionAgainAndMarksItAnew) {
   test::AnswerWrong(d);
   while (drill().Review == 0) test::AnswerRight(d);
   EXPECT_EQ(drill().BatchPos, 0);
-  EXPECT_EQ(drill().QuesMode, 0);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Choice);
   EXPECT_EQ(ques().lblMes.Caption, Sj("復習です"));
   EXPECT_TRUE(ChoicesShown());
   EXPECT_EQ(ques().w3.FontColor, colors::kBlack);

@@ -7,27 +7,26 @@
 #include "data/Cp932.h"
 #include "drill/Presentation.h"
 #include "platform/Error.h"
-#include "tests/support/TestProgram.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
-struct Shown : ::testing::Test {
+// No record is opened: each test sets what its steps read.
+struct Shown : test::DrillFixture {
   Shown() {
     app().rec.OkLevel.fill(-1);
     app().drill.BatchCount = 3;
   }
   Program& app() { return t.app; }
   const DrillContext& ctx() { return t.app.frmQues.Context(); }
-  TfrmQues& ques() { return t.app.frmQues; }
-  DrillState& drill() { return t.app.drill; }
   void SetAnswer(const std::string& ans) {
     drill().AnsText = ans;
     drill().Words = SplitBlank(ans);
     drill().WordCnt = drill().Words.Count();
   }
 
-  test::TestProgram t;
+  test::TestProgram& t = d.t;
 };
 
 // Given answer sentences of 31 and 32 bytes and prompts of 13 and 14, the
@@ -150,13 +149,13 @@ TEST_F(Shown, TitleNamesTheLessonAndPicksTheSideArea) {
   drill().Batch[1] = 7;
   drill().BatchPos = 1;
   app().bank.QuesLes[7] = 2;
-  drill().QuesMode = 0;
+  drill().QuesMode = AnswerMode::Choice;
   ShowQuesTitle(ctx());
   EXPECT_EQ(ques().lblTitle.Caption, Sj("時制"));
   EXPECT_TRUE(ques().lblTitle.Visible);
   EXPECT_FALSE(ques().pnlInf.Visible);
   EXPECT_TRUE(ques().pnlSel.Visible && ques().imgMouse.Visible);
-  drill().QuesMode = 1;
+  drill().QuesMode = AnswerMode::Typed;
   ShowQuesTitle(ctx());
   EXPECT_TRUE(ques().pnlInf.Visible);
   EXPECT_FALSE(ques().pnlSel.Visible);
@@ -189,34 +188,34 @@ TEST_F(Shown, FlashShowsTheSentenceForTwoTicks) {
 TEST_F(Shown, OneLetterHintOnlyForTypedQuestionsWithTheOption) {
   drill().AnsWord = "have";
   ques().w2.Caption = "x";
-  drill().QuesMode = 1;
+  drill().QuesMode = AnswerMode::Typed;
   ShowOneLetter(ctx());
   EXPECT_EQ(ques().w2.Caption, "x");
   app().rec.OneLetter = 1;
-  drill().QuesMode = 0;
+  drill().QuesMode = AnswerMode::Choice;
   ShowOneLetter(ctx());
   EXPECT_EQ(ques().w2.Caption, "x");
-  drill().QuesMode = 1;
+  drill().QuesMode = AnswerMode::Typed;
   ShowOneLetter(ctx());
   EXPECT_EQ(ques().w2.Caption, "h---");
   EXPECT_EQ(ques().w2.FontColor, quescolors::kHint);
 }
 
-TEST_F(Shown, MarksCountOnlyInTheFirstPass) {
+// The mark shows the pass's verdict and counts nothing: counting is the
+// grading step's, in the first pass only (the drill scenarios check that).
+TEST_F(Shown, MarksShowTheVerdictAndCountNothing) {
   drill().Batch[0] = 5;
   drill().BatchNg[0] = 1;
   ShowMark(ctx());
   EXPECT_EQ(ques().lox[0].Caption, Sj("×"));
   EXPECT_TRUE(ques().lox[0].Visible);
-  EXPECT_EQ(app().rec.OkLevel[5], 0);
-  EXPECT_EQ(ques().lblNgs.Caption, "1");
-  drill().Review = 1;
   drill().BatchNg[0] = 0;
   ShowMark(ctx());
   EXPECT_EQ(ques().lox[0].Caption, Sj("○"));
-  EXPECT_EQ(app().rec.OkLevel[5], 0);
-  EXPECT_EQ(app().frmMain.OkSum, 0);
-  EXPECT_EQ(app().rec.AnsCount[5], 1);
+  EXPECT_EQ(app().rec.OkLevel[5], -1);
+  EXPECT_EQ(app().rec.AnsCount[5], 0);
+  EXPECT_EQ(app().frmMain.OkSum + app().frmMain.NgSum, 0);
+  EXPECT_EQ(ques().lblOks.Caption + ques().lblNgs.Caption, "00");
 }
 
 }  // namespace

@@ -9,14 +9,15 @@
 
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
-#include "tests/support/DrillDriver.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/CueTable.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
 namespace fs = std::filesystem;
 using test::PlayedCue;
+using namespace test::cues;
 
 std::vector<int> BatchOf(const DrillState& d) {
   return std::vector<int>(d.Batch.begin(), d.Batch.begin() + d.BatchCount);
@@ -32,17 +33,8 @@ int CountCue(const test::RecordingSound& s, const PlayedCue& c) {
   return static_cast<int>(std::count(s.played.begin(), s.played.end(), c));
 }
 
-struct SampleDrill : ::testing::Test {
-  explicit SampleDrill(const char* bank = "eigo1.dat") : d(dir.path().string()) {
-    fs::copy_file(fs::path(VCQ_ASSETS) / "banks" / bank, dir.path() / bank);
-    d.NewRecord(dir / bank);
-  }
-  const DrillState& drill() const { return d.t.app.drill; }
-  TfrmQues& ques() { return d.t.app.frmQues; }
-  Record& rec() { return d.t.app.rec; }
-
-  test::TempDir dir;
-  test::DrillDriver d;
+struct SampleDrill : test::DrillFixture {
+  explicit SampleDrill(const char* bank = "eigo1.dat") { OpenSample(bank); }
 };
 
 // Given a learner who misses question 3 once and question 17 twice, the drill
@@ -87,8 +79,8 @@ TEST_F(SampleDrill, LearnerWhoErrsRunsToTheEndAndTheRecordIsWritten) {
   EXPECT_EQ(ques().lblNgs.Caption, "2");
   EXPECT_EQ(ques().lblTestCnt.Caption, Sj("第 10 回"));
   // Start-up, one review in batch 1, two in batch 2, the end.
-  EXPECT_EQ(CountCue(d.t.sound, {"huku.wav", CueMode::Async}), 5);
-  EXPECT_EQ(d.t.sound.played.back(), (PlayedCue{"huku.wav", CueMode::Async}));
+  EXPECT_EQ(CountCue(d.t.sound, kHuku), 5);
+  EXPECT_EQ(d.t.sound.played.back(), kHuku);
   EXPECT_TRUE(ques().form.Visible);
 
   d.Esc();
@@ -114,7 +106,7 @@ TEST_F(SampleDrill, FirstBatchBeginsAboutTwoSecondsAfterF5) {
   EXPECT_TRUE(ques().ImeOff);
   EXPECT_TRUE(ques().pnlInf.Visible);
   EXPECT_FALSE(ques().pnlSel.Visible);
-  EXPECT_EQ(d.t.sound.played, (std::vector<PlayedCue>{{"button.wav", CueMode::Async}}));
+  EXPECT_EQ(d.t.sound.played, (std::vector<PlayedCue>{kCommand}));
 
   d.t.clock.Advance(999);
   EXPECT_FALSE(ques().lblTestCnt.Visible);
@@ -122,7 +114,7 @@ TEST_F(SampleDrill, FirstBatchBeginsAboutTwoSecondsAfterF5) {
   EXPECT_TRUE(ques().lblTestCnt.Visible);
   EXPECT_EQ(ques().lblTestCnt.Caption, Sj("第 1 回"));
   EXPECT_EQ(ques().lblDName.Caption, Sj("基本英文法40"));
-  EXPECT_EQ(d.t.sound.played.back(), (PlayedCue{"change.wav", CueMode::Sync}));
+  EXPECT_EQ(d.t.sound.played.back(), kChange);
 
   d.t.clock.Advance(999);
   EXPECT_EQ(drill().InBatch, 0);
@@ -156,8 +148,7 @@ TEST_F(SampleDrill, EscDuringTheRightAnimationStillRecordsTheQuestion) {
   EXPECT_EQ(ques().lox[0].Caption, Sj("○"));
   EXPECT_EQ(drill().BatchPos, 1);
   EXPECT_FALSE(ques().form.Visible);
-  EXPECT_EQ(d.sound(), (std::vector<PlayedCue>{{"button2.wav", CueMode::Sync},
-                                               {"piyo1.wav", CueMode::Async}}));
+  EXPECT_EQ(d.sound(), (std::vector<PlayedCue>{kKey, kNext}));
 }
 
 TEST_F(SampleDrill, RightAndWrongCountersRunAcrossDrills) {
@@ -210,7 +201,7 @@ TEST_F(SampleDrill, KeysInThePauseBeforeABatchChangeNothing) {
   EXPECT_EQ(d.t.app.frmMain.NgSum, 0);
   EXPECT_EQ(drill().KeyIn, "");
   EXPECT_TRUE(d.t.dialogs.errors.empty());
-  EXPECT_EQ(CountCue(d.t.sound, {"button.wav", CueMode::Sync}), static_cast<int>(d.sound().size()));
+  EXPECT_EQ(CountCue(d.t.sound, kButton), static_cast<int>(d.sound().size()));
 
   d.Esc();
   EXPECT_FALSE(ques().form.Visible);
@@ -257,10 +248,12 @@ struct EasyDrill : SampleDrill {
 };
 
 // Given a batch scoring 60, the next scan should start where that one did,
-// bringing the four missed questions back first.
+// skipping the six right ones and bringing the four missed questions back
+// first.
 TEST_F(EasyDrill, BelowSeventyPercentTheScanStartsAgain) {
   EXPECT_EQ(SecondBatchAfterMissing({1, 4, 6, 8}),
             (std::vector<int>{1, 4, 6, 8, 10, 11, 12, 13, 14, 15}));
+  EXPECT_EQ(drill().PassStart, 0);
   EXPECT_FALSE(ques().lblTen.Visible);  // the last score is hidden as a batch begins
 }
 
@@ -303,7 +296,7 @@ TEST_F(EasyDrill, ReviewPassesAskOnlyTheQuestionsMissedLastPass) {
   EXPECT_EQ(rec().OkLevel[7], 0);
   EXPECT_EQ(rec().AnsCount[7], 1);
   EXPECT_EQ(d.t.app.frmMain.NgSum, 2);
-  EXPECT_EQ(CountCue(d.t.sound, {"huku.wav", CueMode::Async}), 1 + 2);
+  EXPECT_EQ(CountCue(d.t.sound, kHuku), 1 + 2);
 }
 
 // Given a record in free mode, levels and answer counts should stay as they

@@ -6,22 +6,18 @@
 
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/DrillBanks.h"
-#include "tests/support/DrillDriver.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
 using test::PlayedCue;
+using namespace test::cues;
 
-struct Screen : ::testing::Test {
-  Screen() : d(dir.path().string()) {
-    test::WriteBytes(dir / "t.dat", test::TypedBank({"I @go", "you @come", "we @run"}));
-    d.NewRecord(dir / "t.dat");
-  }
-  TfrmQues& ques() { return d.t.app.frmQues; }
-  DrillState& drill() { return d.t.app.drill; }
+struct Screen : test::DrillFixture {
+  Screen() { OpenBank("t.dat", test::TypedBank({"I @go", "you @come", "we @run"})); }
   // The character's picture after each of `ticks` steps of `ms`.
   std::vector<int> Frames(int ticks, int ms) {
     std::vector<int> v;
@@ -31,9 +27,6 @@ struct Screen : ::testing::Test {
     }
     return v;
   }
-
-  test::TempDir dir;
-  test::DrillDriver d;
 };
 
 TEST_F(Screen, RightAnimationSevenFramesThenOn) {
@@ -78,7 +71,7 @@ TEST_F(Screen, QuitPanelClearsTheQuestionAndLeaves) {
   d.SettleAnimations();
   d.sound().clear();
   d.t.app.Guard([&] { ques().pnlQuitClick(); });
-  EXPECT_EQ(d.sound(), (std::vector<PlayedCue>{{"button.wav", CueMode::Sync}}));
+  EXPECT_EQ(d.sound(), (std::vector<PlayedCue>{kButton}));
   EXPECT_FALSE(ques().form.Visible);
   EXPECT_TRUE(d.t.app.frmMain.form.Visible);
   EXPECT_EQ(ques().w1.Caption + ques().w2.Caption + ques().w3.Caption, "");
@@ -98,7 +91,7 @@ TEST_F(Screen, EscWhileTheFirstBatchIsPending) {
   d.Enter();
   EXPECT_TRUE(d.sound().empty());
   d.Esc();
-  EXPECT_EQ(d.sound(), (std::vector<PlayedCue>{{"change.wav", CueMode::Sync}}));
+  EXPECT_EQ(d.sound(), (std::vector<PlayedCue>{kChange}));
   EXPECT_FALSE(ques().form.Visible);
   d.t.clock.Advance(1500);
   EXPECT_FALSE(ques().form.Visible);
@@ -120,7 +113,7 @@ TEST_F(Screen, ShowingAgainRestartsWithAPause) {
   d.Type("go");
   d.Enter();
   EXPECT_EQ(d.sound().size(), 3u);
-  EXPECT_EQ(d.sound().back(), (PlayedCue{"button.wav", CueMode::Sync}));
+  EXPECT_EQ(d.sound().back(), kButton);
   EXPECT_EQ(ques().a[0].Caption, "");
   EXPECT_EQ(drill().BatchNg[0], 0);
   d.Settle();

@@ -51,17 +51,6 @@ TEST_F(Scan, DataOrderWrapsForWrongFirstThenRightOnce) {
   EXPECT_EQ(drill.OrderPos, 2);  // after the last one examined
 }
 
-// Given a batch scoring 60, the next scan should start where it started:
-// the six right ones are skipped in the first cycle, the four wrong come first.
-TEST_F(Scan, BelowSeventyTheScanStartsAgainWhereTheLastOneDid) {
-  Make(25);
-  Next(0);
-  SetLevels({0, 2, 3, 5, 7, 9}, 1);
-  SetLevels({1, 4, 6, 8}, 0);
-  EXPECT_EQ(Next(60), (std::vector<int>{1, 4, 6, 8, 10, 11, 12, 13, 14, 15}));
-  EXPECT_EQ(drill.PassStart, 0);
-}
-
 TEST_F(Scan, FewLeftAreTakenOnceAndMasteredNever) {
   Make(25);
   for (int q = 0; q < 25; ++q) rec.OkLevel[q] = 2;

@@ -3,32 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "drill/ReadAloud.h"
 #include "platform/VirtualKeys.h"
 #include "tests/support/ChoiceDrill.h"
-#include "tests/support/DrillDriver.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/CueTable.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
-namespace fs = std::filesystem;
 using test::PlayedCue;
+using namespace test::cues;
 
-const PlayedCue kRight{"piyo.wav", CueMode::Sync};
-const PlayedCue kNext{"piyo1.wav", CueMode::Async};
-
-struct ReadAloudDrill : ::testing::Test {
-  explicit ReadAloudDrill(const char* bank = "eigo1.dat") : d(dir.path().string()) {
-    fs::copy_file(fs::path(VCQ_ASSETS) / "banks" / bank, dir.path() / bank);
-    d.NewRecord(dir / bank);
+struct ReadAloudDrill : test::DrillFixture {
+  explicit ReadAloudDrill(const char* bank = "eigo1.dat") {
+    OpenSample(bank);
     d.t.app.readAloud.voice = &voice;
     d.t.app.readAloud.on = true;
     d.StartDrill();
   }
-  const DrillState& drill() const { return d.t.app.drill; }
   // Every gap but the last answered right; the last one typed, not entered.
   void TypeAllButEnter() {
     const DrillState& s = drill();
@@ -38,8 +32,6 @@ struct ReadAloudDrill : ::testing::Test {
     d.Type(s.AnsWord);
   }
 
-  test::TempDir dir;
-  test::DrillDriver d;
   test::FakeSpeech voice{d.t.clock, d.t.sound};
 };
 
@@ -105,7 +97,7 @@ TEST_F(ReadAloudDrill, OffSpeaksNothingAndKeepsTheTiming) {
   EXPECT_EQ(drill().BatchPos, 1);
   d.Stroke(vk::kF8, 0);
   EXPECT_TRUE(voice.spoken.empty());
-  EXPECT_EQ(d.t.sound.played.back(), (PlayedCue{"button2.wav", CueMode::Sync}));
+  EXPECT_EQ(d.t.sound.played.back(), kKey);
 }
 
 // A voice that cannot speak is reported once; the drill goes on at its
@@ -127,7 +119,7 @@ struct ReadAloudChoices : ReadAloudDrill {
 // A right pick speaks the sentence with the picked phrase in its gap; a
 // wrong pick says nothing.
 TEST_F(ReadAloudChoices, RightPickSpeaksTheWholeSentence) {
-  ASSERT_EQ(drill().QuesMode, 0);
+  ASSERT_EQ(drill().QuesMode, AnswerMode::Choice);
   const std::string sentence = SpokenSentence(drill().AnsText);
   test::PickWrong(d);
   EXPECT_TRUE(voice.spoken.empty());

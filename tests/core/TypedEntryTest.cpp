@@ -7,27 +7,22 @@
 #include <vector>
 
 #include "data/Cp932.h"
-#include "drill/TypedAnswer.h"
+#include "drill/Verdict.h"
 #include "platform/VirtualKeys.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/DrillBanks.h"
-#include "tests/support/DrillDriver.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/DrillFixture.h"
 
 namespace vcq {
 namespace {
 
 using test::PlayedCue;
+using namespace test::cues;
 
-const PlayedCue kKey{"button2.wav", CueMode::Sync};
-const PlayedCue kRight{"piyo.wav", CueMode::Sync};
-const PlayedCue kWrong{"oldng.wav", CueMode::Sync};
-
-struct TypedDrill : ::testing::Test {
-  TypedDrill() : d(dir.path().string()) {}
+struct TypedDrill : test::DrillFixture {
   // Opens a bank of these sentences as a new record and waits for the first gap.
   void Start(const std::vector<std::string>& sentences, int oneLetter = 0) {
-    test::WriteBytes(dir / "t.dat", test::TypedBank(sentences));
-    d.NewRecord(dir / "t.dat");
+    OpenBank("t.dat", test::TypedBank(sentences));
     d.t.app.rec.OneLetter = oneLetter;
     d.StartDrill();
     d.sound().clear();
@@ -40,11 +35,6 @@ struct TypedDrill : ::testing::Test {
     d.sound().clear();
     return v;
   }
-  DrillState& drill() { return d.t.app.drill; }
-  TfrmQues& ques() { return d.t.app.frmQues; }
-
-  test::TempDir dir;
-  test::DrillDriver d;
 };
 
 TEST(SameAnswerTest, OnlyLetterCaseIsForgiven) {
@@ -79,8 +69,7 @@ TEST_F(TypedDrill, CapitalFirstLetterAndAnyCase) {
   d.Type("okyo");
   d.Enter();
   d.SettleAnimations();
-  const PlayedCue next{"piyo1.wav", CueMode::Async};
-  EXPECT_EQ(Outcomes(), (std::vector<PlayedCue>{next, kRight, next, kRight}));
+  EXPECT_EQ(Outcomes(), (std::vector<PlayedCue>{kNext, kRight, kNext, kRight}));
   for (int q = 0; q < 3; ++q) EXPECT_EQ(d.t.app.rec.OkLevel[q], 1) << q;
 }
 
@@ -149,6 +138,8 @@ TEST_F(TypedDrill, WrongThenRightCorrectionCountsWrong) {
   EXPECT_EQ(ques().a[0].FontColor, colors::kRed);
   EXPECT_EQ(d.t.app.rec.OkLevel[0], 0);
   EXPECT_EQ(d.t.app.rec.AnsCount[0], 1);
+  EXPECT_EQ(d.t.app.frmMain.OkSum, 0);  // a review answer counts for nothing
+  EXPECT_EQ(d.t.app.frmMain.NgSum, 1);
 }
 
 TEST_F(TypedDrill, ASentenceWithoutGapIsRightAtOnce) {
@@ -253,17 +244,15 @@ TEST_F(TypedDrill, ASentenceTooLongToSplitLeavesNothingToAnswer) {
 // Given a layout-3 bank, a question of answer mode 2 is asked as typed.
 TEST_F(TypedDrill, LayoutThreeModesOtherThanChoiceAreTyped) {
   auto line = [](std::string_view utf8) { return ToCp932(utf8) + "\r\n"; };
-  test::WriteBytes(dir / "t3.dat", line("") + line("T3 3 2") + line("1") + line("L0") + line("3") +
-                                       line("A") + line("B") + line("C") + line("0 2") +
-                                       line("行く") + line("-") + line("I @go") + line("説明") +
-                                       line("0 1") + line("来る") + line("-") + line("I @come") +
-                                       line("説明"));
-  d.NewRecord(dir / "t3.dat");
+  OpenBank("t3.dat", line("") + line("T3 3 2") + line("1") + line("L0") + line("3") + line("A") +
+                         line("B") + line("C") + line("0 2") + line("行く") + line("-") +
+                         line("I @go") + line("説明") + line("0 1") + line("来る") + line("-") +
+                         line("I @come") + line("説明"));
   d.StartDrill();
-  EXPECT_EQ(drill().QuesMode, 1);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Typed);
   EXPECT_TRUE(ques().pnlInf.Visible);
   d.RightQuestion();
-  EXPECT_EQ(drill().QuesMode, 1);
+  EXPECT_EQ(drill().QuesMode, AnswerMode::Typed);
   d.RightQuestion();
   EXPECT_EQ(d.t.app.rec.OkLevel[0], 1);
   EXPECT_EQ(d.t.app.rec.OkLevel[1], 1);

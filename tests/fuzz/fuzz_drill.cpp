@@ -72,7 +72,7 @@ void CheckState(const Program& app, Watch& w) {
   }
   FUZZ_CHECK(d.BatchCount >= 0 && d.BatchCount <= kBatchSize);
   FUZZ_CHECK(d.BatchPos >= 0 && d.BatchPos <= d.BatchCount);
-  if (d.InBatch == 1) FUZZ_CHECK(d.BatchPos < d.BatchCount);
+  if (d.InBatch) FUZZ_CHECK(d.BatchPos < d.BatchCount);
   for (int i = 0; i < d.BatchCount; ++i) {
     FUZZ_CHECK(d.Batch[i] >= 0 && d.Batch[i] < b.QuesCount);
     FUZZ_CHECK(d.BatchOrder[i] >= 0 && d.BatchOrder[i] < d.BatchCount);
@@ -87,7 +87,7 @@ void CheckState(const Program& app, Watch& w) {
   // the animation's end then finishes the question. A gap that waits for its
   // answer must still lie within the words.
   FUZZ_CHECK(d.WordPos >= 0);
-  if (d.QuesMode == 1 && d.InBatch == 1 && d.WordFixed == 0 && !Animating(app))
+  if (d.QuesMode == AnswerMode::Typed && d.InBatch && !d.WordFixed && !Animating(app))
     FUZZ_CHECK(d.WordPos < d.WordCnt);
   FUZZ_CHECK(d.KeyLen >= 0 && d.KeyLen <= kMaxKeys);
   FUZZ_CHECK(d.ChoiceCnt >= 0 && d.ChoiceCnt <= kChoicePanels);
@@ -103,8 +103,8 @@ void Trace(const DrillDriver& driver, std::size_t n, int op) {
   std::fprintf(stderr,
                "step %zu (%d): InBatch %d BatchPos %d/%d Review %d QuesMode %d WordPos %d/%d "
                "KeyLen %d AnsWord '%s' errors %zu\n",
-               n, op, d.InBatch, d.BatchPos, d.BatchCount, d.Review, d.QuesMode, d.WordPos,
-               d.WordCnt, d.KeyLen, d.AnsWord.c_str(), driver.t.dialogs.errors.size());
+               n, op, d.InBatch, d.BatchPos, d.BatchCount, d.Review, static_cast<int>(d.QuesMode),
+               d.WordPos, d.WordCnt, d.KeyLen, d.AnsWord.c_str(), driver.t.dialogs.errors.size());
 }
 
 // What the learner does next, read from the input.
@@ -242,13 +242,13 @@ int Step(DrillDriver& d, Actions& in) {
       break;
     }
     case 18:  // the expected word typed, as a learner who knows it would
-      if (drill && d.Waiting() && app.drill.QuesMode == 1) {
+      if (drill && d.Waiting() && app.drill.QuesMode == AnswerMode::Typed) {
         d.Type(app.drill.AnsWord);
         d.Enter();
       }
       break;
     case 19:
-      if (drill && d.Waiting() && app.drill.QuesMode == 0) {
+      if (drill && d.Waiting() && app.drill.QuesMode == AnswerMode::Choice) {
         const int i = test::RightPanel(app.drill);
         if (i >= 0) test::PickKey(d, i);
       }

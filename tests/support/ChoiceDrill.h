@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "data/Cp932.h"
-#include "drill/TypedAnswer.h"
+#include "drill/Verdict.h"
 #include "tests/support/DrillDriver.h"
 
 namespace vcq::test {
@@ -68,13 +68,13 @@ inline void PickWrong(DrillDriver& d) {
 // The current question answered right, or first wrong and then right,
 // whichever its kind.
 inline void AnswerRight(DrillDriver& d) {
-  if (d.t.app.drill.QuesMode == 0)
+  if (d.t.app.drill.QuesMode == AnswerMode::Choice)
     PickRight(d);
   else
     d.RightQuestion();
 }
 inline void AnswerWrong(DrillDriver& d) {
-  if (d.t.app.drill.QuesMode == 0) {
+  if (d.t.app.drill.QuesMode == AnswerMode::Choice) {
     PickWrong(d);
     PickRight(d);
   } else {

@@ -1,0 +1,36 @@
+#include "drill/Verdict.h"
+
+#include "data/Cp932.h"
+#include "drill/Checked.h"
+#include "drill/DrillContext.h"
+#include "drill/Presentation.h"
+#include "drill/QuesWindow.h"
+#include "drill/ReadAloud.h"
+#include "platform/Cues.h"
+
+namespace vcq {
+
+bool SameAnswer(std::string_view a, std::string_view b) {
+  return LowerCp932(a) == LowerCp932(b);
+}
+
+void AnswerRight(const DrillContext& ctx, bool sentenceWhole, ShowLine showLine) {
+  DrillState& d = ctx.drill;
+  d.AnsLogged = false;  // an answer after this one is written into the list again
+  ctx.Play(cue::kRight);
+  if (sentenceWhole) SpeakAnswer(ctx.readAloud, ctx.ports.dialogs, d);  // read aloud
+  ctx.frmQues.AnsColor = colors::kBlack;
+  showLine(ctx);
+  ClearAbout(ctx);
+}
+
+void AnswerWrong(const DrillContext& ctx, ShowLine showLine) {
+  DrillState& d = ctx.drill;
+  ctx.Play(cue::kWrong);
+  At(d.BatchNg, d.BatchPos, "出題の組の位置") = true;
+  ShowCorrection(ctx);
+  ctx.frmQues.AnsColor = colors::kRed;
+  showLine(ctx);
+}
+
+}  // namespace vcq
