@@ -2,6 +2,7 @@
 // every command that leaves the record saves it first.
 #include <filesystem>
 
+#include "app/CsvBankPick.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/RecordSteps.h"
@@ -132,9 +133,12 @@ void TfrmMain::cmdFileCreate() {
   NewCancel = 0;
   if (!SaveIfOpen(kGoOnWithoutSaving)) return;
   auto picked = app_.ports.dialogs.OpenFile(
-      {"取り組む問題を選んでください。", "問題 | *.dat", app_.paths.workDir});
+      {"取り組む問題を選んでください。", "問題 | *.dat;*.csv", app_.paths.workDir});
   if (picked) {
     app_.paths.workDir = FolderOf(*picked);
+    picked = BankFileForPick(app_, *picked);
+  }
+  if (picked) {
     try {
       ToCp932(*picked);
     } catch (const ConvertError&) {

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "app/BankCheck.h"
+#include "app/BankExport.h"
+#include "app/BankImport.h"
 #include "app/CommandLineRecord.h"
 #include "app/LearnerFolder.h"
 #include "app/Program.h"
@@ -46,6 +48,8 @@ QString FindAssetDir() {
 constexpr const char* kUsage =
     "usage: vcquick [FILE.ret]\n"
     "       vcquick --check FILE.dat...\n"
+    "       vcquick --export BANK.dat [OUT.csv]\n"
+    "       vcquick --import IN.csv OUT.dat [--force]\n"
     "       vcquick --help | --version\n";
 
 constexpr const char* kHelp =
@@ -53,6 +57,11 @@ constexpr const char* kHelp =
     "\n"
     "  FILE.ret         open this study record once the program has started\n"
     "  --check FILE...  check question banks and print each problem; no window\n"
+    "  --export BANK [OUT.csv]\n"
+    "                   write a bank as CSV for a spreadsheet (to stdout without OUT)\n"
+    "  --import IN.csv OUT.dat [--force]\n"
+    "                   make a bank from CSV or tab-separated text, checked as --check\n"
+    "                   checks; an existing OUT is replaced only with --force\n"
     "  --help           print this help and exit\n"
     "  --version        print the version and exit\n"
     "\n"
@@ -94,6 +103,29 @@ int main(int argc, char** argv) {
     std::string out;
     const int status = vcq::RunBankCheck(std::vector<std::string>(argv + 2, argv + argc), out);
     std::fputs(out.c_str(), stdout);
+    return status;
+  }
+  // vcquick --export / --import: banks to and from a spreadsheet, without a window.
+  if (argc >= 2 && std::strcmp(argv[1], "--export") == 0) {
+    if (argc < 3 || argc > 4) {
+      std::fputs("usage: vcquick --export BANK.dat [OUT.csv]\n", stderr);
+      return 2;
+    }
+    std::string out, err;
+    const int status = vcq::RunBankExport(argv[2], argc == 4 ? argv[3] : "", out, err);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputs(err.c_str(), stderr);
+    return status;
+  }
+  if (argc >= 2 && std::strcmp(argv[1], "--import") == 0) {
+    const bool force = argc == 5 && std::strcmp(argv[4], "--force") == 0;
+    if (argc != 4 && !force) {
+      std::fputs("usage: vcquick --import IN.csv OUT.dat [--force]\n", stderr);
+      return 2;
+    }
+    std::string err;
+    const int status = vcq::RunBankImport(argv[2], argv[3], force, err);
+    std::fputs(err.c_str(), stderr);
     return status;
   }
   QApplication qapp(argc, argv);

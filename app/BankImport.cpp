@@ -1,0 +1,57 @@
+#include "app/BankImport.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "app/BankCheck.h"
+#include "data/BankCsv.h"
+#include "data/LineReader.h"
+#include "data/RecordFile.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+// A bank of 600 questions at its limits is under 2 MB as UTF-8 CSV.
+constexpr std::uintmax_t kMaxCsvBytes = 16u << 20;
+}  // namespace
+
+ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
+  ImportedBank result;
+  const CsvBank csv = CsvToBank(csvBytes);
+  for (const CsvProblem& p : csv.problems) result.problems.push_back(FormatCsvProblem(csvName, p));
+  if (!result.problems.empty()) return result;
+  for (const BankProblem& p : CheckBank(csv.bytes, csvName)) {
+    if (p.note) continue;
+    result.problems.push_back(FormatCsvProblem(csvName, {csv.PlaceOf(p.line, p.field), p.message}));
+  }
+  if (result.problems.empty()) result.bytes = csv.bytes;
+  return result;
+}
+
+int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
+                  std::string& err) {
+  try {
+    struct stat st {};
+    if (::stat(csvPath.c_str(), &st) == 0) {
+      if (!S_ISREG(st.st_mode)) throw IoError("「" + csvPath + "」は普通のファイルではありません");
+      if (static_cast<std::uintmax_t>(st.st_size) > kMaxCsvBytes)
+        throw IoError("「" + csvPath + "」は大きすぎます (問題ファイルの CSV は 16 MiB まで)");
+    }
+    std::error_code ec;
+    if (!force && std::filesystem::exists(bankPath, ec))
+      throw IoError("「" + bankPath +
+                    "」はすでにあります。置き換えるには --force を付けてください");
+    const ImportedBank bank = ImportBank(ReadWholeFile(csvPath), csvPath);
+    for (const std::string& p : bank.problems) err += p + "\n";
+    if (!bank.problems.empty()) return 1;
+    WriteFileAtomically(bankPath, bank.bytes);
+    return 0;
+  } catch (const Error& e) {
+    err += std::string(e.what()) + "\n";
+    return 1;
+  }
+}
+
+}  // namespace vcq
