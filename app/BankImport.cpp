@@ -21,10 +21,18 @@ ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
   ImportedBank result;
   const CsvBank csv = CsvToBank(csvBytes);
   for (const CsvProblem& p : csv.problems) result.problems.push_back(FormatCsvProblem(csvName, p));
-  if (!result.problems.empty()) return result;
+  if (csv.bytes.empty()) return result;
+  // A cell already reported (a character without a CP932 form, a number
+  // that is none) is not reported again for what it became.
+  auto reported = [&](CsvPlace at) {
+    for (const CsvProblem& p : csv.problems)
+      if (p.at.row == at.row && p.at.col == at.col) return true;
+    return false;
+  };
   for (const BankProblem& p : CheckBank(csv.bytes, csvName)) {
-    if (p.note) continue;
-    result.problems.push_back(FormatCsvProblem(csvName, {csv.PlaceOf(p.line, p.field), p.message}));
+    const CsvPlace at = csv.PlaceOf(p.line, p.field);
+    if (!p.note && !reported(at))
+      result.problems.push_back(FormatCsvProblem(csvName, {at, p.message}));
   }
   if (result.problems.empty()) result.bytes = csv.bytes;
   return result;

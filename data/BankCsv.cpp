@@ -79,8 +79,7 @@ class Importer {
       Problem({},
               "列名の行 (「" + Joined(CsvColumns(kind_ ? *kind_ % 10 : 1)) + "」) がありません");
     if (!titleRow_ && out_.problems.empty()) Problem({}, "「題名」の行がありません");
-    if (!out_.problems.empty()) return Done();
-    Build();
+    if (header_ && titleRow_) Build();
     return Done();
   }
 
@@ -204,19 +203,19 @@ class Importer {
   // One question. False once the bank is full.
   bool Question(const CsvRow& row) {
     const std::size_t n = static_cast<std::size_t>(cols_.count);
+    // A row of the wrong width still counts as its question, so that the
+    // checker's question numbers stay those of the rows.
     for (std::size_t k = n; k < row.cells.size(); ++k)
       if (!row.cells[k].empty()) {
         Problem({row.row, static_cast<int>(k) + 1}, "列が多すぎます (形式 " +
                                                         std::to_string(form_) + " は " +
                                                         std::to_string(n) + " 列です)");
-        return true;
+        break;
       }
-    if (row.cells.size() < n) {
+    if (row.cells.size() < n)
       Problem({row.row, static_cast<int>(row.cells.size()) + 1},
               "列が足りません (形式 " + std::to_string(form_) + " は " + std::to_string(n) +
                   " 列ですが " + std::to_string(row.cells.size()) + " 列しかありません)");
-      return true;
-    }
     if (ques_.size() == static_cast<std::size_t>(kMaxQuestions)) {
       Problem({row.row, 1}, "問題は " + std::to_string(kMaxQuestions) + " 問までです");
       return false;
@@ -244,7 +243,8 @@ class Importer {
     if (title_.empty()) Problem({titleRow, 2}, "題名が空です");
     if (title_.find(' ') != std::string::npos)
       Problem({titleRow, 2}, "題名に半角の空白は使えません (見出し行では空白が区切りです)");
-    if (!out_.problems.empty()) return;
+    // Without a title of one field the header line would read otherwise.
+    if (title_.empty() || title_.find(' ') != std::string::npos) return;
     Line(firstRow_ ? first_ : title_, {firstRow_.value_or(titleRow), 2});
     Line(title_ + " " + std::to_string(*kind_) + " " + std::to_string(ques_.size()), {titleRow, 2});
     auto names = [&](const std::vector<Name>& list) {
@@ -271,13 +271,7 @@ class Importer {
     }
   }
 
-  CsvBank Done() {
-    if (!out_.problems.empty()) {
-      out_.bytes.clear();
-      out_.lines.clear();
-    }
-    return std::move(out_);
-  }
+  CsvBank Done() { return std::move(out_); }
 
   struct Name {
     std::string text;

@@ -39,7 +39,10 @@ struct CsvProblem {
 };
 
 struct CsvBank {
-  std::string bytes;            // the bank file: CP932, CR LF; empty when there are problems
+  // The bank file (CP932, CR LF), made even past the problems of single
+  // cells so that the checker can look at the rest; empty when the rows
+  // make no bank at all (no title, kind or column names).
+  std::string bytes;
   std::vector<CsvPlace> lines;  // the cell that bank line k + 1 was made of
   std::vector<CsvProblem> problems;
   // The cell of a problem found at `line` of the bank file; `field` 1 is the

@@ -155,6 +155,15 @@ TEST(BankCsvTest, BadInputIsOneClearLineAtItsCell) {
       {"\xEF\xBB\xBF\r\n", "x.csv: 空のファイルです"},
   };
   for (const auto& c : cases) EXPECT_EQ(FirstProblem(c.csv), c.problem) << c.csv;
+  // Every problem of a file, not only the first: the rows' own, then the
+  // checker's, with the question numbers of the rows.
+  const ImportedBank many =
+      ImportBank(Layout1("0,p,I go,n\r\n3,p,I @go,n,x\r\n5,p,I @go,n"), "x.csv");
+  EXPECT_EQ(many.problems, (std::vector<std::string>{
+                               "x.csv:7:5: 列が多すぎます (形式 1 は 4 列です)",
+                               "x.csv:6:3: 問題 0 の解答文に「@」の付いた空所がありません",
+                               "x.csv:7:1: 問題 1 の分野番号 3 は 0 から 1 の範囲にありません",
+                               "x.csv:8:1: 問題 2 の分野番号 5 は 0 から 1 の範囲にありません"}));
 }
 
 // Given a bad CSV, a huge file or an existing bank, the command should write
