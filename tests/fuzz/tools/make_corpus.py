@@ -50,7 +50,8 @@ def main():
     for name, data in SMALL_BANKS.items():
         put("bank", name, data)
 
-    # CSV banks: every dialect the import reads, and a few it refuses.
+    # CSV banks: every dialect the import reads, and a few it refuses. The
+    # sample banks' own CSVs (eigo*.csv) are `vcquick --export` of them.
     for csv in sorted((ROOT / "tests" / "data" / "csv").glob("*.*sv")):
         put("import", csv.name, csv.read_bytes())
     put("import", "form0.csv", "題名,Zero\n種類,0\n問題文,解答文\n猫,The @cat\n".encode())
