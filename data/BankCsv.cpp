@@ -54,11 +54,15 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// A cell shown in a message: its first 60 bytes, never half a character.
+// A cell shown in a message: its first 60 bytes, never half a character,
+// on one line.
 std::string Quoted(std::string_view utf8) {
   std::size_t n = std::min<std::size_t>(utf8.size(), 60);
   while (n < utf8.size() && n > 0 && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
-  return "「" + std::string(utf8.substr(0, n)) + "」";
+  std::string shown(utf8.substr(0, n));
+  for (char& c : shown)
+    if (c == '\r' || c == '\n') c = ' ';  // a message is one line
+  return "「" + shown + "」";
 }
 
 // Builds the bank from the rows, collecting problems.

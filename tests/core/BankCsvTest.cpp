@@ -136,6 +136,8 @@ TEST(BankCsvTest, BadInputIsOneClearLineAtItsCell) {
       {Layout1("0,p,I @go,n", "7"),
        "x.csv:2:2: 種類 7 の形式 (下 1 桁) は 0 から 3 ではありません"},
       {Layout1("一,p,I @go,n"), "x.csv:6:1: 分野には整数が必要ですが「一」でした"},
+      // found by fuzz_import: a line break in a cell shown in a message
+      {Layout1("\"1\n2\",p,I @go,n"), "x.csv:6:1: 分野には整数が必要ですが「1 2」でした"},
       {Layout1("5,p,I @go,n"), "x.csv:6:1: 問題 0 の分野番号 5 は 0 から 1 の範囲にありません"},
       {layout2, "x.csv:6:2: 問題 0 の第二分類番号 1 は 0 から 0 の範囲にありません"},
       {Layout1("0,p,I go,n"), "x.csv:6:3: 問題 0 の解答文に「@」の付いた空所がありません"},
