@@ -23,9 +23,14 @@ inline constexpr std::string_view kCsvSecond = "第二分類名";
 std::vector<std::string> CsvColumns(int form);
 
 // The CSV of a bank file's bytes (CP932 or UTF-8): UTF-8 with a byte-order
-// mark, CR LF. Texts are written whole, even past their byte limits, so that
-// an import names what is too long. A bank that cannot be loaded, or of an
-// unknown layout, is the loader's error.
+// mark, CR LF. Imported again, a bank the checker passes comes back byte for
+// byte, except for what is not in the form the import writes: CP932 for
+// UTF-8, CR LF for LF, one blank between the header's three fields and
+// between two numbers, numbers without sign or leading blanks, a line end
+// after the last line, and nothing after the last question or an end mark.
+// Texts are written whole, even past their byte limits, so that an import
+// names what is too long. A bank that cannot be loaded, or of an unknown
+// layout, is the loader's error.
 std::string BankToCsv(std::string_view bankBytes, const std::string& fileName);
 
 // A cell of the CSV, both 1-based; row 0 for the file as a whole.
