@@ -150,14 +150,16 @@ class Importer {
     } else if (label == kCsvLesson || label == kCsvSecond) {
       const bool second = label == kCsvSecond;
       std::vector<Name>& names = second ? les2_ : les_;
+      if (names.size() == static_cast<std::size_t>(kMaxLessons)) {
+        Problem({row.row, 1},
+                std::string(label) + "は " + std::to_string(kMaxLessons) + " 個までです");
+        return true;
+      }
       auto n = Number(row, 1, label == kCsvLesson ? "分野名の番号" : "第二分類名の番号");
       if (n && *n != static_cast<std::int32_t>(names.size()))
         Problem({row.row, 2}, std::string(label) + "の番号は 0 から順に付けます: ここは " +
                                   std::to_string(names.size()) + " のはずですが " +
                                   std::to_string(*n) + " でした");
-      if (names.size() == static_cast<std::size_t>(kMaxLessons))
-        Problem({row.row, 1},
-                std::string(label) + "は " + std::to_string(kMaxLessons) + " 個までです");
       names.push_back({Text(row, 2), row.row});
     } else {
       return false;

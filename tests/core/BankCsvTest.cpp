@@ -152,11 +152,18 @@ TEST(BankCsvTest, BadInputIsOneClearLineAtItsCell) {
        "x.csv:1:2: 題名に半角の空白は使えません (見出し行では空白が区切りです)"},
       {Replace(Layout1(), "解答文", "答"),
        "x.csv:5:3: 列名が違います: 形式 1 の列は「分野,問題文,解答文,解説」です"},
+      {Replace(Layout1(), "分野名,1,L1", "分野名,1,L1\r\n分野名,3,L3"),
+       "x.csv:5:2: 分野名の番号は 0 から順に付けます: ここは 2 のはずですが 3 でした"},
       {std::string("PK\x03\x04\0\0\x08\0", 8) + "word/document.xml",
        "x.csv: テキストのファイルではありません (0 のバイトがあります)"},
       {"\xEF\xBB\xBF\r\n", "x.csv: 空のファイルです"},
   };
   for (const auto& c : cases) EXPECT_EQ(FirstProblem(c.csv), c.problem) << c.csv;
+  // More lessons than the table holds: one line, not the loader's refusal too.
+  std::string lessons21 = "題名,T\r\n種類,1\r\n";
+  for (int i = 0; i < 21; ++i) lessons21 += "分野名," + std::to_string(i) + ",L\r\n";
+  EXPECT_EQ(ImportBank(lessons21 + "分野,問題文,解答文,解説\r\n0,p,I @go,n\r\n", "x.csv").problems,
+            std::vector<std::string>{"x.csv:23:1: 分野名は 20 個までです"});
   // Every problem of a file, not only the first: the rows' own, then the
   // checker's, with the question numbers of the rows.
   const ImportedBank many =
