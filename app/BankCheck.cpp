@@ -45,7 +45,9 @@ class Checker {
   }
 
  private:
-  void Add(int line, std::string message) { problems_.push_back({line, std::move(message)}); }
+  void Add(int line, std::string message, int field = 0) {
+    problems_.push_back({line, std::move(message), false, field});
+  }
 
   // In a file with CR line ends a lone LF stays inside its line: an author
   // who mixed line ends may not mean that.
@@ -71,7 +73,16 @@ class Checker {
 
   void Walk(const Bank& b) {
     Read(kHeaderBytes, "1 行目");
-    Read(kHeaderBytes, "見出し行");
+    const std::string header = Read(kHeaderBytes, "見出し行");
+    try {
+      const std::string_view title = SplitBlankViews(header).Words[0];
+      if (title.size() > kTitleBytes)
+        Add(2, "題名が " + std::to_string(kTitleBytes) + " バイトを超えています (" +
+                   std::to_string(title.size() - CutBytes(title, kTitleBytes).size()) +
+                   " バイトが切り捨てられます)");
+    } catch (const RangeError&) {
+      // the load has refused such a header already
+    }
     if (!IsKnownLayout(b.DataForm)) {
       Add(2, "種類 " + std::to_string(b.DataKind) + " の形式 (下 1 桁) は 0 から 3 ではありません");
       return;
@@ -87,8 +98,9 @@ class Checker {
     for (int q = 0; q < b.QuesCount; ++q) {
       if (HasLessons(b.DataForm)) {
         Read(kHeaderBytes, "番号の行");
-        CheckLesson(q, b.QuesLes[q], b.LesCount, "分野番号");
-        if (HasSecondClass(b.DataForm)) CheckLesson(q, b.QuesLes2[q], b.LesCount2, "第二分類番号");
+        CheckLesson(q, b.QuesLes[q], b.LesCount, "分野番号", 0);
+        if (HasSecondClass(b.DataForm))
+          CheckLesson(q, b.QuesLes2[q], b.LesCount2, "第二分類番号", 1);
       }
       std::string sent, choices;
       int sentLine = 0, choiceLine = 0;
@@ -111,10 +123,12 @@ class Checker {
     }
   }
 
-  void CheckLesson(int q, std::int32_t n, std::int32_t count, const char* what) {
+  void CheckLesson(int q, std::int32_t n, std::int32_t count, const char* what, int field) {
     if (n < 0 || n >= count)
-      Add(in_.LineNo(), "問題 " + std::to_string(q) + " の" + what + " " + std::to_string(n) +
-                            " は 0 から " + std::to_string(count - 1) + " の範囲にありません");
+      Add(in_.LineNo(),
+          "問題 " + std::to_string(q) + " の" + what + " " + std::to_string(n) + " は 0 から " +
+              std::to_string(count - 1) + " の範囲にありません",
+          field);
   }
 
   void CheckSentence(int q, const std::string& sent, int line, bool choice) {
@@ -145,6 +159,8 @@ class Checker {
     }
     if (choice && gaps == 0)
       Add(line, "問題 " + std::to_string(q) + " は選択問題ですが「@」の付いた答がありません");
+    else if (gaps == 0)
+      Add(line, "問題 " + std::to_string(q) + " の解答文に「@」の付いた空所がありません");
   }
 
   void CheckChoices(int q, const std::string& sent, const std::string& list, int line) {

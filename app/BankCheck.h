@@ -12,6 +12,7 @@ struct BankProblem {
   int line = 0;         // 0 when it concerns the whole file
   std::string message;  // UTF-8
   bool note = false;    // for the author's information, not a problem
+  int field = 0;        // on a line of two numbers, 1 for the second
 };
 
 std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName);

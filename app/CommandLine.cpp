@@ -8,6 +8,8 @@ namespace vcq {
 const char* const kUsage =
     "usage: vcquick [FILE.ret]\n"
     "       vcquick --check FILE.dat...\n"
+    "       vcquick --export BANK.dat [OUT.csv]\n"
+    "       vcquick --import IN.csv OUT.dat [--force]\n"
     "       vcquick --help | --version\n";
 
 const char* const kHelpText =
@@ -15,6 +17,11 @@ const char* const kHelpText =
     "\n"
     "  FILE.ret         open this study record once the program has started\n"
     "  --check FILE...  check question banks and print each problem; no window\n"
+    "  --export BANK [OUT.csv]\n"
+    "                   write a bank as CSV for a spreadsheet (to stdout without OUT)\n"
+    "  --import IN.csv OUT.dat [--force]\n"
+    "                   make a bank from CSV or tab-separated text, checked as --check\n"
+    "                   checks; an existing OUT is replaced only with --force\n"
     "  --help           print this help and exit\n"
     "  --version        print the version and exit\n"
     "\n"
@@ -40,6 +47,8 @@ const std::array kCommands{
     CommandSpec{"--help", "-h", Command::Help, 0, 0, "", {}},
     CommandSpec{"--version", "-V", Command::Version, 0, 0, "", {}},
     CommandSpec{"--check", "", Command::Check, 1, kAny, "FILE.dat...", {}},
+    CommandSpec{"--export", "", Command::Export, 1, 2, "BANK.dat [OUT.csv]", {}},
+    CommandSpec{"--import", "", Command::Import, 2, 2, "IN.csv OUT.dat", {"--force"}},
 };
 
 // Qt's own options (QGuiApplication, QApplication), which it also takes

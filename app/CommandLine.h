@@ -16,6 +16,8 @@ enum class Command {
   Help,     // --help
   Version,  // --version
   Check,    // --check FILE.dat...
+  Export,   // --export BANK.dat [OUT.csv]
+  Import,   // --import IN.csv OUT.dat [--force]
 };
 
 struct CommandLine {

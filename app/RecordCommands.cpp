@@ -2,6 +2,7 @@
 // every command that leaves the record saves it first.
 #include <filesystem>
 
+#include "app/CsvBankPick.h"
 #include "app/FilePicking.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
@@ -143,10 +144,13 @@ void TfrmMain::cmdFileCreate() {
   NewCancel = 0;
   if (!SaveIfOpen(kGoOnWithoutSaving)) return;
   auto picked =
-      PickFile(app_, {"取り組む問題を選んでください。", "問題 | *.dat", app_.paths.workDir},
+      PickFile(app_, {"取り組む問題を選んでください。", "問題 | *.dat;*.csv", app_.paths.workDir},
                {ChosenBankPath()});
   if (picked) {
     app_.paths.workDir = FolderOf(*picked);
+    picked = BankFileForPick(app_, *picked);
+  }
+  if (picked) {
     try {
       ToCp932(*picked);
     } catch (const ConvertError&) {

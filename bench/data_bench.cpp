@@ -8,9 +8,12 @@
 #include <random>
 #include <string>
 
+#include "app/BankExport.h"
+#include "app/BankImport.h"
 #include "app/RecordSteps.h"
 #include "bench/BenchFiles.h"
 #include "data/Bank.h"
+#include "data/BankCsv.h"
 #include "data/LineReader.h"
 #include "data/RecordFile.h"
 #include "data/StudyRecord.h"
@@ -77,6 +80,23 @@ void BM_LoadBankUtf8(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadBankUtf8);
 
+// The record commands load the bank again before they draw its map: the
+// same UTF-8 file, unchanged, is not scanned a second time.
+void BM_ReloadBankUtf8(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  Bank loaded;
+  loaded.QuesFileName = f.bankUtf8Path;
+  LessonFlags sel{};
+  LoadBank(loaded, sel);
+  for (auto _ : state) {
+    Bank bank = loaded;
+    LoadBank(bank, sel);
+    benchmark::DoNotOptimize(bank.QuesCount);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.bankUtf8Bytes.size()));
+}
+BENCHMARK(BM_ReloadBankUtf8);
+
 void BM_ReadBatchTextsUtf8(benchmark::State& state) {
   const BenchFiles& f = Files();
   Bank bank;
@@ -92,6 +112,41 @@ void BM_ReadBatchTextsUtf8(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.bankUtf8Bytes.size()));
 }
 BENCHMARK(BM_ReadBatchTextsUtf8);
+
+// A bank to and from a spreadsheet: the conversions in memory, and the
+// whole commands (read, convert, check, write with fsync and rename).
+void BM_BankToCsv(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  for (auto _ : state) benchmark::DoNotOptimize(BankToCsv(f.bankBytes, f.bankPath).size());
+}
+BENCHMARK(BM_BankToCsv);
+
+void BM_ImportBank(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  const std::string csv = BankToCsv(f.bankBytes, f.bankPath);
+  for (auto _ : state) benchmark::DoNotOptimize(ImportBank(csv, "bench.csv").bytes.size());
+}
+BENCHMARK(BM_ImportBank);
+
+void BM_ExportCommand(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  const std::string out = (f.dir / "export.csv").string();
+  std::string none, err;
+  for (auto _ : state)
+    if (RunBankExport(f.bankPath, out, none, err) != 0) state.SkipWithError(err.c_str());
+}
+BENCHMARK(BM_ExportCommand)->UseRealTime();
+
+void BM_ImportCommand(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  const std::string csv = (f.dir / "import.csv").string();
+  const std::string out = (f.dir / "import.dat").string();
+  std::string none, err;
+  RunBankExport(f.bankPath, csv, none, err);
+  for (auto _ : state)
+    if (RunBankImport(csv, out, true, err) != 0) state.SkipWithError(err.c_str());
+}
+BENCHMARK(BM_ImportCommand)->UseRealTime();
 
 void BM_Baseline_ReadRecord(benchmark::State& state) {
   const BenchFiles& f = Files();

@@ -12,25 +12,58 @@ namespace vcq {
 
 namespace {
 
-void CheckCount(std::int32_t n, int max, const char* what, const LineReader& in) {
+bool IsAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+// The lines of a bank as the load reads them, in CP932 and cut to their
+// limits. UTF-8 text known to have a CP932 form for every character is read
+// as it is, and only the lines the load keeps are converted (it skips every
+// question text); any other text must be CP932 already.
+class LoadLines {
+ public:
+  LoadLines(std::string_view text, const std::string& fileName, bool utf8)
+      : in_(text, fileName), utf8_(utf8) {}
+  // A view that lasts until the next line is read.
+  std::string_view NextView(std::size_t limit) {
+    if (!utf8_) return in_.NextView(limit);
+    const std::string_view line = in_.NextView(std::string_view::npos);
+    if (IsAscii(line)) return CutBytes(line, limit);
+    buf_ = Utf8ToCp932(line).cp932;
+    return CutBytes(buf_, limit);
+  }
+  std::string Next(std::size_t limit) { return std::string(NextView(limit)); }
+  // Skipped: not even converted.
+  void Skip() { in_.NextView(utf8_ ? std::string_view::npos : kTextBytes); }
+  std::string Here() const { return in_.Here(); }
+
+ private:
+  LineReader in_;
+  bool utf8_;
+  std::string buf_;
+};
+
+void CheckCount(std::int32_t n, int max, const char* what, const LoadLines& in) {
   if (n < 0 || n > max)
     throw RangeError(in.Here() + what + "は 0 から " + std::to_string(max) + " までですが " +
                      std::to_string(n) + " でした");
 }
 
-std::int32_t ReadCountLine(LineReader& in, int max, const char* what) {
+std::int32_t ReadCountLine(LoadLines& in, int max, const char* what) {
   std::string_view line = in.NextView(kHeaderBytes);
   std::int32_t n = ParseInt(line, in.Here(), what);
   CheckCount(n, max, what, in);
   return n;
 }
 
-void ReadNames(LineReader& in, std::int32_t count, std::array<std::string, kMaxLessons>& names) {
+void ReadNames(LoadLines& in, std::int32_t count, std::array<std::string, kMaxLessons>& names) {
   for (std::int32_t i = 0; i < count; ++i) names[i] = in.Next(kNameBytes);
 }
 
 // A blank split whose range error names the line; views into `line`.
-FieldViews SplitLine(const LineReader& in, std::string_view line) {
+FieldViews SplitLine(const LoadLines& in, std::string_view line) {
   try {
     return SplitBlankViews(line);
   } catch (const RangeError& e) {
@@ -40,7 +73,7 @@ FieldViews SplitLine(const LineReader& in, std::string_view line) {
 
 // A number on the line of question `q`; the message naming the place is only
 // made for a field that is not a number.
-std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t q,
+std::int32_t QuestionNumber(std::string_view field, const LoadLines& in, std::int32_t q,
                             const char* what) {
   if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
   return ParseInt(field, in.Here() + "問題 " + std::to_string(q) + " の", what);
@@ -89,8 +122,21 @@ int TextLines(std::int32_t form) {
 void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
                   const std::string& fileName, const FileStamp& stamp) {
   Bank next = bank;  // a question count of 0 leaves the lessons of the questions as they were
+  // One pass tells UTF-8 from CP932 and finds whether every character of
+  // a UTF-8 bank has a CP932 form; only then may its lines be read as UTF-8.
+  // Other UTF-8 is converted whole, so that its first bad character is named.
+  // The UTF-8 file this bank was loaded from, unchanged since (the record
+  // commands load a bank again before they draw its map), needs no new pass.
+  const bool again = stamp.Known() && stamp == bank.LoadedStamp && bank.LoadedUtf8;
+  const Utf8Scan scan = again ? Utf8Scan{} : ScanUtf8(bytes);
+  const bool bom = bytes.starts_with(kUtf8Bom);
+  const bool utf8 = again || bom || (scan.valid && scan.multi);
+  const bool byLine = again || (utf8 && scan.fits);
   std::string converted;
-  LineReader in(Cp932Text(bytes, fileName, converted), fileName);
+  LoadLines in(byLine ? bytes.substr(bom ? kUtf8Bom.size() : 0)
+               : utf8 ? Cp932Text(bytes, fileName, converted)
+                      : bytes,
+               fileName, byLine);
   in.Next(kHeaderBytes);
   FieldViews header = SplitLine(in, in.NextView(kHeaderBytes));
   const std::string at = in.Here();
@@ -128,12 +174,12 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
         next.QuesLes[q] = QuestionNumber(nums.Words[0], in, q, "分野番号");
         next.QuesLes2[q] = QuestionNumber(nums.Words[1], in, q, "第二分類番号");
       }
-      for (int k = 0; k < TextLines(form); ++k) in.NextView(kTextBytes);
+      for (int k = 0; k < TextLines(form); ++k) in.Skip();
     }
   }
   if (IsPlainLayout(form)) LesSel[0] = 1;
   next.LoadedStamp = stamp;
-  next.LoadedUtf8 = !converted.empty();
+  next.LoadedUtf8 = utf8;
   bank = std::move(next);
 }
 

@@ -177,6 +177,21 @@ const UnicodeTable& FromUnicode() {
   return *table;
 }
 
+// One bit for each character of the Basic Multilingual Plane that has a
+// CP932 form: 8 KiB, which stays in the first-level cache while a file is
+// scanned, where the table of forms (128 KiB) would not.
+using FormBits = std::array<std::uint64_t, 0x10000 / 64>;
+const FormBits& HasForm() {
+  static const FormBits bits = [] {
+    FormBits b{};
+    const UnicodeTable& t = FromUnicode();
+    for (std::size_t c = 0; c < t.size(); ++c)
+      if (c < 0x80 || t[c] != 0) b[c / 64] |= std::uint64_t{1} << (c % 64);
+    return b;
+  }();
+  return bits;
+}
+
 }  // namespace
 
 std::size_t CharLen(std::string_view s, std::size_t i) {
@@ -242,6 +257,52 @@ bool LooksLikeUtf8(std::string_view bytes) {
     }
   }
   return multi;
+}
+
+Utf8Scan ScanUtf8(std::string_view bytes) {
+  Utf8Scan r;
+  const FormBits& bits = HasForm();
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  std::uint64_t missing = 0;  // any bit 0: a character without a form
+  auto have = [&](char32_t cp) { return (bits[cp >> 6] >> (cp & 63)) & 1u; };
+  for (std::size_t i = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0; i < n;) {
+    if (i + 8 <= n && Ascii8(p + i)) {
+      i += 8;
+      continue;
+    }
+    if (p[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    // A run of kana and kanji: three bytes each, lead E1..EF but ED (whose
+    // surrogates, and E0's overlong forms, take the full check below),
+    // tested as one word (a single load where the machine allows).
+    std::uint64_t all = 1;
+    while (i + 3 <= n) {
+      const std::uint32_t w =
+          p[i] | (std::uint32_t{p[i + 1]} << 8) | (std::uint32_t{p[i + 2]} << 16);
+      const std::uint32_t lead = w & 0x0Fu;
+      if ((w & 0xC0C0F0u) != 0x8080E0u || lead == 0 || lead == 0x0D) break;
+      const std::uint32_t cp = (lead << 12) | ((w >> 2) & 0xFC0u) | ((w >> 16) & 0x3Fu);
+      all &= bits[cp >> 6] >> (cp & 63);
+      i += 3;
+      r.multi = true;
+    }
+    missing |= all ^ 1u;
+    if (i >= n || p[i] < 0x80) continue;
+    char32_t cp = 0;
+    const std::size_t len = Utf8Sequence(p + i, n - i, cp);
+    if (len == 0) {
+      r.valid = r.fits = false;
+      return r;
+    }
+    r.multi = true;
+    if (cp >= 0x10000 || !have(cp)) missing = 1;
+    i += len;
+  }
+  r.fits = missing == 0;
+  return r;
 }
 
 Utf8Text Utf8ToCp932(std::string_view bytes) {

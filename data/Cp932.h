@@ -40,6 +40,19 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 // character (real CP932 text almost never is). Any other file is CP932.
 bool LooksLikeUtf8(std::string_view bytes);
 
+// One quick pass over text that may be UTF-8 (a byte-order mark is skipped):
+// whether it is valid UTF-8, holds a character of more than one byte, and
+// has a CP932 form for every character. A pass stops at the first byte that
+// is no UTF-8, so CP932 text costs little. When `fits`, Utf8ToCp932 of the
+// text, or of any of its lines, lists nothing bad: a reader may convert only
+// the lines it keeps.
+struct Utf8Scan {
+  bool valid = true;
+  bool multi = false;
+  bool fits = true;
+};
+Utf8Scan ScanUtf8(std::string_view bytes);
+
 // A character of UTF-8 text that has no CP932 form (`codePoint`), or a byte
 // that is no UTF-8 at all (`codePoint` -1); `pos` counts bytes of the text.
 struct BadChar {

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "app/BankCheck.h"
+#include "app/BankExport.h"
+#include "app/BankImport.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineRecord.h"
 #include "app/DesktopSession.h"
@@ -85,6 +87,21 @@ int main(int argc, char** argv) {
       std::string out;
       const int status = vcq::RunBankCheck(cl.files, out);
       std::fputs(out.c_str(), stdout);
+      return status;
+    }
+    case vcq::Command::Export: {
+      // A bank to a spreadsheet, without a window.
+      std::string out, err;
+      const int status =
+          vcq::RunBankExport(cl.files[0], cl.files.size() == 2 ? cl.files[1] : "", out, err);
+      std::fwrite(out.data(), 1, out.size(), stdout);
+      std::fputs(err.c_str(), stderr);
+      return status;
+    }
+    case vcq::Command::Import: {
+      std::string err;
+      const int status = vcq::RunBankImport(cl.files[0], cl.files[1], cl.Has("--force"), err);
+      std::fputs(err.c_str(), stderr);
       return status;
     }
     case vcq::Command::Run:

@@ -50,6 +50,16 @@ def main():
     for name, data in SMALL_BANKS.items():
         put("bank", name, data)
 
+    # CSV banks: every dialect the import reads, and a few it refuses. The
+    # sample banks' own CSVs (eigo*.csv) are `vcquick --export` of them.
+    for csv in sorted((ROOT / "tests" / "data" / "csv").glob("*.*sv")):
+        put("import", csv.name, csv.read_bytes())
+    put("import", "form0.csv", "題名,Zero\n種類,0\n問題文,解答文\n猫,The @cat\n".encode())
+    put("import", "form2-bad.csv",
+        "題名,Two\r\n種類,12\r\n分野名,0,L\r\n第二分類名,0,初級\r\n"
+        "分野,第二分類,問題文,解答文,解説\r\n0,3,\"a\r\nb\",x @y,z,\r\n".encode())
+    put("import", "open-quote.csv", "題名,T\n種類,1\n\"分野".encode())
+
     for rec in RECORDS:
         put("record", rec.name, rec.read_bytes())
     put("record", "form0.ret", lines("/tmp/eigo0.dat", "やさしい英文25", "太郎",

@@ -1,0 +1,63 @@
+#include "app/BankImport.h"
+
+#include <filesystem>
+
+#include "app/BankCheck.h"
+#include "data/BankCsv.h"
+#include "data/PlainFile.h"
+#include "data/RecordFile.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+// A bank of 600 questions at its limits is under 2 MB as UTF-8 CSV; a
+// spreadsheet's quoting and empty cells may double that.
+constexpr std::size_t kMaxCsvBytes = 16u << 20;
+}  // namespace
+
+std::string ReadCsvFile(const std::string& path) {
+  return ReadPlainFile(path, kMaxCsvBytes);
+}
+
+ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
+  ImportedBank result;
+  const CsvBank csv = CsvToBank(csvBytes);
+  for (const CsvProblem& p : csv.problems) result.problems.push_back(FormatCsvProblem(csvName, p));
+  if (csv.bytes.empty()) return result;
+  // A cell already reported (a character without a CP932 form, a number
+  // that is none) is not reported again for what it became.
+  auto reported = [&](CsvPlace at) {
+    for (const CsvProblem& p : csv.problems)
+      if (p.at.row == at.row && p.at.col == at.col) return true;
+    return false;
+  };
+  for (const BankProblem& p : CheckBank(csv.bytes, csvName)) {
+    const CsvPlace at = csv.PlaceOf(p.line, p.field);
+    if (!p.note && !reported(at))
+      result.problems.push_back(FormatCsvProblem(csvName, {at, p.message}));
+  }
+  if (result.problems.empty()) result.bytes = csv.bytes;
+  return result;
+}
+
+int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
+                  std::string& err) {
+  try {
+    std::error_code ec;
+    RequirePlainOrAbsent(bankPath);
+    if (!force && std::filesystem::exists(bankPath, ec))
+      throw IoError("「" + bankPath +
+                    "」はすでにあります。置き換えるには --force を付けてください");
+    const ImportedBank bank = ImportBank(ReadCsvFile(csvPath), csvPath);
+    for (const std::string& p : bank.problems) err += p + "\n";
+    if (!bank.problems.empty()) return 1;
+    WriteFileAtomically(bankPath, bank.bytes);
+    return 0;
+  } catch (const Error& e) {
+    err += std::string(e.what()) + "\n";
+    return 1;
+  }
+}
+
+}  // namespace vcq

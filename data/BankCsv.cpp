@@ -1,0 +1,418 @@
+#include "data/BankCsv.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "data/Bank.h"
+#include "data/Cp932.h"
+#include "data/Csv.h"
+#include "data/LineReader.h"
+#include "data/TextUtil.h"
+#include "platform/Error.h"
+
+namespace vcq {
+
+namespace {
+
+// Where each part of a question sits in the row of a layout; -1 when the
+// layout has no such part.
+struct Columns {
+  int lesson = -1, second = -1, prompt = -1, sent = -1, choice = -1, note = -1;
+  int count = 0;
+};
+
+Columns ColumnsOf(int form) {
+  Columns c;
+  int k = 0;
+  if (HasLessons(form)) c.lesson = k++;
+  if (HasSecondClass(form)) c.second = k++;
+  c.prompt = k++;
+  c.sent = k++;
+  if (HasChoices(form)) c.choice = k++;
+  if (HasLessons(form)) c.note = k++;
+  c.count = k;
+  return c;
+}
+
+std::string KindNote(int form) {
+  switch (form) {
+    case 0:
+      return "形式 0: 分野なし";
+    case 1:
+      return "形式 1: 分野あり";
+    case 2:
+      return "形式 2: 分野と第二分類";
+    default:
+      return "形式 3: 分野と解答方法 (0 選択・1 入力)";
+  }
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// A cell shown in a message: its first 60 bytes, never half a character,
+// on one line.
+std::string Quoted(std::string_view utf8) {
+  std::size_t n = std::min<std::size_t>(utf8.size(), 60);
+  while (n < utf8.size() && n > 0 && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
+  std::string shown(utf8.substr(0, n));
+  for (char& c : shown)
+    if (c == '\r' || c == '\n') c = ' ';  // a message is one line
+  return "「" + shown + "」";
+}
+
+// Builds the bank from the rows, collecting problems.
+class Importer {
+ public:
+  CsvBank Run(const std::vector<CsvRow>& rows) {
+    for (const CsvRow& row : rows) {
+      if (row.Empty()) continue;
+      if (!header_) {
+        if (!InfoRow(row)) {
+          if (!Header(row)) return Done();
+        }
+        continue;
+      }
+      if (!Question(row)) break;
+    }
+    if (!header_ && out_.problems.empty())
+      Problem({},
+              "列名の行 (「" + Joined(CsvColumns(kind_ ? *kind_ % 10 : 1)) + "」) がありません");
+    if (!titleRow_ && out_.problems.empty()) Problem({}, "「題名」の行がありません");
+    if (header_ && titleRow_) Build();
+    return Done();
+  }
+
+ private:
+  static std::string Joined(const std::vector<std::string>& names) {
+    std::string s;
+    for (const std::string& n : names) s += (s.empty() ? "" : ",") + n;
+    return s;
+  }
+
+  void Problem(CsvPlace at, std::string message) {
+    out_.problems.push_back({at, std::move(message)});
+  }
+
+  // A cell's text in CP932; a character without a CP932 form is a problem.
+  // A line break inside a cell becomes a blank: a bank line holds none.
+  std::string Text(const CsvRow& row, std::size_t k) {
+    if (k >= row.cells.size()) return {};
+    const std::string& cell = row.cells[k];
+    const CsvPlace at{row.row, static_cast<int>(k) + 1};
+    Utf8Text t = Utf8ToCp932(cell);
+    if (!t.bad.empty()) Problem(at, DescribeBadChar(cell, t.bad.front()));
+    const std::string& text = t.cp932;
+    std::string flat;
+    flat.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const char c = text[i];
+      if (c == '\r' || c == '\n') {
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        flat += ' ';
+      } else {
+        flat += c;
+      }
+    }
+    if (flat.find('\x1A') != std::string::npos)
+      Problem(at, "文字 0x1A (Ctrl-Z) は使えません (問題ファイルの終わりの印です)");
+    return flat;
+  }
+
+  std::optional<std::int32_t> Number(const CsvRow& row, std::size_t k, std::string_view what) {
+    const std::string_view cell = k < row.cells.size() ? Trim(row.cells[k]) : std::string_view();
+    if (auto n = TryParseInt(cell)) return n;
+    Problem({row.row, static_cast<int>(k) + 1},
+            std::string(what) + "には整数が必要ですが" + Quoted(cell) + "でした");
+    return std::nullopt;
+  }
+
+  // The rows before the column names. False for any other row.
+  bool InfoRow(const CsvRow& row) {
+    const std::string_view label = Trim(row.cells[0]);
+    auto once = [&](std::optional<int>& seen) {
+      if (seen) Problem({row.row, 1}, "「" + std::string(label) + "」の行が 2 つあります");
+      seen = row.row;
+    };
+    if (label == kCsvFirstLine) {
+      once(firstRow_);
+      first_ = Text(row, 1);
+    } else if (label == kCsvTitle) {
+      once(titleRow_);
+      title_ = Text(row, 1);
+    } else if (label == kCsvKind) {
+      once(kindRow_);
+      kind_ = Number(row, 1, "種類");
+    } else if (label == kCsvLesson || label == kCsvSecond) {
+      const bool second = label == kCsvSecond;
+      std::vector<Name>& names = second ? les2_ : les_;
+      if (names.size() == static_cast<std::size_t>(kMaxLessons)) {
+        Problem({row.row, 1},
+                std::string(label) + "は " + std::to_string(kMaxLessons) + " 個までです");
+        return true;
+      }
+      auto n = Number(row, 1, label == kCsvLesson ? "分野名の番号" : "第二分類名の番号");
+      if (n && *n != static_cast<std::int32_t>(names.size()))
+        Problem({row.row, 2}, std::string(label) + "の番号は 0 から順に付けます: ここは " +
+                                  std::to_string(names.size()) + " のはずですが " +
+                                  std::to_string(*n) + " でした");
+      names.push_back({Text(row, 2), row.row});
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  // The row of column names: the kind must be known by now, as the columns
+  // depend on its layout. False when the rows after it cannot be read.
+  bool Header(const CsvRow& row) {
+    if (!kind_) {
+      if (!kindRow_)
+        Problem({row.row, 1}, "「種類」の行がこの行より前にありません (" + Quoted(row.cells[0]) +
+                                  " は行の名前ではありません)");
+      return false;
+    }
+    form_ = *kind_ % 10;
+    if (!IsKnownLayout(form_)) {
+      Problem({*kindRow_, 2},
+              "種類 " + std::to_string(*kind_) + " の形式 (下 1 桁) は 0 から 3 ではありません");
+      return false;
+    }
+    if (!HasLessons(form_) && !les_.empty())
+      Problem({les_.front().row, 1}, "形式 0 の問題集には分野名の行を書けません");
+    if (!HasSecondClass(form_) && !les2_.empty())
+      Problem({les2_.front().row, 1},
+              "形式 " + std::to_string(form_) + " の問題集には第二分類名の行を書けません");
+    cols_ = ColumnsOf(form_);
+    const std::vector<std::string> names = CsvColumns(form_);
+    for (std::size_t k = 0; k < row.cells.size(); ++k) {
+      const std::string_view cell = Trim(row.cells[k]);
+      if (k < names.size() ? cell == names[k] : cell.empty()) continue;
+      Problem({row.row, static_cast<int>(k) + 1}, "列名が違います: 形式 " + std::to_string(form_) +
+                                                      " の列は「" + Joined(names) + "」です");
+      return false;
+    }
+    if (row.cells.size() < names.size()) {
+      Problem({row.row, static_cast<int>(row.cells.size()) + 1},
+              "列名が足りません: 形式 " + std::to_string(form_) + " の列は「" + Joined(names) +
+                  "」です");
+      return false;
+    }
+    header_ = row.row;
+    return true;
+  }
+
+  // One question. False once the bank is full.
+  bool Question(const CsvRow& row) {
+    const std::size_t n = static_cast<std::size_t>(cols_.count);
+    // A row of the wrong width still counts as its question, so that the
+    // checker's question numbers stay those of the rows.
+    for (std::size_t k = n; k < row.cells.size(); ++k)
+      if (!row.cells[k].empty()) {
+        Problem({row.row, static_cast<int>(k) + 1}, "列が多すぎます (形式 " +
+                                                        std::to_string(form_) + " は " +
+                                                        std::to_string(n) + " 列です)");
+        break;
+      }
+    if (row.cells.size() < n)
+      Problem({row.row, static_cast<int>(row.cells.size()) + 1},
+              "列が足りません (形式 " + std::to_string(form_) + " は " + std::to_string(n) +
+                  " 列ですが " + std::to_string(row.cells.size()) + " 列しかありません)");
+    if (ques_.size() == static_cast<std::size_t>(kMaxQuestions)) {
+      Problem({row.row, 1}, "問題は " + std::to_string(kMaxQuestions) + " 問までです");
+      return false;
+    }
+    Ques q;
+    q.row = row.row;
+    if (cols_.lesson >= 0) q.lesson = Number(row, cols_.lesson, CsvColumns(form_)[0]).value_or(0);
+    if (cols_.second >= 0) q.second = Number(row, cols_.second, CsvColumns(form_)[1]).value_or(0);
+    q.prompt = Text(row, cols_.prompt);
+    q.sent = Text(row, cols_.sent);
+    if (cols_.choice >= 0) q.choice = Text(row, cols_.choice);
+    if (cols_.note >= 0) q.note = Text(row, cols_.note);
+    ques_.push_back(std::move(q));
+    return true;
+  }
+
+  void Line(std::string_view text, CsvPlace at) {
+    out_.bytes.append(text);
+    out_.bytes += "\r\n";
+    out_.lines.push_back(at);
+  }
+
+  void Build() {
+    const int titleRow = *titleRow_;
+    if (title_.empty()) Problem({titleRow, 2}, "題名が空です");
+    if (title_.find(' ') != std::string::npos)
+      Problem({titleRow, 2}, "題名に半角の空白は使えません (見出し行では空白が区切りです)");
+    // Without a title of one field the header line would read otherwise.
+    if (title_.empty() || title_.find(' ') != std::string::npos) return;
+    Line(firstRow_ ? first_ : title_, {firstRow_.value_or(titleRow), 2});
+    Line(title_ + " " + std::to_string(*kind_) + " " + std::to_string(ques_.size()), {titleRow, 2});
+    auto names = [&](const std::vector<Name>& list) {
+      Line(std::to_string(list.size()), {list.empty() ? *header_ : list.front().row, 1});
+      for (const Name& n : list) Line(n.text, {n.row, 3});
+    };
+    if (HasLessons(form_)) names(les_);
+    if (HasSecondClass(form_)) names(les2_);
+    auto at = [](const Ques& q, int col) { return CsvPlace{q.row, col + 1}; };
+    for (const Ques& q : ques_) {
+      if (HasSecondClass(form_))
+        Line(std::to_string(q.lesson) + " " + std::to_string(q.second), at(q, cols_.lesson));
+      else if (HasLessons(form_))
+        Line(std::to_string(q.lesson), at(q, cols_.lesson));
+      if (HasChoices(form_)) {
+        Line(q.prompt, at(q, cols_.prompt));
+        Line(q.choice, at(q, cols_.choice));
+        Line(q.sent, at(q, cols_.sent));
+      } else {
+        Line(q.sent, at(q, cols_.sent));
+        Line(q.prompt, at(q, cols_.prompt));
+      }
+      if (HasLessons(form_)) Line(q.note, at(q, cols_.note));
+    }
+  }
+
+  CsvBank Done() { return std::move(out_); }
+
+  struct Name {
+    std::string text;
+    int row = 0;
+  };
+  struct Ques {
+    int row = 0;
+    std::int32_t lesson = 0, second = 0;
+    std::string prompt, sent, choice, note;
+  };
+
+  CsvBank out_;
+  std::optional<int> firstRow_, titleRow_, kindRow_, header_;
+  std::string first_, title_;
+  std::optional<std::int32_t> kind_;
+  std::vector<Name> les_, les2_;
+  std::int32_t form_ = 0;
+  Columns cols_;
+  std::vector<Ques> ques_;
+};
+
+}  // namespace
+
+std::vector<std::string> CsvColumns(int form) {
+  std::vector<std::string> names;
+  if (HasLessons(form)) names.emplace_back("分野");
+  if (HasSecondClass(form)) names.emplace_back(HasChoices(form) ? "解答方法" : "第二分類");
+  names.emplace_back("問題文");
+  names.emplace_back("解答文");
+  if (HasChoices(form)) names.emplace_back("選択肢");
+  if (HasLessons(form)) names.emplace_back("解説");
+  return names;
+}
+
+std::string BankToCsv(std::string_view bankBytes, const std::string& fileName) {
+  Bank bank;
+  LessonFlags sel{};
+  LoadBankText(bank, sel, bankBytes, fileName);
+  const std::int32_t form = bank.DataForm;
+  if (!IsKnownLayout(form))
+    throw ConvertError(Where(fileName, 2) + "種類 " + std::to_string(bank.DataKind) +
+                       " の形式 (下 1 桁) は 0 から 3 ではありません");
+  // The load has shown that a UTF-8 bank converts whole.
+  const std::string converted =
+      LooksLikeUtf8(bankBytes) ? Utf8ToCp932(bankBytes).cp932 : std::string();
+  LineReader in(converted.empty() ? bankBytes : std::string_view(converted), fileName);
+  constexpr std::size_t kWhole = std::string_view::npos;
+
+  const Columns cols = ColumnsOf(form);
+  const std::size_t width = std::max<std::size_t>(3, static_cast<std::size_t>(cols.count));
+  std::string out(kUtf8Bom);
+  out.reserve(bankBytes.size() * 2);
+  auto row = [&](std::vector<std::string> cells) {
+    cells.resize(std::max(cells.size(), width));
+    AppendCsvRow(out, cells);
+  };
+  row({std::string(kCsvFirstLine), ToUtf8(in.NextView(kWhole))});
+  const FieldViews header = SplitBlankViews(in.NextView(kHeaderBytes));
+  row({std::string(kCsvTitle), ToUtf8(header.Words[0])});
+  row({std::string(kCsvKind), std::to_string(bank.DataKind), KindNote(form)});
+  auto names = [&](std::string_view label, std::int32_t count) {
+    in.NextView(kWhole);
+    for (std::int32_t i = 0; i < count; ++i)
+      row({std::string(label), std::to_string(i), ToUtf8(in.NextView(kWhole))});
+  };
+  if (HasLessons(form)) names(kCsvLesson, bank.LesCount);
+  if (HasSecondClass(form)) names(kCsvSecond, bank.LesCount2);
+  row({});
+  row(CsvColumns(form));
+  for (std::int32_t q = 0; q < bank.QuesCount; ++q) {
+    std::vector<std::string> cells(static_cast<std::size_t>(cols.count));
+    auto put = [&](int col) { cells[static_cast<std::size_t>(col)] = ToUtf8(in.NextView(kWhole)); };
+    if (HasLessons(form)) {
+      in.NextView(kWhole);
+      cells[static_cast<std::size_t>(cols.lesson)] = std::to_string(bank.QuesLes[q]);
+      if (HasSecondClass(form))
+        cells[static_cast<std::size_t>(cols.second)] = std::to_string(bank.QuesLes2[q]);
+    }
+    if (HasChoices(form)) {
+      put(cols.prompt);
+      put(cols.choice);
+      put(cols.sent);
+    } else {
+      put(cols.sent);
+      put(cols.prompt);
+    }
+    if (HasLessons(form)) put(cols.note);
+    row(std::move(cells));
+  }
+  return out;
+}
+
+CsvPlace CsvBank::PlaceOf(int line, int field) const {
+  if (line < 1 || static_cast<std::size_t>(line) > lines.size()) return {};
+  CsvPlace at = lines[static_cast<std::size_t>(line) - 1];
+  at.col += field;
+  return at;
+}
+
+CsvBank CsvToBank(std::string_view bytes) {
+  CsvBank none;
+  const bool bom = bytes.starts_with(kUtf8Bom);
+  std::string_view text = bom ? bytes.substr(kUtf8Bom.size()) : bytes;
+  if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+    none.problems.push_back({{}, "空のファイルです"});
+    return none;
+  }
+  if (std::memchr(text.data(), '\0', text.size())) {
+    none.problems.push_back({{}, "テキストのファイルではありません (0 のバイトがあります)"});
+    return none;
+  }
+  // CP932 text is read as UTF-8 too: the row names and column names are
+  // then the same bytes, and every cell converts back.
+  std::string fromCp932;
+  if (!bom && !LooksLikeUtf8(text)) {
+    fromCp932 = ToUtf8(text);
+    if (fromCp932.find("\xEF\xBF\xBD") != std::string::npos) {
+      none.problems.push_back(
+          {{}, "UTF-8 としても Shift-JIS (CP932) としても読めない文字があります"});
+      return none;
+    }
+    text = fromCp932;
+  }
+  const CsvTable table = ReadCsv(text, GuessSeparator(text));
+  if (table.openRow > 0) {
+    none.problems.push_back({{table.openRow, table.openCol}, "「\"」で始まった欄が閉じていません"});
+    return none;
+  }
+  return Importer().Run(table.rows);
+}
+
+std::string FormatCsvProblem(const std::string& csvName, const CsvProblem& p) {
+  if (p.at.row <= 0) return csvName + ": " + p.message;
+  return csvName + ":" + std::to_string(p.at.row) + ":" + std::to_string(p.at.col) + ": " +
+         p.message;
+}
+
+}  // namespace vcq
