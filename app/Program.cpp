@@ -38,8 +38,7 @@ Program::Program(Ports p, Paths paths_)
       frmOption(bank, rec, drill, ports.clock, frmMain.mapCanvas, readAloud),
       frmQues(DrillWiring(*this)),
       frmScoreTable(bank, rec, frmMain.mapCanvas),
-      frmSel(bank, rec, ports.sound, frmMain.mapCanvas),
-      frmStartPan(*this) {}
+      frmSel(bank, rec, ports.sound, frmMain.mapCanvas) {}
 
 void Program::Guard(const std::function<void()>& handler) {
   try {

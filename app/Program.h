@@ -51,7 +51,6 @@ class Program {
 
   Ports ports;
   Paths paths;
-  std::string Title = "VCQuick";
   std::function<void()> onChanged;  // the front end syncs its views here
 
   Bank bank;

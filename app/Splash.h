@@ -6,11 +6,9 @@
 
 namespace vcq {
 
-class Program;
-
 class TfrmStartPan {
  public:
-  explicit TfrmStartPan(Program&) {
+  TfrmStartPan() {
     form.Caption = "MiravelCompany";
     form.Width = 224;
     form.Height = 72;

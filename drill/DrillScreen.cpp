@@ -92,6 +92,11 @@ void TfrmQues::s0Click(int tag) {
   ChoiceClick(ctx_, tag);
 }
 
+bool TfrmQues::ChoiceTakesMouse(int tag) const {
+  const Control& panel = s[tag];
+  return panel.Visible && panel.Enabled;
+}
+
 void TfrmQues::tmrStartTimer() {
   ++StartStep;
   if (StartStep == 1) {

@@ -28,6 +28,9 @@ class TfrmQues : public QuesWindow {
   void s0MouseDown(int tag);
   void s0MouseUp(int tag);
   void s0Click(int tag);
+  // Whether panel `tag` takes the mouse now: a press and a release over a
+  // panel hidden or shut meanwhile are the drill's no longer.
+  bool ChoiceTakesMouse(int tag) const;
   void tmrStartTimer();
   void tmrOKTimer();
   void tmrFlashTimer();

@@ -33,6 +33,7 @@ inline constexpr Rgb kText = FromTColor(1054229);
 inline constexpr Rgb kBarGreen = colors::kGreen;  // the record commands
 inline constexpr Rgb kBarBlue = FromTColor(12105321);
 inline constexpr Rgb kBarHelp = FromTColor(4570106);
+inline constexpr Rgb kBar{0xB9, 0xA5, 0x87};  // the command bar behind the buttons
 }  // namespace maincolors
 
 namespace splashcolors {

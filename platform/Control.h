@@ -37,4 +37,12 @@ inline Control MakeControl(int left, int top, int width, int height, Rgb color, 
   return c;
 }
 
+// Gives a control made elsewhere (a group, a check box) its place.
+inline void Place(Control& c, int left, int top, int width, int height) {
+  c.Left = left;
+  c.Top = top;
+  c.Width = width;
+  c.Height = height;
+}
+
 }  // namespace vcq

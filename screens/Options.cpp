@@ -44,6 +44,19 @@ TfrmOption::TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPo
   BitBtn1.Caption = "OK";
   BitBtn2.Caption = Sj("ｷｬﾝｾﾙ");
   chkSpeak.Caption = Sj("英文を読み上げる");
+
+  // The layout. Label1 is sized to its text; Label1 to Label3 sit inside Panel1.
+  Place(RadioGroup1, 8, 4, 200, 64);
+  Place(RadioGroup2, 8, 72, 200, 64);
+  Place(Panel1, 216, 4, 196, 132);
+  Place(Label1, 8, 6, 0, 0);
+  Place(pnlInf, 10, 26, 64, 40);
+  Place(pnlUp, 84, 26, 36, 19);
+  Place(pnlDown, 84, 47, 36, 19);
+  Place(Label3, 8, 74, 180, 52);
+  Place(BitBtn1, 234, 144, 84, 28);
+  Place(BitBtn2, 326, 144, 84, 28);
+  Place(chkSpeak, 12, 178, 300, 20);  // a row of its own below the buttons
 }
 
 void TfrmOption::OpenOption() {

@@ -46,10 +46,13 @@ class TfrmOption {
   void pnlDownClick();
   void FormKeyPress(char key);  // "+" and "-"
   void FormKeyDown(int key);    // Page Up, Page Down; Enter = OK, Esc = Cancel
-  void BitBtn1Click();          // OK
-  void BitBtn2Click();          // Cancel
-  void FormClose();             // the title bar's close box
-  void chkSpeakClick();         // read the English aloud, the learner's setting
+  // A key's character follows its FormKeyDown only while the window is
+  // still up: Enter and Esc have closed it, and the character is not its key then.
+  bool TakesKeyPress() const { return form.Visible; }
+  void BitBtn1Click();   // OK
+  void BitBtn2Click();   // Cancel
+  void FormClose();      // the title bar's close box
+  void chkSpeakClick();  // read the English aloud, the learner's setting
 
   Control form;
   RadioGroup RadioGroup1;  // one-letter hint

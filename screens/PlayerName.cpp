@@ -15,6 +15,14 @@ TfrmInput::TfrmInput(DialogPort& dialogs, SoundPort& sound) : dialogs_(dialogs),
   Label1.Caption = Sj("あなたの名前をいれてください。");
   Label1.FontColor = colors::kWhite;
   lblNote.FontColor = inputcolors::kNote;
+
+  // The layout. The prompt's room reaches the entry box and the window's
+  // edge, for either prompt; the note sits between the box and the buttons.
+  Place(Label1, 31, 19, form.Width - 31, 39 - 19);
+  Place(MaskEdit1, 16, 39, 169, 22);
+  Place(lblNote, 16, 63, form.Width - 16, 18);
+  Place(BitBtn1, 20, 84, 80, 28);
+  Place(BitBtn2, 116, 84, 80, 28);
 }
 
 void TfrmInput::ShowModal() {

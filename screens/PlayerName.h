@@ -32,10 +32,11 @@ class TfrmInput {
   void FormKeyDown(int key);
   void FormClose();  // the title bar's close button
 
-  Control form;       // Caption, Visible
-  Control Label1;     // the prompt
-  Control MaskEdit1;  // Caption is the entry box's text
-  Control lblNote;    // why the last edit was not taken whole; empty when it was
+  Control form;              // Caption, Visible
+  Control Label1;            // the prompt
+  Control MaskEdit1;         // Caption is the entry box's text
+  Control lblNote;           // why the last edit was not taken whole; empty when it was
+  Control BitBtn1, BitBtn2;  // OK and Cancel: their places
   std::string InputCaption;
   std::string InputPrompt;
   std::string InputText;

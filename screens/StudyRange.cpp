@@ -15,6 +15,11 @@ namespace {
 constexpr std::array<int, kMaxLessons> kPanelTop{8,   22,  36,  50,  64,  77,  91,  105, 119, 133,
                                                  147, 161, 175, 189, 204, 219, 233, 247, 261, 276};
 
+// Right of the lesson panels (which end at 144): the hint and the buttons,
+// all within the ten-panel height of the window.
+constexpr int kSideLeft = 152;
+constexpr int kSideWidth = 142;
+
 }  // namespace
 
 TfrmSel::TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanvas& canvas)
@@ -44,6 +49,10 @@ TfrmSel::TfrmSel(const Bank& bank, Record& rec, SoundPort& sound, const MapCanva
   btnOn.Caption = Sj("全選択");
   btnOf.Caption = Sj("全解除");
   btnOk.Caption = "OK";
+  Place(Label1, kSideLeft, 8, kSideWidth, 58);
+  Place(btnOn, kSideLeft, 72, 68, 25);
+  Place(btnOf, kSideLeft + kSideWidth - 68, 72, 68, 25);
+  Place(btnOk, kSideLeft + (kSideWidth - 75) / 2, 103, 75, 25);
 }
 
 void TfrmSel::OpenRange() {

@@ -27,6 +27,9 @@ class TfrmSel {
   void FormKeyPress(char key);
   // Enter presses the default button.
   void FormKeyDown(int key);
+  // A key's character follows its FormKeyDown only while the window is
+  // still up: Enter has closed it, and the character is not its key then.
+  bool TakesKeyPress() const { return form.Visible; }
   void btnOnClick();
   void btnOfClick();
   void btnOkClick();

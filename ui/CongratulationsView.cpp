@@ -3,17 +3,17 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/Program.h"
 #include "ui/Fonts.h"
 
 namespace vcq::ui {
 
-CongratulationsView::CongratulationsView(QWidget* owner, Program& app, const QString& pictureDir)
-    : SecondaryWindow(owner, "frmOmedeto", app.frmOmedeto.form, Size::kClient,
-                      [&app] { app.Guard([&] { app.frmOmedeto.btnOkClick(); }); }),
-      app_(app) {
+CongratulationsView::CongratulationsView(QWidget* owner, TfrmOmedeto& core, Guard guard,
+                                         const QString& pictureDir)
+    : SecondaryWindow(owner, "frmOmedeto", core.form, Size::kClient, std::move(guard),
+                      [&core] { core.btnOkClick(); }),
+      core_(core) {
   using namespace mirror;
-  const TfrmOmedeto& f = app.frmOmedeto;
+  const TfrmOmedeto& f = core_;
   // The keys go back to the drill screen whenever it is still up.
   keysBackAlways_ = true;
   setFont(PixelFont(family::kPMincho, f.form.FontSize));
@@ -40,13 +40,12 @@ CongratulationsView::CongratulationsView(QWidget* owner, Program& app, const QSt
   // Enter and Space press it, as the window's only button.
   ok->setAutoDefault(true);
   btnOk_ = ok;
-  connect(ok, &QPushButton::clicked, this,
-          [this] { app_.Guard([&] { app_.frmOmedeto.btnOkClick(); }); });
+  connect(ok, &QPushButton::clicked, this, [this] { guard_([&] { core_.btnOkClick(); }); });
   Sync();
 }
 
 void CongratulationsView::Sync() {
-  const TfrmOmedeto& f = app_.frmOmedeto;
+  const TfrmOmedeto& f = core_;
   // The dance runs on while the window is hidden; its frames are read and
   // shown only while the window is up.
   const int picture = f.Picture();

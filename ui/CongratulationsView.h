@@ -8,26 +8,23 @@
 #include "screens/Congratulations.h"
 #include "ui/Pictures.h"
 #include "ui/SecondaryWindow.h"
+#include "ui/ViewGuard.h"
 
 class QLabel;
-
-namespace vcq {
-class Program;
-}
 
 namespace vcq::ui {
 
 class CongratulationsView : public SecondaryWindow {
  public:
   // Shown above `owner`, the drill screen.
-  CongratulationsView(QWidget* owner, Program& app, const QString& pictureDir);
+  CongratulationsView(QWidget* owner, TfrmOmedeto& core, Guard guard, const QString& pictureDir);
   void Sync();
 
  protected:
   void OnShown() override;
 
  private:
-  Program& app_;
+  TfrmOmedeto& core_;
   QLabel* imgOyaji_;
   QWidget* btnOk_;
   // imgOyaji's pictures by TfrmOmedeto::Picture(): its own, then img1 .. img8.

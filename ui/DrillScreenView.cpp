@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/Program.h"
+#include "drill/DrillScreen.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
 #include "ui/TextConversion.h"
@@ -32,20 +32,22 @@ void ChoicePanel::mouseReleaseEvent(QMouseEvent* e) {
   if (onUp) onUp(over);
 }
 
-DrillScreenView::DrillScreenView(Program& app, QWidget* mainWindow, const QString& pictureDir)
+DrillScreenView::DrillScreenView(TfrmQues& core, Guard guard, QWidget* mainWindow,
+                                 const QString& pictureDir)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
-      app_(app),
+      core_(core),
+      guard_(std::move(guard)),
       mainWindow_(mainWindow) {
   setObjectName("frmQues");
   setFixedSize(kQuesClientWidth, kQuesClientHeight);
-  setFont(PixelFont(family::kPGothic, app.frmQues.form.FontSize));
+  setFont(PixelFont(family::kPGothic, core.form.FontSize));
   setFocusPolicy(Qt::StrongFocus);
   BuildLayout(pictureDir);
   Sync();
 }
 
 void DrillScreenView::Sync() {
-  const TfrmQues& f = app_.frmQues;
+  const TfrmQues& f = core_;
   const QString title = Qs(f.form.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
@@ -72,7 +74,7 @@ void DrillScreenView::Sync() {
 }
 
 void DrillScreenView::ShowOrHide() {
-  const bool shown = app_.frmQues.form.Visible;
+  const bool shown = core_.form.Visible;
   if (shown == isVisible()) return;
   if (shown) {
     // Over the main window where it stands now; the learner may have moved it.
@@ -91,8 +93,8 @@ void DrillScreenView::keyPressEvent(QKeyEvent* e) {
   e->accept();
   const KeyStroke k = TranslateKey(*e);
   // Every key-down counts, Shift and held keys included: each one clicks.
-  app_.Guard([&] { app_.frmQues.FormKeyDown(k.vk); });
-  if (k.typed) app_.Guard([&] { app_.frmQues.FormKeyPress(*k.typed); });
+  guard_([&] { core_.FormKeyDown(k.vk); });
+  if (k.typed) guard_([&] { core_.FormKeyPress(*k.typed); });
 }
 
 void DrillScreenView::keyReleaseEvent(QKeyEvent* e) {
@@ -101,13 +103,13 @@ void DrillScreenView::keyReleaseEvent(QKeyEvent* e) {
   // still down, so its panel stays lit.
   if (e->isAutoRepeat()) return;
   const int key = TranslateKey(*e).vk;
-  app_.Guard([&] { app_.frmQues.FormKeyUp(key); });
+  guard_([&] { core_.FormKeyUp(key); });
 }
 
 // The title bar's close button leaves as the quit button does.
 void DrillScreenView::closeEvent(QCloseEvent* e) {
-  if (app_.frmQues.form.Visible) app_.Guard([&] { app_.frmQues.pnlQuitClick(); });
-  if (app_.frmQues.form.Visible)
+  if (core_.form.Visible) guard_([&] { core_.pnlQuitClick(); });
+  if (core_.form.Visible)
     e->ignore();
   else
     e->accept();

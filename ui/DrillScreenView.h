@@ -1,7 +1,7 @@
 // The drill screen on screen: a window of its own laid over the main window,
 // every control of TfrmQues at its place and mirrored from the core after
 // each event. Keys go to FormKeyDown / FormKeyPress / FormKeyUp, clicks to
-// the quit panel and the choice panels, all through Program::Guard.
+// the quit panel and the choice panels, all through the guard.
 //
 // The layout (places, fonts, bevels, pictures) is in DrillScreenViewLayout.cpp;
 // this file holds the events and the mirroring.
@@ -16,9 +16,10 @@
 #include "platform/Control.h"
 #include "ui/Mirroring.h"
 #include "ui/Pictures.h"
+#include "ui/ViewGuard.h"
 
 namespace vcq {
-class Program;
+class TfrmQues;
 }
 
 namespace vcq::ui {
@@ -28,7 +29,7 @@ namespace vcq::ui {
 class ChoicePanel : public QLabel {
  public:
   using QLabel::QLabel;
-  std::function<bool()> accepts;  // shown and enabled in the core
+  std::function<bool()> accepts;  // the core takes the mouse on it
   std::function<void()> onDown;
   std::function<void(bool over)> onUp;
 
@@ -43,7 +44,7 @@ class ChoicePanel : public QLabel {
 class DrillScreenView : public QWidget {
  public:
   // `mainWindow` is where the screen is laid when it is shown.
-  DrillScreenView(Program& app, QWidget* mainWindow, const QString& pictureDir);
+  DrillScreenView(TfrmQues& core, Guard guard, QWidget* mainWindow, const QString& pictureDir);
   void Sync();
   const MirrorList& Mirrors() const { return mirrors_; }
 
@@ -72,7 +73,8 @@ class DrillScreenView : public QWidget {
   W* Add(W* w, const char* name, const Control& c, unsigned aspects);
   void ShowOrHide();
 
-  Program& app_;
+  TfrmQues& core_;
+  Guard guard_;
   QWidget* mainWindow_;
   MirrorList mirrors_;
   QLabel* imgEsper_ = nullptr;

@@ -3,7 +3,7 @@
 // what is only the look is here.
 #include <QFrame>
 
-#include "app/Program.h"
+#include "drill/DrillScreen.h"
 #include "ui/CommandButton.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Fonts.h"
@@ -85,13 +85,13 @@ void DrillScreenView::BuildLayout(const QString& pictureDir) {
 }
 
 void DrillScreenView::BuildSpeedBar(const QString& dir) {
-  const TfrmQues& f = app_.frmQues;
+  const TfrmQues& f = core_;
   QLabel* bar = Panel(this, "SpeedBar", f.SpeedBar, QFrame::NoFrame);
 
   const QString hint = QStringLiteral("章の目次に戻る");
   auto* quit = new CommandButton(bar, dir + "/quitdrill.png", hint);
   Add(quit, "pnlQuit", f.pnlQuit, mirror::kPlace | mirror::kBackground | mirror::kVisible);
-  quit->onClick = [this] { app_.Guard([&] { app_.frmQues.pnlQuitClick(); }); };
+  quit->onClick = [this] { guard_([&] { core_.pnlQuitClick(); }); };
 
   Label(bar, "Label11", f.Label11, family::kPGothic);
   Label(bar, "lblDName", f.lblDName, family::kPMincho, Qt::AlignCenter);
@@ -100,7 +100,7 @@ void DrillScreenView::BuildSpeedBar(const QString& dir) {
 }
 
 void DrillScreenView::BuildQuesArea(const QString& dir) {
-  const TfrmQues& f = app_.frmQues;
+  const TfrmQues& f = core_;
   QLabel* ques = Panel(this, "pnlQues", f.pnlQues, kLowered);
   Label(ques, "w1", f.w1, family::kPGothic);
   Label(ques, "w3", f.w3, family::kPGothic);
@@ -121,7 +121,7 @@ void DrillScreenView::BuildQuesArea(const QString& dir) {
 }
 
 void DrillScreenView::BuildBatchArea() {
-  const TfrmQues& f = app_.frmQues;
+  const TfrmQues& f = core_;
   QLabel* batch = Panel(this, "Panel3", f.Panel3, kRaised);
   Style(Label(batch, "lblTitle", f.lblTitle, family::kPMincho, Qt::AlignCenter), true);
   Label(batch, "lblTestCnt", f.lblTestCnt, family::kPMincho, Qt::AlignCenter);
@@ -137,7 +137,7 @@ void DrillScreenView::BuildBatchArea() {
 }
 
 void DrillScreenView::BuildChoiceArea() {
-  const TfrmQues& f = app_.frmQues;
+  const TfrmQues& f = core_;
   QLabel* sel = Panel(this, "pnlSel", f.pnlSel, kRaised);
   for (int i = 0; i < kChoicePanels; ++i) {
     auto* p = Add(new ChoicePanel(sel), qPrintable(QStringLiteral("s%1").arg(i)), f.s[i],
@@ -146,16 +146,13 @@ void DrillScreenView::BuildChoiceArea() {
     p->setAlignment(Qt::AlignCenter);
     p->setFont(PixelFont(family::kPGothic, f.s[i].FontSize));
     Style(p, true);
-    p->accepts = [this, i] {
-      const Control& c = app_.frmQues.s[i];
-      return c.Visible && c.Enabled;
-    };
-    p->onDown = [this, i] { app_.Guard([&] { app_.frmQues.s0MouseDown(i); }); };
+    p->accepts = [this, i] { return core_.ChoiceTakesMouse(i); };
+    p->onDown = [this, i] { guard_([&] { core_.s0MouseDown(i); }); };
     // The click comes before the release, so the panel is still lit while
     // the pick's cue sounds.
     p->onUp = [this, i](bool over) {
-      if (over) app_.Guard([&] { app_.frmQues.s0Click(i); });
-      app_.Guard([&] { app_.frmQues.s0MouseUp(i); });
+      if (over) guard_([&] { core_.s0Click(i); });
+      guard_([&] { core_.s0MouseUp(i); });
     };
     QLabel* digit =
         Label(p, qPrintable(QStringLiteral("Label%1").arg(i + 1)), f.sLabel[i], family::kCourier);
@@ -165,7 +162,7 @@ void DrillScreenView::BuildChoiceArea() {
 }
 
 void DrillScreenView::BuildSettingsArea(const QString& dir) {
-  const TfrmQues& f = app_.frmQues;
+  const TfrmQues& f = core_;
   QLabel* inf = Panel(this, "pnlInf", f.pnlInf, kRaised);
   Picture(inf, "Image3", f.Image3, QPixmap(dir + "/settings.png"));
   Label(inf, "Label10", f.Label10, family::kPGothic);

@@ -1,7 +1,6 @@
 #include "ui/Gui.h"
 
-#include <initializer_list>
-#include <vector>
+#include <stdexcept>
 
 #include "app/Program.h"
 #include "ui/CongratulationsView.h"
@@ -15,57 +14,103 @@
 
 namespace vcq::ui {
 
+namespace {
+
+// The rows of Gui::windows_, in their order.
+enum Row : std::size_t {
+  kSplash,
+  kPlayerName,
+  kStudyRange,
+  kOptions,
+  kScoreTable,
+  kDrillScreen,
+  kCongratulations,
+};
+
+}  // namespace
+
+template <typename View, typename Make>
+void Gui::Add(std::size_t row, Build build, const Control& form, Make make) {
+  if (row != windows_.size()) throw std::logic_error("Gui: windows added out of their order");
+  windows_.push_back(Window{build, form, [make]() -> QWidget* { return make(); },
+                            [](QWidget* w) { static_cast<View*>(w)->Sync(); }});
+}
+
+template <typename View>
+View& Gui::Get(std::size_t index) {
+  Window& w = windows_[index];
+  if (!w.view) w.view = w.make();
+  return *static_cast<View*>(w.view);
+}
+
 Gui::Gui(Program& app)
-    : app_(app), pictures_(QString::fromStdString(app.paths.assetDir) + "/pictures") {
-  main_ = std::make_unique<MainWindowView>(app, pictures_);
-  startPan_ = new SplashView(main_.get(), app.frmStartPan, pictures_);
+    : app_(app),
+      guard_([&app](const std::function<void()>& handler) { app.Guard(handler); }),
+      pictures_(QString::fromStdString(app.paths.assetDir) + "/pictures") {
+  main_ = std::make_unique<MainWindowView>(app.frmMain, guard_, pictures_);
+  QWidget* owner = main_.get();
+  // The splash, the player window and the range, options and score-table
+  // windows float over the main window, which owns them; the drill screen
+  // is a window of its own laid over it, and owns the congratulations
+  // window above it.
+  Add<SplashView>(kSplash, Build::kAtStart, app.frmStartPan.form,
+                  [this, owner] { return new SplashView(owner, app_.frmStartPan, pictures_); });
+  Add<PlayerNameView>(kPlayerName, Build::kWhenAskedFor, app.frmInput.form,
+                      [this, owner] { return new PlayerNameView(owner, app_.frmInput, guard_); });
+  Add<StudyRangeView>(kStudyRange, Build::kWhenShown, app.frmSel.form,
+                      [this, owner] { return new StudyRangeView(owner, app_.frmSel, guard_); });
+  Add<OptionsView>(kOptions, Build::kWhenShown, app.frmOption.form,
+                   [this, owner] { return new OptionsView(owner, app_.frmOption, guard_); });
+  Add<ScoreTableView>(kScoreTable, Build::kWhenShown, app.frmScoreTable.form, [this, owner] {
+    return new ScoreTableView(owner, app_.frmScoreTable, guard_);
+  });
+  Add<DrillScreenView>(kDrillScreen, Build::kWhenShown, app.frmQues.form, [this, owner] {
+    auto v = std::make_unique<DrillScreenView>(app_.frmQues, guard_, owner, pictures_);
+    DrillScreenView* shown = v.get();
+    windows_[kDrillScreen].owned = std::move(v);
+    return shown;
+  });
+  Add<CongratulationsView>(kCongratulations, Build::kWhenShown, app.frmOmedeto.form, [this] {
+    return new CongratulationsView(&DrillScreen(), app_.frmOmedeto, guard_, pictures_);
+  });
+  Get<SplashView>(kSplash);
   app_.onChanged = [this] { SyncAll(); };
   SyncAll();
-}
-
-// Building a window's widgets loads its fonts and lays out its labels: the
-// first window comes up sooner when the others wait until they are needed.
-StudyRangeView& Gui::StudyRange() {
-  if (!sel_) sel_ = new StudyRangeView(main_.get(), app_);
-  return *sel_;
-}
-
-PlayerNameView& Gui::PlayerName() {
-  // Its entry box lays out text as it is made, which builds the font database.
-  if (!input_) input_ = new PlayerNameView(main_.get(), app_);
-  return *input_;
-}
-
-OptionsView& Gui::Options() {
-  if (!option_) option_ = new OptionsView(main_.get(), app_);
-  return *option_;
-}
-
-ScoreTableView& Gui::ScoreTable() {
-  if (!scoreTable_) scoreTable_ = new ScoreTableView(main_.get(), app_);
-  return *scoreTable_;
-}
-
-DrillScreenView& Gui::DrillScreen() {
-  if (!ques_) ques_ = std::make_unique<DrillScreenView>(app_, main_.get(), pictures_);
-  return *ques_;
-}
-
-CongratulationsView& Gui::Congratulations() {
-  if (!omedeto_) omedeto_ = new CongratulationsView(&DrillScreen(), app_, pictures_);
-  return *omedeto_;
 }
 
 Gui::~Gui() {
   app_.onChanged = nullptr;
 }
 
+SplashView& Gui::Splash() {
+  return Get<SplashView>(kSplash);
+}
+PlayerNameView& Gui::PlayerName() {
+  return Get<PlayerNameView>(kPlayerName);
+}
+StudyRangeView& Gui::StudyRange() {
+  return Get<StudyRangeView>(kStudyRange);
+}
+OptionsView& Gui::Options() {
+  return Get<OptionsView>(kOptions);
+}
+ScoreTableView& Gui::ScoreTable() {
+  return Get<ScoreTableView>(kScoreTable);
+}
+DrillScreenView& Gui::DrillScreen() {
+  return Get<DrillScreenView>(kDrillScreen);
+}
+CongratulationsView& Gui::Congratulations() {
+  return Get<CongratulationsView>(kCongratulations);
+}
+
 void Gui::SyncAll() {
   const TfrmMain& m = app_.frmMain;
   main_->Sync();
   if (m.Closed) {
-    startPan_->hide();
-    for (QWidget* w : Built()) w->hide();
+    // The player window is modal: it has ended before the main window can close.
+    for (Window& w : windows_)
+      if (w.view && w.build != Build::kWhenAskedFor) w.view->hide();
     main_->hide();
     if (!closedReported_ && onClosed) {
       closedReported_ = true;
@@ -74,34 +119,20 @@ void Gui::SyncAll() {
     return;
   }
   main_->setVisible(m.form.Visible);
-  // After the main window, so that a splash shown now comes up on top of it.
-  startPan_->Sync();
-  if (input_) input_->Sync();  // it syncs itself when first shown
-  // The range, options and score-table windows float over the main window.
-  if (sel_ || app_.frmSel.form.Visible) StudyRange().Sync();
-  if (option_ || app_.frmOption.form.Visible) Options().Sync();
-  if (scoreTable_ || app_.frmScoreTable.form.Visible) ScoreTable().Sync();
-  // The drill screen after the main window, which it covers; the
-  // congratulations window last, above the drill screen.
-  if (ques_ || app_.frmQues.form.Visible) DrillScreen().Sync();
-  if (omedeto_ || app_.frmOmedeto.form.Visible) Congratulations().Sync();
-}
-
-std::vector<QWidget*> Gui::Built() const {
-  std::vector<QWidget*> built;
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{sel_, option_, scoreTable_, ques_.get(), omedeto_})
-    if (w) built.push_back(w);
-  return built;
+  // After the main window, so that a splash shown now comes up on top of it,
+  // and each window after the ones it covers.
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    Window& w = windows_[i];
+    if (!w.view && w.build == Build::kWhenShown && w.form.Visible) w.view = w.make();
+    if (w.view) w.sync(w.view);
+  }
 }
 
 void Gui::RepaintAll() {
   SyncAll();
-  for (QWidget* w : std::initializer_list<QWidget*>{main_.get(), startPan_})
-    if (w->isVisible()) w->repaint();
-  if (input_ && input_->isVisible()) input_->repaint();
-  for (QWidget* w : Built())
-    if (w->isVisible()) w->repaint();
+  if (main_->isVisible()) main_->repaint();
+  for (Window& w : windows_)
+    if (w.view && w.view->isVisible()) w.view->repaint();
 }
 
 }  // namespace vcq::ui

@@ -3,17 +3,21 @@
 // the program. main() and the view tests build the same thing.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include <QString>
 
+#include "ui/ViewGuard.h"
+
 class QWidget;
 
 namespace vcq {
 class Program;
-}
+struct Control;
+}  // namespace vcq
 
 namespace vcq::ui {
 
@@ -40,7 +44,7 @@ class Gui {
   void RepaintAll();
 
   MainWindowView& MainWindow() { return *main_; }
-  SplashView& Splash() { return *startPan_; }
+  SplashView& Splash();
   // The windows a learner opens later are built when first shown (or asked for).
   PlayerNameView& PlayerName();
   StudyRangeView& StudyRange();
@@ -53,20 +57,38 @@ class Gui {
   std::function<void()> onClosed;
 
  private:
-  // The lazily built windows that exist, in painting order.
-  std::vector<QWidget*> Built() const;
+  // When a window's view is built. Building a window's widgets loads its
+  // fonts and lays out its labels: the first window comes up sooner when
+  // the others wait until they are needed.
+  enum class Build {
+    kAtStart,      // with the main window
+    kWhenShown,    // when its form first shows (or the view is asked for)
+    kWhenAskedFor  // only when asked for: it syncs itself when first shown
+  };
+  // One window over the main window: its form, how its view is made, and
+  // the view once made. A window that is not up never needs a view.
+  struct Window {
+    Build build;
+    const Control& form;
+    std::function<QWidget*()> make;
+    std::function<void(QWidget*)> sync;
+    QWidget* view = nullptr;
+    // The view when it is a window of its own, not owned by another.
+    std::unique_ptr<QWidget> owned = nullptr;
+  };
+  // `row` is the window's place in windows_ (Gui.cpp), checked.
+  template <typename View, typename Make>
+  void Add(std::size_t row, Build build, const Control& form, Make make);
+  template <typename View>
+  View& Get(std::size_t index);
 
   Program& app_;
-  std::unique_ptr<MainWindowView> main_;
-  SplashView* startPan_;             // owned by main_, as windows over it
-  PlayerNameView* input_ = nullptr;  // owned by main_, as a dialog over it
-  // Null until first shown.
-  StudyRangeView* sel_ = nullptr;  // owned by main_, as modeless windows over it
-  OptionsView* option_ = nullptr;
-  ScoreTableView* scoreTable_ = nullptr;
-  std::unique_ptr<DrillScreenView> ques_;   // a window of its own, laid over main_
-  CongratulationsView* omedeto_ = nullptr;  // owned by ques_, as a window above it
+  Guard guard_;
   QString pictures_;
+  std::unique_ptr<MainWindowView> main_;
+  // In painting order; the views the main window does not own are
+  // destroyed before it.
+  std::vector<Window> windows_;
   bool closedReported_ = false;
 };
 

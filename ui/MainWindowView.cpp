@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "app/Program.h"
 #include "ui/CommandButton.h"
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
@@ -17,10 +16,7 @@ namespace vcq::ui {
 
 namespace {
 
-constexpr Rgb kBarColor{0xB9, 0xA5, 0x87};
 constexpr int kBarHeight = 70;
-constexpr int kButtonTop = 4;
-constexpr int kButtonSide = 36;
 constexpr int kKeyTop = 40;
 constexpr int kCaptionTop = 53;
 constexpr int kCaptionWidth = 80;  // wider than a button: "成績の再描画"
@@ -47,11 +43,11 @@ const ButtonDef kButtons[] = {
      "成績ﾏｯﾌﾟの再描画"},
 };
 
-// The two labels under a button: its key and its caption. A label the core
-// owns (shown and hidden with its button, or renamed) names its control;
-// the others are fixed texts.
+// The two labels under a button: its key and its caption, placed from the
+// button's control. A label the core owns (shown and hidden with its
+// button, or renamed) names its control; the others are fixed texts.
 struct LabelDef {
-  int left;  // of the button above
+  Control TfrmMain::*button;  // the button above
   const char* name;
   bool isKey;
   const char* text;
@@ -59,27 +55,28 @@ struct LabelDef {
 };
 
 const LabelDef kLabels[] = {
-    {6, "lblKeyQuit", true, "F1", nullptr},
-    {6, "lblQuit2", false, "終了", nullptr},
-    {42, "lblKeyOpen", true, "F2", nullptr},
-    {42, "lblOpen2", false, "開く", nullptr},
-    {78, "lblKeyFileCreate", true, "F3", nullptr},
-    {78, "lblFileCreate2", false, "新規", nullptr},
-    {115, "lblsel", true, nullptr, &TfrmMain::lblsel},
-    {115, "lblsel2", false, nullptr, &TfrmMain::lblsel2},
-    {162, "lblGo", true, nullptr, &TfrmMain::lblGo},
-    {162, "lblGo2", false, nullptr, &TfrmMain::lblGo2},
-    {198, "lblOption", true, nullptr, &TfrmMain::lblOption},
-    {198, "lblOption2", false, nullptr, &TfrmMain::lblOption2},
-    {234, "lblSheet", true, nullptr, &TfrmMain::lblSheet},
-    {234, "lblSheet2", false, nullptr, &TfrmMain::lblSheet2},
-    {317, "lblKeyHelp", true, "F9", nullptr},
-    {317, "lblHelp2", false, nullptr, &TfrmMain::lblHelp2},
+    {&TfrmMain::pnlQuit, "lblKeyQuit", true, "F1", nullptr},
+    {&TfrmMain::pnlQuit, "lblQuit2", false, "終了", nullptr},
+    {&TfrmMain::pnlOpen, "lblKeyOpen", true, "F2", nullptr},
+    {&TfrmMain::pnlOpen, "lblOpen2", false, "開く", nullptr},
+    {&TfrmMain::pnlFileCreate, "lblKeyFileCreate", true, "F3", nullptr},
+    {&TfrmMain::pnlFileCreate, "lblFileCreate2", false, "新規", nullptr},
+    {&TfrmMain::pnlSel, "lblsel", true, nullptr, &TfrmMain::lblsel},
+    {&TfrmMain::pnlSel, "lblsel2", false, nullptr, &TfrmMain::lblsel2},
+    {&TfrmMain::pnlGo, "lblGo", true, nullptr, &TfrmMain::lblGo},
+    {&TfrmMain::pnlGo, "lblGo2", false, nullptr, &TfrmMain::lblGo2},
+    {&TfrmMain::pnlOption, "lblOption", true, nullptr, &TfrmMain::lblOption},
+    {&TfrmMain::pnlOption, "lblOption2", false, nullptr, &TfrmMain::lblOption2},
+    {&TfrmMain::pnlSheet, "lblSheet", true, nullptr, &TfrmMain::lblSheet},
+    {&TfrmMain::pnlSheet, "lblSheet2", false, nullptr, &TfrmMain::lblSheet2},
+    {&TfrmMain::pnlHelp, "lblKeyHelp", true, "F9", nullptr},
+    {&TfrmMain::pnlHelp, "lblHelp2", false, nullptr, &TfrmMain::lblHelp2},
 };
 
 }  // namespace
 
-MainWindowView::MainWindowView(Program& app, const QString& pictureDir) : app_(app) {
+MainWindowView::MainWindowView(TfrmMain& core, Guard guard, const QString& pictureDir)
+    : core_(core), guard_(std::move(guard)) {
   setObjectName("frmMain");
   setFixedSize(kMainClientWidth, kMainClientHeight);
   setFont(PixelFont(family::kPMincho, 16));
@@ -90,10 +87,10 @@ MainWindowView::MainWindowView(Program& app, const QString& pictureDir) : app_(a
   auto* bar = new QWidget(this);
   bar->setObjectName("Panel1");
   bar->setGeometry(0, 0, kMainClientWidth, kBarHeight);
-  SetBackground(bar, kBarColor);
+  SetBackground(bar, maincolors::kBar);
   BuildCommandBar(bar, pictureDir);
 
-  const TfrmMain& m = app.frmMain;
+  const TfrmMain& m = core_;
   auto* title = new QLabel(this);
   title->setObjectName("lblTitle");
   title->setAlignment(Qt::AlignCenter);
@@ -117,24 +114,26 @@ void MainWindowView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
   for (const ButtonDef& d : kButtons) {
     auto* b = new CommandButton(bar, pictureDir + "/" + d.picture, QString::fromUtf8(d.hint));
     b->setObjectName(d.name);
-    const Control& c = app_.frmMain.*d.control;
-    b->move(c.Left, kButtonTop);
-    b->onClick = [this, click = d.click] { app_.Guard([&] { (app_.frmMain.*click)(); }); };
+    const Control& c = core_.*d.control;
+    b->move(c.Left, c.Top);
+    b->onClick = [this, click = d.click] { guard_([&] { (core_.*click)(); }); };
     mirrors_.Add(b, c, mirror::kPlace | mirror::kBackground | mirror::kVisible);
   }
   for (const LabelDef& d : kLabels) {
+    const Control& button = core_.*d.button;
     auto* l = new QLabel(bar);
     l->setObjectName(d.name);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (d.isKey) {
       l->setFont(PixelFont(family::kCourier, 12));
-      l->setGeometry(d.left, kKeyTop, kButtonSide, 13);
+      l->setGeometry(button.Left, kKeyTop, button.Width, 13);
     } else {
       l->setFont(PixelFont(family::kPGothic, 12));
-      l->setGeometry(d.left + kButtonSide / 2 - kCaptionWidth / 2, kCaptionTop, kCaptionWidth, 14);
+      l->setGeometry(button.Left + button.Width / 2 - kCaptionWidth / 2, kCaptionTop, kCaptionWidth,
+                     14);
     }
     if (d.text) l->setText(QString::fromUtf8(d.text));
-    if (d.control) mirrors_.Add(l, app_.frmMain.*d.control, mirror::kCaption | mirror::kVisible);
+    if (d.control) mirrors_.Add(l, core_.*d.control, mirror::kCaption | mirror::kVisible);
   }
   auto* esper =
       new FittedLabel(QStringLiteral("Vocara Quick"), bar, PixelFont(family::kPGothic, 29),
@@ -143,7 +142,7 @@ void MainWindowView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
 }
 
 void MainWindowView::Sync() {
-  const TfrmMain& m = app_.frmMain;
+  const TfrmMain& m = core_;
   const QString title = Qs(m.form.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, m.form.Color);
@@ -175,13 +174,13 @@ void MainWindowView::PaintScoreMap(QPainter& p) {
 
 void MainWindowView::keyPressEvent(QKeyEvent* e) {
   const KeyStroke k = TranslateKey(*e);
-  if (k.vk != 0) app_.Guard([&] { app_.frmMain.FormKeyDown(k.vk); });
+  if (k.vk != 0) guard_([&] { core_.FormKeyDown(k.vk); });
   e->accept();
 }
 
 void MainWindowView::closeEvent(QCloseEvent* e) {
-  bool mayClose = app_.frmMain.Closed;
-  if (!mayClose) app_.Guard([&] { mayClose = app_.frmMain.FormClose(); });
+  bool mayClose = core_.Closed;
+  if (!mayClose) guard_([&] { mayClose = core_.FormClose(); });
   if (mayClose)
     e->accept();
   else

@@ -1,6 +1,6 @@
 // The main window on screen: the command bar, the bank title, the player
 // name and the lesson labels of the score map, all mirrored from TfrmMain.
-// Keys, clicks and the close button go to TfrmMain through Program::Guard.
+// Keys, clicks and the close button go to TfrmMain through the guard.
 #pragma once
 
 #include <QWidget>
@@ -8,12 +8,9 @@
 
 #include "app/MainWindow.h"
 #include "ui/Mirroring.h"
+#include "ui/ViewGuard.h"
 
 class QPainter;
-
-namespace vcq {
-class Program;
-}
 
 namespace vcq::ui {
 
@@ -21,7 +18,7 @@ class CommandButton;
 
 class MainWindowView : public QWidget {
  public:
-  MainWindowView(Program& app, const QString& pictureDir);
+  MainWindowView(TfrmMain& core, Guard guard, const QString& pictureDir);
   void Sync();
   const MirrorList& Mirrors() const { return mirrors_; }
 
@@ -36,7 +33,8 @@ class MainWindowView : public QWidget {
   // the lesson labels.
   void PaintScoreMap(QPainter& p);
 
-  Program& app_;
+  TfrmMain& core_;
+  Guard guard_;
   MirrorList mirrors_;
   // The score map as last painted: a sync that finds the core's list
   // unchanged costs no repaint.

@@ -36,9 +36,13 @@ void SetText(QWidget* w, const std::string& cp932) {
   }
 }
 
+QRect PlaceOf(const Control& c) {
+  return QRect(c.Left, c.Top, c.Width, c.Height);
+}
+
 void SetPlace(QWidget* w, const Control& c) {
   if (c.Width <= 0 || c.Height <= 0) return;
-  const QRect r(c.Left, c.Top, c.Width, c.Height);
+  const QRect r = PlaceOf(c);
   if (w->geometry() != r) w->setGeometry(r);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ void SetTextColor(QWidget* w, Rgb c);
 void SetText(QWidget* w, const std::string& cp932);
 // A zero width or height leaves the widget's place alone.
 void SetPlace(QWidget* w, const Control& c);
+// The control's place as a rectangle.
+QRect PlaceOf(const Control& c);
 // Zero leaves the widget's font alone.
 void SetFontSize(QWidget* w, int pixels);
 

@@ -2,12 +2,13 @@
 // groups, the flash time with "+" and "-", OK and Cancel, and the read-aloud
 // check box in the bottom row, mirrored from
 // TfrmOption. Clicks, keys and the title bar's close button go to
-// TfrmOption through Program::Guard.
+// TfrmOption through the guard.
 #pragma once
 
 #include <array>
 
 #include "ui/SecondaryWindow.h"
+#include "ui/ViewGuard.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -15,8 +16,8 @@ class QGroupBox;
 class QRadioButton;
 
 namespace vcq {
-class Program;
 class TfrmOption;
+struct Control;
 struct RadioGroup;
 }  // namespace vcq
 
@@ -24,7 +25,7 @@ namespace vcq::ui {
 
 class OptionsView : public SecondaryWindow {
  public:
-  OptionsView(QWidget* owner, Program& app);
+  OptionsView(QWidget* owner, TfrmOption& core, Guard guard);
   void Sync();
 
  protected:
@@ -36,11 +37,11 @@ class OptionsView : public SecondaryWindow {
     QButtonGroup* buttons;
     std::array<QRadioButton*, 2> items;
   };
-  Group NewGroup(const char* name, QRect place, void (TfrmOption::*click)(int));
+  Group NewGroup(const char* name, const Control& place, void (TfrmOption::*click)(int));
   // The checked item, which no control's state holds.
   static void MirrorChoice(Group& g, const RadioGroup& c);
 
-  Program& app_;
+  TfrmOption& core_;
   Group group1_, group2_;
   QCheckBox* chkSpeak_;
 };

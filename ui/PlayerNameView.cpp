@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "app/Program.h"
 #include "platform/VirtualKeys.h"
+#include "screens/PlayerName.h"
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
@@ -20,25 +20,25 @@
 
 namespace vcq::ui {
 
-PlayerNameView::PlayerNameView(QWidget* owner, Program& app)
+PlayerNameView::PlayerNameView(QWidget* owner, TfrmInput& core, Guard guard)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      app_(app) {
+      core_(core),
+      guard_(std::move(guard)) {
   setObjectName("frmInput");
   setModal(true);
-  setFixedSize(216, 146);
+  setFixedSize(core.form.Width, core.form.Height);
   setFont(PixelFont(family::kPMincho, 14));
 
   auto* label1 = new QLabel(this);
   label1->setObjectName("Label1");
   label1->setFont(PixelFont(family::kPMincho, 12));
-  // Up to the entry box and the window's edge: room for either prompt.
-  PlaceText(label1, QRect(31, 19, 216 - 31, 39 - 19));
-  mirrors_.Add(label1, app.frmInput.Label1, mirror::kCaption | mirror::kTextColor);
+  PlaceText(label1, PlaceOf(core_.Label1));
+  mirrors_.Add(label1, core_.Label1, mirror::kCaption | mirror::kTextColor);
 
   edit_ = new QLineEdit(this);
   edit_->setObjectName("MaskEdit1");
-  edit_->setGeometry(16, 39, 169, 22);
+  edit_->setGeometry(PlaceOf(core_.MaskEdit1));
   // Names are usually typed in Japanese, so the input method must be able to
   // serve the box. The window cannot put it into hiragana mode itself: no
   // portable interface switches an input method's mode; the learner does.
@@ -47,37 +47,35 @@ PlayerNameView::PlayerNameView(QWidget* owner, Program& app)
   // committed, never with a conversion still in progress.
   connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
     const std::string utf8 = text.toStdString();
-    app_.Guard([&] { app_.frmInput.MaskEdit1Typed(utf8); });
+    guard_([&] { core_.MaskEdit1Typed(utf8); });
   });
 
-  // Between the box and the buttons: why an edit was not taken.
+  // Why an edit was not taken.
   auto* note = new QLabel(this);
   note->setObjectName("lblNote");
   note->setFont(PixelFont(family::kPGothic, 12));
-  note->setGeometry(16, 63, 216 - 16, 18);
-  mirrors_.Add(note, app.frmInput.lblNote, mirror::kCaption | mirror::kTextColor);
+  note->setGeometry(PlaceOf(core_.lblNote));
+  mirrors_.Add(note, core_.lblNote, mirror::kCaption | mirror::kTextColor);
 
   auto* ok = new QPushButton("OK", this);
   SetStandardIconWhenShown(ok, QStyle::SP_DialogOkButton);
   ok->setObjectName("BitBtn1");
-  ok->setGeometry(20, 84, 80, 28);
+  ok->setGeometry(PlaceOf(core_.BitBtn1));
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this,
-          [this] { app_.Guard([&] { app_.frmInput.BitBtn1Click(); }); });
+  connect(ok, &QPushButton::clicked, this, [this] { guard_([&] { core_.BitBtn1Click(); }); });
 
   auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
   SetStandardIconWhenShown(cancel, QStyle::SP_DialogCancelButton);
   cancel->setObjectName("BitBtn2");
-  cancel->setGeometry(116, 84, 80, 28);
+  cancel->setGeometry(PlaceOf(core_.BitBtn2));
   cancel->setAutoDefault(false);
-  connect(cancel, &QPushButton::clicked, this,
-          [this] { app_.Guard([&] { app_.frmInput.BitBtn2Click(); }); });
+  connect(cancel, &QPushButton::clicked, this, [this] { guard_([&] { core_.BitBtn2Click(); }); });
 
   CentreOnScreen(this);
 }
 
 void PlayerNameView::Sync() {
-  const TfrmInput& f = app_.frmInput;
+  const TfrmInput& f = core_;
   const QString title = Qs(f.form.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
@@ -106,7 +104,7 @@ void PlayerNameView::keyPressEvent(QKeyEvent* e) {
   // dialog's default-button handling.
   const int key = TranslateKey(*e).vk;
   if (key == vk::kReturn || key == vk::kEscape) {
-    app_.Guard([&] { app_.frmInput.FormKeyDown(key); });
+    guard_([&] { core_.FormKeyDown(key); });
     e->accept();
     return;
   }
@@ -114,8 +112,8 @@ void PlayerNameView::keyPressEvent(QKeyEvent* e) {
 }
 
 void PlayerNameView::closeEvent(QCloseEvent* e) {
-  if (app_.frmInput.form.Visible) app_.Guard([&] { app_.frmInput.FormClose(); });
-  if (app_.frmInput.form.Visible) {
+  if (core_.form.Visible) guard_([&] { core_.FormClose(); });
+  if (core_.form.Visible) {
     e->ignore();
     return;
   }

@@ -5,18 +5,19 @@
 #include <QDialog>
 
 #include "ui/Mirroring.h"
+#include "ui/ViewGuard.h"
 
 class QLineEdit;
 
 namespace vcq {
-class Program;
+class TfrmInput;
 }
 
 namespace vcq::ui {
 
 class PlayerNameView : public QDialog {
  public:
-  PlayerNameView(QWidget* owner, Program& app);
+  PlayerNameView(QWidget* owner, TfrmInput& core, Guard guard);
   void Sync();
   const MirrorList& Mirrors() const { return mirrors_; }
 
@@ -26,7 +27,8 @@ class PlayerNameView : public QDialog {
   void closeEvent(QCloseEvent* e) override;
 
  private:
-  Program& app_;
+  TfrmInput& core_;
+  Guard guard_;
   MirrorList mirrors_;
   QLineEdit* edit_;
 };

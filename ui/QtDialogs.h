@@ -37,8 +37,6 @@ class QtDialogs : public DialogPort {
   bool AskYesNo(const std::string& utf8Message) override;
   void ShowHelp() override;
 
-  HelpWindow* Help() const { return help_.get(); }
-
  private:
   QString helpFile_;
   QWidget* parent_ = nullptr;

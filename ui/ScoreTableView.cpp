@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "app/Program.h"
+#include "screens/ScoreTable.h"
 #include "ui/Fonts.h"
 #include "ui/TextConversion.h"
 
@@ -56,12 +56,12 @@ void SetHeaderText(QTableWidget* t, Qt::Orientation o, int section, const QStrin
 
 }  // namespace
 
-ScoreTableView::ScoreTableView(QWidget* owner, Program& app)
-    : SecondaryWindow(owner, "frmScoreTable", app.frmScoreTable.form, Size::kOuter,
-                      [&app] { app.Guard([&] { app.frmScoreTable.FormClose(); }); }),
-      app_(app) {
+ScoreTableView::ScoreTableView(QWidget* owner, TfrmScoreTable& core, Guard guard)
+    : SecondaryWindow(owner, "frmScoreTable", core.form, Size::kOuter, std::move(guard),
+                      [&core] { core.FormClose(); }),
+      core_(core) {
   using namespace mirror;
-  const TfrmScoreTable& f = app.frmScoreTable;
+  const TfrmScoreTable& f = core_;
   setFont(PixelFont(family::kPGothic, f.form.FontSize > 0 ? f.form.FontSize : 12));
 
   grid_ = new QTableWidget(this);
@@ -86,13 +86,12 @@ ScoreTableView::ScoreTableView(QWidget* owner, Program& app)
   auto* ok = new QPushButton(this);
   ok->setObjectName("btnOK");
   mirrors_.Add(ok, f.btnOK, kPlace | kCaption);
-  connect(ok, &QPushButton::clicked, this,
-          [this] { app_.Guard([&] { app_.frmScoreTable.btnOKClick(); }); });
+  connect(ok, &QPushButton::clicked, this, [this] { guard_([&] { core_.btnOKClick(); }); });
   Sync();
 }
 
 void ScoreTableView::MirrorGrid() {
-  const StringGrid& g = app_.frmScoreTable.grdTen;
+  const StringGrid& g = core_.grdTen;
   QPalette pal = grid_->palette();
   if (pal.color(QPalette::Base) != Qc(g.Color)) {
     pal.setColor(QPalette::Base, Qc(g.Color));

@@ -1,22 +1,23 @@
 // The score table: the per-lesson grid and OK, mirrored from TfrmScoreTable.
 // The grid's fixed row and column are the table's headers, so they stay in
 // place while the lesson rows scroll. OK and the title bar's close button go
-// to TfrmScoreTable through Program::Guard.
+// to TfrmScoreTable through the guard.
 #pragma once
 
 #include "ui/SecondaryWindow.h"
+#include "ui/ViewGuard.h"
 
 class QTableWidget;
 
 namespace vcq {
-class Program;
+class TfrmScoreTable;
 }
 
 namespace vcq::ui {
 
 class ScoreTableView : public SecondaryWindow {
  public:
-  ScoreTableView(QWidget* owner, Program& app);
+  ScoreTableView(QWidget* owner, TfrmScoreTable& core, Guard guard);
   void Sync();
 
   // What the grid shows at a cell of the core's grid, fixed cells included.
@@ -26,7 +27,7 @@ class ScoreTableView : public SecondaryWindow {
  private:
   void MirrorGrid();
 
-  Program& app_;
+  TfrmScoreTable& core_;
   QTableWidget* grid_;
   int fixedRows_ = -1;
   int fixedCols_ = -1;

@@ -8,10 +8,11 @@
 namespace vcq::ui {
 
 SecondaryWindow::SecondaryWindow(QWidget* owner, const char* name, const Control& form, Size size,
-                                 std::function<void()> close)
+                                 Guard guard, std::function<void()> close)
     : QWidget(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       owner_(owner),
+      guard_(std::move(guard)),
       form_(form),
       size_(size),
       close_(std::move(close)) {
@@ -43,7 +44,7 @@ void SecondaryWindow::SyncFrame() {
 }
 
 void SecondaryWindow::closeEvent(QCloseEvent* e) {
-  if (form_.Visible) close_();
+  if (form_.Visible) guard_(close_);
   if (form_.Visible)
     e->ignore();
   else

@@ -4,11 +4,14 @@
 // to the core, which decides whether the window goes.
 #pragma once
 
+#include <QKeyEvent>
 #include <QWidget>
 #include <functional>
 
 #include "platform/Control.h"
+#include "ui/KeyTranslation.h"
 #include "ui/Mirroring.h"
+#include "ui/ViewGuard.h"
 
 namespace vcq::ui {
 
@@ -23,9 +26,10 @@ class SecondaryWindow : public QWidget {
   const MirrorList& Mirrors() const { return mirrors_; }
 
  protected:
-  // `close` runs the core's answer to the close button; the window goes when
-  // it leaves the form hidden.
-  SecondaryWindow(QWidget* owner, const char* name, const Control& form, Size size,
+  // `close` is the core's answer to the close button, run through `guard`
+  // as every handler of the window is; the window goes when it leaves the
+  // form hidden.
+  SecondaryWindow(QWidget* owner, const char* name, const Control& form, Size size, Guard guard,
                   std::function<void()> close);
 
   // Title, background, client size, the mirrored controls, then visibility:
@@ -34,10 +38,20 @@ class SecondaryWindow : public QWidget {
   // the window is up or about to be.
   void SyncFrame();
   void closeEvent(QCloseEvent* e) override;
+  // A key to a core window that previews its keys: the key going down, then
+  // its character while the core still takes it.
+  template <typename Core>
+  void ForwardKey(QKeyEvent* e, Core& core) {
+    const KeyStroke k = TranslateKey(*e);
+    if (k.vk != 0) guard_([&] { core.FormKeyDown(k.vk); });
+    if (k.typed && core.TakesKeyPress()) guard_([&] { core.FormKeyPress(*k.typed); });
+    e->accept();
+  }
   // Where the keys go once the window is shown; the window itself by default.
   virtual void OnShown() {}
 
   QWidget* owner_;
+  Guard guard_;
   MirrorList mirrors_;
   // The keys go back to the owner when the window hides, even when another
   // window had them.

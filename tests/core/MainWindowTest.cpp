@@ -2,6 +2,7 @@
 
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/TestProgram.h"
 #include "tests/support/TextFiles.h"
 
@@ -13,7 +14,6 @@ using test::PlayedCue;
 TEST(StartUpTest, SplashCueAndCommandsFollowTheTimer) {
   test::TestProgram t;
   TfrmMain& m = t.app.frmMain;
-  EXPECT_EQ(t.app.Title, "VCQuick");
   EXPECT_EQ(m.form.Width, 600);
   EXPECT_EQ(m.form.Height, 450);
   EXPECT_TRUE(t.app.frmStartPan.form.Visible);
@@ -26,7 +26,7 @@ TEST(StartUpTest, SplashCueAndCommandsFollowTheTimer) {
   EXPECT_TRUE(t.sound.played.empty());
 
   t.clock.Advance(100);  // tick 2: the start-up fanfare, not waited for
-  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{{"huku.wav", CueMode::Async}}));
+  EXPECT_EQ(t.sound.played, std::vector<PlayedCue>{test::cues::kHuku});
 
   t.clock.Advance(1000);  // tick 12: nothing shown yet
   EXPECT_FALSE(m.pnlQuit.Visible);
@@ -72,7 +72,7 @@ TEST(MainKeysTest, F9OpensHelpThenRedraws) {
   EXPECT_TRUE(m.pnlHelp.Visible);
   EXPECT_FALSE(m.pnlReDraw.Visible);
   EXPECT_EQ(m.lblHelp2.Caption, Sj("ﾍﾙﾌﾟ"));
-  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{{"piyo1.wav", CueMode::Sync}}));
+  EXPECT_EQ(t.sound.played, std::vector<PlayedCue>{test::cues::kRefresh});
 }
 
 TEST(MainKeysTest, F1ClosesTheProgram) {
@@ -80,7 +80,7 @@ TEST(MainKeysTest, F1ClosesTheProgram) {
   t.StartUp();
   t.Key(vk::kF1);
   EXPECT_TRUE(t.app.frmMain.Closed);
-  EXPECT_EQ(t.sound.played.back(), (PlayedCue{"button.wav", CueMode::Async}));
+  EXPECT_EQ(t.sound.played.back(), test::cues::kCommand);
 }
 
 TEST(BankDialogTest, F3LoadsTheChosenBankAndReportsABrokenOne) {

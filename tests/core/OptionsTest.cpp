@@ -6,6 +6,7 @@
 #include "data/TextUtil.h"
 #include "platform/VirtualKeys.h"
 #include "screens/Options.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
 
@@ -14,8 +15,7 @@ namespace {
 
 using test::OpenInMemory;
 using test::PlayedCue;
-
-const PlayedCue kRefresh{"piyo1.wav", CueMode::Sync};
+using test::cues::kRefresh;
 constexpr int kQuestions = 40;
 
 struct OptionsWindow : ::testing::Test {

@@ -3,14 +3,14 @@
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
 #include "screens/PlayerName.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/TestProgram.h"
 
 namespace vcq {
 namespace {
 
 using test::PlayedCue;
-
-const PlayedCue kRefused{"oldng.wav", CueMode::Async};
+using test::cues::kRefused;
 
 // Given what the learner types, the box keeps only what a record can hold
 // and says why whenever it takes less than was typed: a character with no

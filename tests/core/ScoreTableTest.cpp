@@ -3,6 +3,7 @@
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
 #include "screens/ScoreTable.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
 
@@ -11,9 +12,8 @@ namespace {
 
 using test::OpenInMemory;
 using test::PlayedCue;
-
-const PlayedCue kClick{"button.wav", CueMode::Async};
-const PlayedCue kRefresh{"piyo1.wav", CueMode::Sync};
+using test::cues::kCommand;
+using test::cues::kRefresh;
 
 using Row = std::array<std::string, StringGrid::kCols>;
 
@@ -39,7 +39,7 @@ TEST_F(ScoreTableWindow, F7TalliesEachLesson) {
   t.Key(vk::kF7);
   EXPECT_TRUE(tab.form.Visible);
   EXPECT_EQ(tab.form.Caption, Sj("成績集計表"));
-  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{kClick, kRefresh}));
+  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{kCommand, kRefresh}));
   const auto& c = tab.grdTen.Cells;
   EXPECT_EQ(tab.grdTen.RowCount, 4);
   EXPECT_EQ(tab.grdTen.FixedColor, (Rgb{0xA9, 0xD5, 0xD6}));

@@ -4,6 +4,7 @@
 #include "platform/VirtualKeys.h"
 #include "screens/ScoreMap.h"
 #include "screens/StudyRange.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
 
@@ -13,9 +14,8 @@ namespace {
 using test::CellOf;
 using test::OpenInMemory;
 using test::PlayedCue;
-
-const PlayedCue kClick{"button.wav", CueMode::Async};
-const PlayedCue kRefresh{"piyo1.wav", CueMode::Sync};
+using test::cues::kCommand;
+using test::cues::kRefresh;
 
 struct RangeWindow : ::testing::Test {
   void Open(std::vector<int> perLesson) {
@@ -72,7 +72,7 @@ TEST_F(RangeWindow, ALetterTogglesItsLessonAndTheMapFollows) {
   EXPECT_EQ(CellOf(t, 2)->pen, mapcolors::kOutOfRange);
   EXPECT_EQ(CellOf(t, 3)->pen, mapcolors::kOutOfRange);
   EXPECT_EQ(CellOf(t, 4)->pen, mapcolors::kInRange);
-  EXPECT_EQ(t.sound.played, std::vector<PlayedCue>{kClick});
+  EXPECT_EQ(t.sound.played, std::vector<PlayedCue>{kCommand});
 
   t.app.Guard([&] { sel.pnlClick(1); });  // and back
   EXPECT_EQ(t.app.rec.LesSel[1], 1);
@@ -91,7 +91,7 @@ TEST_F(RangeWindow, KeysWithoutALesson) {
   Press('k');
   EXPECT_EQ(t.app.rec.LesSel, before);
   EXPECT_EQ(main.map.drawn, drawn);
-  EXPECT_EQ(t.sound.played, std::vector<PlayedCue>{kClick});
+  EXPECT_EQ(t.sound.played, std::vector<PlayedCue>{kCommand});
 
   for (char c : {'A', 'B', 'K', 'u', 'z', '1', ' ', '\r'}) Press(c);
   EXPECT_EQ(t.app.rec.LesSel, before);
@@ -116,14 +116,14 @@ TEST_F(RangeWindow, AllOffAndAllOn) {
   EXPECT_EQ(t.app.rec.LesSel[0] + t.app.rec.LesSel[1] + t.app.rec.LesSel[2], 3);
   EXPECT_EQ(t.app.rec.LesSel[5], 0);
   EXPECT_EQ(CellOf(t, 2)->pen, mapcolors::kInRange);
-  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{kClick, kClick}));
+  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{kCommand, kCommand}));
 }
 
 TEST_F(RangeWindow, OkClosesWithTheRefresh) {
   Open({1, 1});
   t.app.Guard([&] { sel.FormKeyDown(vk::kReturn); });
   EXPECT_FALSE(sel.form.Visible);
-  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{kClick, kRefresh}));
+  EXPECT_EQ(t.sound.played, (std::vector<PlayedCue>{kCommand, kRefresh}));
 }
 
 }  // namespace

@@ -23,5 +23,7 @@ inline const PlayedCue kNext{"piyo1.wav", CueMode::Async};
 inline const PlayedCue kRefresh{"piyo1.wav", CueMode::Sync};
 // Start-up, a review pass beginning, the drill done.
 inline const PlayedCue kHuku{"huku.wav", CueMode::Async};
+// The player window refusing what a record cannot hold.
+inline const PlayedCue kRefused{"oldng.wav", CueMode::Async};
 
 }  // namespace vcq::test::cues

@@ -9,6 +9,7 @@
 
 #include "data/Cp932.h"
 #include "tests/support/ChoiceDrill.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
@@ -21,7 +22,7 @@ using namespace vcq;
 
 namespace {
 
-const test::PlayedCue kKey{"button2.wav", CueMode::Sync};
+using test::cues::kKey;
 
 QColor Background(const QWidget* w) {
   return w->autoFillBackground() ? w->palette().color(QPalette::Window) : QColor();

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "platform/VirtualKeys.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
 #include "tests/views/MirrorCheck.h"
@@ -16,11 +17,7 @@
 
 using namespace vcq;
 
-namespace {
-
-const test::PlayedCue kRefresh{"piyo1.wav", CueMode::Sync};
-
-}  // namespace
+using test::cues::kRefresh;
 
 class OptionViewTest : public QObject {
   Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "platform/VirtualKeys.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
 #include "tests/views/MirrorCheck.h"
@@ -109,8 +110,7 @@ class TableViewTest : public QObject {
     f.t.sound.played.clear();
     QTest::mouseClick(f.View().findChild<QPushButton*>("btnOK"), Qt::LeftButton);
     QVERIFY(!f.View().isVisible());
-    QCOMPARE(f.t.sound.played,
-             std::vector<test::PlayedCue>{(test::PlayedCue{"piyo1.wav", CueMode::Sync})});
+    QCOMPARE(f.t.sound.played, std::vector<test::PlayedCue>{test::cues::kRefresh});
 
     f.t.app.rec.OkLevel[1] = 2;
     f.t.app.rec.AnsCount[1] = 2;

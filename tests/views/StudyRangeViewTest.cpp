@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "platform/VirtualKeys.h"
+#include "tests/support/CueTable.h"
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
 #include "tests/views/MirrorCheck.h"
@@ -20,8 +21,8 @@ namespace {
 
 const QColor kOn(0x87, 0x73, 0x55);
 const QColor kOff(0xC0, 0xC0, 0xC0);
-const test::PlayedCue kClick{"button.wav", CueMode::Async};
-const test::PlayedCue kRefresh{"piyo1.wav", CueMode::Sync};
+using test::cues::kCommand;
+using test::cues::kRefresh;
 
 }  // namespace
 
@@ -107,7 +108,7 @@ class RangeViewTest : public QObject {
     Fixture f(4);
     QTest::mouseClick(f.Panel(1), Qt::LeftButton);
     QCOMPARE(f.t.app.rec.LesSel[1], 0);
-    QCOMPARE(f.Played(), std::vector<test::PlayedCue>{kClick});
+    QCOMPARE(f.Played(), std::vector<test::PlayedCue>{kCommand});
     QCOMPARE(f.Colour(f.Panel(1)), kOff);
     QCOMPARE(f.Colour(f.MainLabel(1)), kOff);
     QCOMPARE(f.CellBorder(1), QColor(Qt::white));
@@ -149,7 +150,7 @@ class RangeViewTest : public QObject {
     }
     QTest::mouseClick(f.Button("btnOn"), Qt::LeftButton);
     for (int i = 0; i < 4; ++i) QCOMPARE(f.Colour(f.MainLabel(i)), QColor(0x53, 0x45, 0x1C));
-    QCOMPARE(f.Played(), (std::vector<test::PlayedCue>{kClick, kClick}));
+    QCOMPARE(f.Played(), (std::vector<test::PlayedCue>{kCommand, kCommand}));
   }
 
   // OK hides the window and refreshes the map; Enter is OK too. The title
@@ -159,7 +160,7 @@ class RangeViewTest : public QObject {
     QTest::mouseClick(f.Button("btnOk"), Qt::LeftButton);
     QVERIFY(!f.StudyRange().isVisible());
     QVERIFY(!f.t.app.frmSel.form.Visible);
-    QCOMPARE(f.Played(), (std::vector<test::PlayedCue>{kClick, kRefresh}));
+    QCOMPARE(f.Played(), (std::vector<test::PlayedCue>{kCommand, kRefresh}));
 
     f.t.Key(vk::kF4);
     QVERIFY(f.StudyRange().isVisible());
