@@ -165,23 +165,15 @@ std::string FormatRecord(const RecordFile& r) {
 
 RecordFile ToRecordFile(const Bank& bank, const Record& rec) {
   RecordFile r;
+  r.Values() = rec.Values();
   r.QuesFileName = bank.QuesFileName;
   r.QuesFileLine = rec.BankLine;
   r.BankTitle = bank.BankTitle;
-  r.PlayerName = rec.PlayerName;
   r.DataKind = bank.DataKind;
   r.DataForm = bank.DataForm;
   r.QuesCount = bank.QuesCount;
-  r.FreeMode = rec.FreeMode;
-  r.FlashTime = rec.FlashTime;
-  r.OrderMode = rec.OrderMode;
-  r.OneLetter = rec.OneLetter;
   r.LesCount = bank.LesCount;
-  r.LesSel = rec.LesSel;
   r.LesCount2 = bank.LesCount2;
-  r.LesSel2 = rec.LesSel2;
-  r.AnsCount = rec.AnsCount;
-  r.OkLevel = rec.OkLevel;
   return r;
 }
 

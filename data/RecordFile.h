@@ -10,30 +10,26 @@
 #include "data/Bank.h"
 #include "data/FileIdentity.h"
 #include "data/Record.h"
+#include "data/RecordValues.h"
 
 namespace vcq {
 
-struct RecordFile {
+// The file's lines: the RecordValues, and the bank's values as they were
+// when the record was written.
+struct RecordFile : RecordValues {
   std::string QuesFileName;  // UTF-8 path, as the file holds it
   // Line 1's own bytes (CP932), set by a read. When not empty, a write puts
   // them back as they are: a path from Windows, or one whose characters have
   // two Unicode forms, comes back unchanged.
   std::string QuesFileLine;
-  std::string BankTitle;   // CP932
-  std::string PlayerName;  // CP932
+  std::string BankTitle;  // CP932
   std::int32_t DataKind = 0;
   std::int32_t DataForm = 0;
   std::int32_t QuesCount = 0;
-  std::int32_t FreeMode = 0;
-  std::int32_t FlashTime = 0;
-  std::int32_t OrderMode = 0;
-  std::int32_t OneLetter = 0;
   std::int32_t LesCount = 0;
-  LessonFlags LesSel{};
   std::int32_t LesCount2 = 0;
-  LessonFlags LesSel2{};
-  QuestionTable AnsCount{};
-  QuestionTable OkLevel{};
+
+  bool operator==(const RecordFile&) const = default;
 };
 
 // Parses a record. IoError, ConvertError or RangeError name the file and line:

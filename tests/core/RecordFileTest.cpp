@@ -44,6 +44,8 @@ TEST(RecordFileTest, TheExampleByteForByteAndBack) {
   EXPECT_EQ(back.FlashTime, 5);
   EXPECT_EQ(back.LesSel[1], 0);
   EXPECT_EQ(back.OkLevel[1], 2);
+  // Every value the record stores, the untouched table ends included.
+  EXPECT_TRUE(back.Values() == Example().Values());
 }
 
 TEST(RecordFileTest, ListsFollowTheLayout) {
