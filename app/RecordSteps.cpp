@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/Program.h"
+#include "data/AtomicSave.h"
 #include "data/Cp932.h"
 #include "platform/Error.h"
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -44,26 +43,5 @@ std::string FormatRecord(const RecordFile& r);
 // The record in memory as a file: the bank's values are the ones in use, and
 // the first line the record's BankLine when it keeps one.
 RecordFile ToRecordFile(const Bank& bank, const Record& rec);
-
-// The system calls a save goes through; a test replaces one to make it fail.
-struct FileOps {
-  std::function<long(int fd, const char* data, unsigned long size)> write;
-  std::function<int(int fd)> fsync;
-  std::function<int(const char* from, const char* to)> rename;
-  std::function<int(int fd)> fsyncFolder;  // makes the rename itself durable
-  FileOps();
-};
-
-// Writes `bytes` to a new file beside `path` and renames it over `path`, so
-// a save that fails or is interrupted leaves the old file whole; what killed
-// saves left beside it is removed first. A link at `path` stays: the file it
-// leads to is replaced. The replaced file's permissions are kept, and its
-// owner and group where the process may set them. IoError names the file and
-// the reason; a place that holds anything but a plain file is refused
-// before anything is written. `written`, when given, gets the stamp of the
-// new file as soon as it has taken the old one's place, even if syncing the
-// folder then fails. `hold`, when given, moves on to the new file with it.
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops = {},
-                         FileStamp* written = nullptr, const RecordHold* hold = nullptr);
 
 }  // namespace vcq
