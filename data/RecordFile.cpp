@@ -17,37 +17,12 @@ constexpr std::size_t kNumberLine = 80;
 constexpr std::size_t kWrittenLine = 120;
 constexpr std::size_t kWrittenNumber = 20;
 
-// Views into `line`.
-FieldViews SplitNumbers(const LineReader& in, std::string_view line) {
-  try {
-    return SplitCommaViews(line);
-  } catch (const RangeError& e) {
-    throw RangeError(in.Here() + e.what());
-  }
-}
-
-std::int32_t ReadCount(LineReader& in, int max, const char* what) {
-  std::int32_t n = ParseInt(in.Next(kNumberLine), in.Here(), what);
-  if (n < 0 || n > max)
-    throw RangeError(in.Here() + what + "は 0 から " + std::to_string(max) + " までですが " +
-                     std::to_string(n) + " でした");
-  return n;
-}
-
 void ReadFlags(LineReader& in, std::int32_t count, LessonFlags& flags, const char* what) {
   for (std::int32_t i = 0; i < count; ++i) {
     const std::string_view line = in.NextView(kNumberLine);
     const std::optional<std::int32_t> value = TryParseInt(line);
     flags[i] = value ? *value : ParseInt(line, in.Here(), what);
   }
-}
-
-// A number on the line of question `i`; the message naming the place is only
-// made for a field that is not a number.
-std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t i,
-                            const char* what) {
-  if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
-  return ParseInt(field, in.Here() + "問題 " + std::to_string(i) + " の", what);
 }
 
 std::string Cut(std::string s, std::size_t limit) {
@@ -63,7 +38,7 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
   r.QuesFileName = ToUtf8(r.QuesFileLine);
   r.BankTitle = in.Next(kTitleBytes);
   r.PlayerName = in.Next(kWholeLine);
-  FieldViews head = SplitNumbers(in, in.NextView(kNumberLine));
+  FieldViews head = SplitLine(in, in.NextView(kNumberLine), ',');
   if (in.PastEnd()) throw IoError(in.Here() + "成績ファイルが途中で終わっています");
   const std::string at = in.Here();
   r.DataKind = ParseInt(head.Words[0], at, "種類");
@@ -73,15 +48,13 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
   r.OrderMode = ParseInt(head.Words[4], at, "出題順");
   r.OneLetter = ParseInt(head.Words[5], at, "一字表示");
   r.DataForm = r.DataKind % 10;
-  if (r.QuesCount < 0 || r.QuesCount > kMaxQuestions)
-    throw RangeError(at + "問題数は 0 から " + std::to_string(kMaxQuestions) + " までですが " +
-                     std::to_string(r.QuesCount) + " でした");
+  CheckCount(in, r.QuesCount, kMaxQuestions, "問題数");
   if (HasLessons(r.DataForm)) {
-    r.LesCount = ReadCount(in, kMaxLessons, "分野の数");
+    r.LesCount = ReadCount(in, kNumberLine, kMaxLessons, "分野の数");
     ReadFlags(in, r.LesCount, r.LesSel, "分野の選択");
   }
   if (HasSecondClass(r.DataForm)) {
-    r.LesCount2 = ReadCount(in, kMaxLessons, "第二分類の数");
+    r.LesCount2 = ReadCount(in, kNumberLine, kMaxLessons, "第二分類の数");
     ReadFlags(in, r.LesCount2, r.LesSel2, "第二分類の選択");
   }
   for (std::int32_t i = 0; i < r.QuesCount; ++i) {
@@ -91,7 +64,7 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
       r.OkLevel[i] = pair->second;
       continue;
     }
-    FieldViews f = SplitNumbers(in, line);
+    FieldViews f = SplitLine(in, line, ',');
     r.AnsCount[i] = QuestionNumber(f.Words[0], in, i, "解答回数");
     r.OkLevel[i] = QuestionNumber(f.Words[1], in, i, "習得段階");
   }

@@ -76,6 +76,9 @@ TEST(RecordFileTest, BrokenRecordsSayWhereAndWhat) {
             "「taro.ret」の 4 行目: 問題数は 0 から 600 までですが 601 でした");
   EXPECT_EQ(message("a\r\nb\r\nc\r\n1,0,0,0,0,0\r\n21\r\n"),
             "「taro.ret」の 5 行目: 分野の数は 0 から 20 までですが 21 でした");
+  // A count that is not a number names its own line, not the one before.
+  EXPECT_EQ(message("a\r\nb\r\nc\r\n1,0,0,0,0,0\r\nx\r\n"),
+            "「taro.ret」の 5 行目: 分野の数には整数が必要ですが「x」でした");
   EXPECT_EQ(message("a\r\nb\r\nc\r\n2,0,0,0,0,0\r\n0\r\n-1\r\n"),
             "「taro.ret」の 6 行目: 第二分類の数は 0 から 20 までですが -1 でした");
   EXPECT_NE(message("a\r\nb\r\nc\r\n1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1\r\n").find("4 行目"),
