@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "data/AtomicSave.h"
 #include "data/BankCsv.h"
 #include "data/LineReader.h"
 #include "data/PlainFile.h"
-#include "data/RecordFile.h"
 #include "platform/Error.h"
 
 namespace vcq {

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "app/BankCheck.h"
+#include "data/AtomicSave.h"
 #include "data/BankCsv.h"
 #include "data/PlainFile.h"
-#include "data/RecordFile.h"
 #include "platform/Error.h"
 
 namespace vcq {

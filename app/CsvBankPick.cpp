@@ -4,7 +4,7 @@
 
 #include "app/BankImport.h"
 #include "app/Program.h"
-#include "data/RecordFile.h"
+#include "data/AtomicSave.h"
 #include "data/RecordFolder.h"
 #include "platform/Error.h"
 

@@ -10,6 +10,7 @@
 
 #include "app/MainWindow.h"
 #include "app/Splash.h"
+#include "data/AtomicSave.h"
 #include "data/Bank.h"
 #include "data/Record.h"
 #include "data/RecordFile.h"

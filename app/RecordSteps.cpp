@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/Program.h"
+#include "data/AtomicSave.h"
 #include "data/Cp932.h"
 #include "platform/Error.h"
 
@@ -16,15 +17,7 @@ void CommitRecord(Program& app, LoadedRecord&& loaded) {
   Record rec;
   rec.RecFileName = loaded.path;
   rec.RecOpen = 1;
-  rec.PlayerName = f.PlayerName;
-  rec.FreeMode = f.FreeMode;
-  rec.FlashTime = f.FlashTime;
-  rec.OrderMode = f.OrderMode;
-  rec.OneLetter = f.OneLetter;
-  rec.LesSel = f.LesSel;
-  rec.LesSel2 = f.LesSel2;
-  rec.AnsCount = f.AnsCount;
-  rec.OkLevel = f.OkLevel;
+  rec.Values() = f.Values();
   // Lessons the bank gained since the record was written start selected, as
   // in a new record; otherwise their questions would never be asked.
   const Bank& b = loaded.bank;

@@ -38,6 +38,7 @@ class LoadLines {
   // Skipped: not even converted.
   void Skip() { in_.NextView(utf8_ ? std::string_view::npos : kTextBytes); }
   std::string Here() const { return in_.Here(); }
+  const LineReader& Reader() const { return in_; }
 
  private:
   LineReader in_;
@@ -45,38 +46,30 @@ class LoadLines {
   std::string buf_;
 };
 
-void CheckCount(std::int32_t n, int max, const char* what, const LoadLines& in) {
-  if (n < 0 || n > max)
-    throw RangeError(in.Here() + what + "は 0 から " + std::to_string(max) + " までですが " +
-                     std::to_string(n) + " でした");
+// The line helpers of data/LineReader, on the load's lines.
+FieldViews SplitLine(const LoadLines& in, std::string_view line, char sep) {
+  return vcq::SplitLine(in.Reader(), line, sep);
 }
 
-std::int32_t ReadCountLine(LoadLines& in, int max, const char* what) {
-  std::string_view line = in.NextView(kHeaderBytes);
-  std::int32_t n = ParseInt(line, in.Here(), what);
-  CheckCount(n, max, what, in);
+std::int32_t QuestionNumber(std::string_view field, const LoadLines& in, std::int32_t q,
+                            const char* what) {
+  return vcq::QuestionNumber(field, in.Reader(), q, what);
+}
+
+void CheckCount(const LoadLines& in, std::int32_t n, int max, const char* what) {
+  vcq::CheckCount(in.Reader(), n, max, what);
+}
+
+std::int32_t ReadCount(LoadLines& in, std::size_t limit, int max, const char* what) {
+  // Read before Here() is taken, which names the line read.
+  const std::string_view line = in.NextView(limit);
+  const std::int32_t n = ParseInt(line, in.Here(), what);
+  CheckCount(in, n, max, what);
   return n;
 }
 
 void ReadNames(LoadLines& in, std::int32_t count, std::array<std::string, kMaxLessons>& names) {
   for (std::int32_t i = 0; i < count; ++i) names[i] = in.Next(kNameBytes);
-}
-
-// A blank split whose range error names the line; views into `line`.
-FieldViews SplitLine(const LoadLines& in, std::string_view line) {
-  try {
-    return SplitBlankViews(line);
-  } catch (const RangeError& e) {
-    throw RangeError(in.Here() + e.what());
-  }
-}
-
-// A number on the line of question `q`; the message naming the place is only
-// made for a field that is not a number.
-std::int32_t QuestionNumber(std::string_view field, const LoadLines& in, std::int32_t q,
-                            const char* what) {
-  if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
-  return ParseInt(field, in.Here() + "問題 " + std::to_string(q) + " の", what);
 }
 
 // The file is read again for every batch: a bank replaced since it was
@@ -138,13 +131,13 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
                       : bytes,
                fileName, byLine);
   in.Next(kHeaderBytes);
-  FieldViews header = SplitLine(in, in.NextView(kHeaderBytes));
+  FieldViews header = SplitLine(in, in.NextView(kHeaderBytes), ' ');
   const std::string at = in.Here();
   next.BankTitle = std::string(CutBytes(header.Words[0], kTitleBytes));
   next.DataKind = ParseInt(header.Words[1], at, "種類");
   next.QuesCount = ParseInt(header.Words[2], at, "問題数");
   next.DataForm = next.DataKind % 10;
-  CheckCount(next.QuesCount, kMaxQuestions, "問題数", in);
+  CheckCount(in, next.QuesCount, kMaxQuestions, "問題数");
   next.LesCount = 0;
   next.LesCount2 = 0;
   next.LesLines = 0;
@@ -155,10 +148,10 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
     next.LesCount = 1;
     next.LesName[0] = Sj("全問題");
   } else if (IsKnownLayout(form)) {
-    next.LesCount = ReadCountLine(in, kMaxLessons, "分野の数");
+    next.LesCount = ReadCount(in, kHeaderBytes, kMaxLessons, "分野の数");
     ReadNames(in, next.LesCount, next.LesName);
     if (HasSecondClass(form)) {
-      next.LesCount2 = ReadCountLine(in, kMaxLessons, "第二分類の数");
+      next.LesCount2 = ReadCount(in, kHeaderBytes, kMaxLessons, "第二分類の数");
       ReadNames(in, next.LesCount2, next.LesName2);
     }
     next.LesLines = HasSecondClass(form) ? next.LesCount + next.LesCount2 + 2 : next.LesCount + 1;
@@ -170,7 +163,7 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
         next.QuesLes[q] = pair->first;
         next.QuesLes2[q] = pair->second;
       } else {
-        FieldViews nums = SplitLine(in, line);
+        FieldViews nums = SplitLine(in, line, ' ');
         next.QuesLes[q] = QuestionNumber(nums.Words[0], in, q, "分野番号");
         next.QuesLes2[q] = QuestionNumber(nums.Words[1], in, q, "第二分類番号");
       }

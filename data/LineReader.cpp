@@ -101,6 +101,34 @@ std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view 
   return std::pair{values[0], values[1]};
 }
 
+FieldViews SplitLine(const LineReader& in, std::string_view line, char sep) {
+  try {
+    return sep == ',' ? SplitCommaViews(line) : SplitBlankViews(line);
+  } catch (const RangeError& e) {
+    throw RangeError(in.Here() + e.what());
+  }
+}
+
+std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t q,
+                            const char* what) {
+  if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
+  return ParseInt(field, in.Here() + "問題 " + std::to_string(q) + " の", what);
+}
+
+void CheckCount(const LineReader& in, std::int32_t n, int max, const char* what) {
+  if (n < 0 || n > max)
+    throw RangeError(in.Here() + what + "は 0 から " + std::to_string(max) + " までですが " +
+                     std::to_string(n) + " でした");
+}
+
+std::int32_t ReadCount(LineReader& in, std::size_t limit, int max, const char* what) {
+  // Read before Here() is taken, which names the line read.
+  const std::string_view line = in.NextView(limit);
+  const std::int32_t n = ParseInt(line, in.Here(), what);
+  CheckCount(in, n, max, what);
+  return n;
+}
+
 std::string ReadWholeFile(const std::string& path, FileStamp* stamp) {
   return ReadPlainFile(path, kMaxFileBytes, stamp);
 }

@@ -1,5 +1,6 @@
 // Line-by-line reading of a bank or record held in memory, with the byte
-// limits of the file formats and the number parsing both readers share.
+// limits of the file formats and the splitting, number parsing and count
+// checks both readers share. Every message names the file and line.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "data/FileIdentity.h"
+#include "data/TextUtil.h"
 
 namespace vcq {
 
@@ -63,6 +65,21 @@ std::optional<std::int32_t> TryParseInt(std::string_view field);
 // caller then reads through the general split and ParseInt, with the same
 // result for the lines this takes.
 std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view line, char sep);
+
+// `line` split at `sep` (a blank or a comma) as views into it; more fields
+// than a split holds is a RangeError naming the line last read.
+FieldViews SplitLine(const LineReader& in, std::string_view line, char sep);
+
+// A number on the line of question `q`; the message naming the place is only
+// made for a field that is not a number.
+std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t q,
+                            const char* what);
+
+// A count read from the line last read must be 0 to `max`: RangeError
+// "<what>は 0 から <max> までですが <n> でした" naming the line otherwise.
+void CheckCount(const LineReader& in, std::int32_t n, int max, const char* what);
+// The next line, at most `limit` bytes of it, as such a count.
+std::int32_t ReadCount(LineReader& in, std::size_t limit, int max, const char* what);
 
 // The 1-based line of the file that holds byte `pos`, by the same line ends.
 int LineOf(std::string_view bytes, std::size_t pos);

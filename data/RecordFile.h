@@ -3,37 +3,32 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "data/Bank.h"
 #include "data/FileIdentity.h"
 #include "data/Record.h"
+#include "data/RecordValues.h"
 
 namespace vcq {
 
-struct RecordFile {
+// The file's lines: the RecordValues, and the bank's values as they were
+// when the record was written.
+struct RecordFile : RecordValues {
   std::string QuesFileName;  // UTF-8 path, as the file holds it
   // Line 1's own bytes (CP932), set by a read. When not empty, a write puts
   // them back as they are: a path from Windows, or one whose characters have
   // two Unicode forms, comes back unchanged.
   std::string QuesFileLine;
-  std::string BankTitle;   // CP932
-  std::string PlayerName;  // CP932
+  std::string BankTitle;  // CP932
   std::int32_t DataKind = 0;
   std::int32_t DataForm = 0;
   std::int32_t QuesCount = 0;
-  std::int32_t FreeMode = 0;
-  std::int32_t FlashTime = 0;
-  std::int32_t OrderMode = 0;
-  std::int32_t OneLetter = 0;
   std::int32_t LesCount = 0;
-  LessonFlags LesSel{};
   std::int32_t LesCount2 = 0;
-  LessonFlags LesSel2{};
-  QuestionTable AnsCount{};
-  QuestionTable OkLevel{};
+
+  bool operator==(const RecordFile&) const = default;
 };
 
 // Parses a record. IoError, ConvertError or RangeError name the file and line:
@@ -48,26 +43,5 @@ std::string FormatRecord(const RecordFile& r);
 // The record in memory as a file: the bank's values are the ones in use, and
 // the first line the record's BankLine when it keeps one.
 RecordFile ToRecordFile(const Bank& bank, const Record& rec);
-
-// The system calls a save goes through; a test replaces one to make it fail.
-struct FileOps {
-  std::function<long(int fd, const char* data, unsigned long size)> write;
-  std::function<int(int fd)> fsync;
-  std::function<int(const char* from, const char* to)> rename;
-  std::function<int(int fd)> fsyncFolder;  // makes the rename itself durable
-  FileOps();
-};
-
-// Writes `bytes` to a new file beside `path` and renames it over `path`, so
-// a save that fails or is interrupted leaves the old file whole; what killed
-// saves left beside it is removed first. A link at `path` stays: the file it
-// leads to is replaced. The replaced file's permissions are kept, and its
-// owner and group where the process may set them. IoError names the file and
-// the reason; a place that holds anything but a plain file is refused
-// before anything is written. `written`, when given, gets the stamp of the
-// new file as soon as it has taken the old one's place, even if syncing the
-// folder then fails. `hold`, when given, moves on to the new file with it.
-void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops = {},
-                         FileStamp* written = nullptr, const RecordHold* hold = nullptr);
 
 }  // namespace vcq

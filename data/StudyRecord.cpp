@@ -34,10 +34,8 @@ LoadedRecord ReadRecord(const std::string& path, const RecordHold& open) {
 }
 
 void NewRecordDefaults(const Bank& bank, Record& rec) {
-  rec.OneLetter = 0;
+  rec.Options() = {};
   rec.FreeMode = 0;
-  rec.OrderMode = 0;
-  rec.FlashTime = 0;
   if (IsPlainLayout(bank.DataForm)) rec.LesSel[0] = 1;
   if (HasLessons(bank.DataForm))
     for (std::int32_t i = 0; i < bank.LesCount; ++i) rec.LesSel[i] = 1;

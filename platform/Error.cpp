@@ -9,4 +9,9 @@ std::string Where(const std::string& fileName, int line) {
   return s + ": ";
 }
 
+std::string OutOfRange(const std::string& what, long long value, long long last) {
+  return what + " " + std::to_string(value) + " は 0 から " + std::to_string(last) +
+         " の範囲外です";
+}
+
 }  // namespace vcq

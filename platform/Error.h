@@ -33,4 +33,8 @@ class RangeError : public Error {
 // "「file」の 12 行目: " — the place part of a message; empty when there is no file.
 std::string Where(const std::string& fileName, int line = 0);
 
+// "<what> <value> は 0 から <last> の範囲外です": the text of a RangeError
+// for a value that would index past a table of last + 1 entries.
+std::string OutOfRange(const std::string& what, long long value, long long last);
+
 }  // namespace vcq

@@ -63,9 +63,7 @@ void TfrmOption::OpenOption() {
   const Record& r = rec_;
   RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
   RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
-  OldOneLetter = r.OneLetter;
-  OldOrderMode = r.OrderMode;
-  OldFlashTime = r.FlashTime;
+  OldOptions = r.Options();
   OldReadAloud = chkSpeak.Checked = readAloud_.on;
   ShowFlashTime();
 }
@@ -143,9 +141,7 @@ void TfrmOption::BitBtn1Click() {
 
 void TfrmOption::BitBtn2Click() {
   Record& r = rec_;
-  r.OneLetter = OldOneLetter;
-  r.OrderMode = OldOrderMode;
-  r.FlashTime = OldFlashTime;
+  r.Options() = OldOptions;
   chkSpeak.Checked = OldReadAloud;
   SetReadAloud(readAloud_, OldReadAloud, false);
   RadioGroup1.ItemIndex = ShownItem(r.OneLetter);

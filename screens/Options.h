@@ -65,9 +65,7 @@ class TfrmOption {
   CheckBox chkSpeak;  // the bottom row
 
   // The values the window opened with.
-  std::int32_t OldOneLetter = 0;
-  std::int32_t OldOrderMode = 0;
-  std::int32_t OldFlashTime = 0;
+  RecordOptions OldOptions;
   bool OldReadAloud = false;
 
  private:

@@ -24,19 +24,16 @@ constexpr Layout kDense{65, 102, 5, 7};
 // tables whatever the state holds.
 void CheckCounts(const Bank& b) {
   if (b.QuesCount < 0 || b.QuesCount > kMaxQuestions)
-    throw RangeError(Where(b.QuesFileName) + "問題数 " + std::to_string(b.QuesCount) +
-                     " は 0 から " + std::to_string(kMaxQuestions) + " の範囲外です");
+    throw RangeError(Where(b.QuesFileName) + OutOfRange("問題数", b.QuesCount, kMaxQuestions));
   if (b.LesCount > kMaxLessons)
-    throw RangeError(Where(b.QuesFileName) + "分野の数 " + std::to_string(b.LesCount) +
-                     " は 0 から " + std::to_string(kMaxLessons) + " の範囲外です");
+    throw RangeError(Where(b.QuesFileName) + OutOfRange("分野の数", b.LesCount, kMaxLessons));
 }
 
 // The loader lets any number through as a lesson; the map's tables stop at 19.
 int CheckedLesson(const Bank& b, int q, std::int32_t g, const char* what) {
   if (g < 0 || g >= kMaxLessons)
-    throw RangeError(Where(b.QuesFileName) + "問題 " + std::to_string(q) + " の" + what + " " +
-                     std::to_string(g) + " は 0 から " + std::to_string(kMaxLessons - 1) +
-                     " の範囲外です");
+    throw RangeError(Where(b.QuesFileName) +
+                     OutOfRange("問題 " + std::to_string(q) + " の" + what, g, kMaxLessons - 1));
   return g;
 }
 

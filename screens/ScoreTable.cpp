@@ -42,8 +42,7 @@ void TfrmScoreTable::Tally() {
   const Bank& b = bank_;
   const Record& r = rec_;
   if (b.QuesCount < 0 || b.QuesCount > kMaxQuestions)
-    throw RangeError(Where(b.QuesFileName) + "問題数 " + std::to_string(b.QuesCount) +
-                     " は 0 から " + std::to_string(kMaxQuestions) + " の範囲外です");
+    throw RangeError(Where(b.QuesFileName) + OutOfRange("問題数", b.QuesCount, kMaxQuestions));
   TenQues.fill(0);
   TenOk.fill(0);
   TenAns.fill(0);
@@ -56,9 +55,8 @@ void TfrmScoreTable::Tally() {
   for (int q = 0; q < b.QuesCount; ++q) {
     const std::int32_t L = b.QuesLes[q];
     if (L < 0 || L >= kMaxLessons)
-      throw RangeError(Where(b.QuesFileName) + "問題 " + std::to_string(q) + " の分野番号 " +
-                       std::to_string(L) + " は 0 から " + std::to_string(kMaxLessons - 1) +
-                       " の範囲外です");
+      throw RangeError(Where(b.QuesFileName) +
+                       OutOfRange("問題 " + std::to_string(q) + " の分野番号", L, kMaxLessons - 1));
     ++TenQues[L];
     TenAns[L] += r.AnsCount[q];
     if (r.OkLevel[q] == 2) {

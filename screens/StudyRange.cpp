@@ -74,8 +74,7 @@ void TfrmSel::ColorPanels() {
 }
 
 void TfrmSel::ToggleLesson(int i) {
-  if (i < 0 || i >= kMaxLessons)
-    throw RangeError("分野 " + std::to_string(i) + " は 0 から 19 の範囲外です");
+  if (i < 0 || i >= kMaxLessons) throw RangeError(OutOfRange("分野", i, kMaxLessons - 1));
   std::int32_t& flag = rec_.LesSel[i];
   flag = flag == 1 ? 0 : 1;
 }

@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "data/AtomicSave.h"
 #include "data/RecordFile.h"
 #include "tests/support/TextFiles.h"
 

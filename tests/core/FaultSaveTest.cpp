@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "data/AtomicSave.h"
 #include "data/Cp932.h"
 #include "data/RecordFile.h"
 #include "platform/VirtualKeys.h"

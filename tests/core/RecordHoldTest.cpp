@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <string>
 
+#include "data/AtomicSave.h"
 #include "data/Cp932.h"
 #include "data/RecordFile.h"
 #include "platform/VirtualKeys.h"

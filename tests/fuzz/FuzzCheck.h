@@ -2,6 +2,7 @@
 // libFuzzer keeps beside the crashing input, and the comparison of records.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,27 +18,26 @@
 
 namespace vcq::fuzz {
 
-// The values a record file holds; lesson flags and progress only as far as
-// the counts reach, as that is all a file keeps.
+// What a file keeps of a record: lesson flags and progress only as far as
+// the counts reach, the lesson lists only in the layouts that write them,
+// and the bank by its path, whatever bytes its line had.
+inline RecordFile Kept(RecordFile r) {
+  auto clearFrom = [](auto& table, std::int32_t count) {
+    const auto size = static_cast<std::int32_t>(table.size());
+    std::fill(table.begin() + std::clamp(count, 0, size), table.end(), 0);
+  };
+  if (!HasLessons(r.DataForm)) r.LesCount = 0;
+  if (!HasSecondClass(r.DataForm)) r.LesCount2 = 0;
+  clearFrom(r.LesSel, r.LesCount);
+  clearFrom(r.LesSel2, r.LesCount2);
+  clearFrom(r.AnsCount, r.QuesCount);
+  clearFrom(r.OkLevel, r.QuesCount);
+  r.QuesFileLine.clear();
+  return r;
+}
+
 inline bool SameRecord(const RecordFile& a, const RecordFile& b) {
-  if (a.QuesFileName != b.QuesFileName || a.BankTitle != b.BankTitle ||
-      a.PlayerName != b.PlayerName || a.DataKind != b.DataKind || a.DataForm != b.DataForm ||
-      a.QuesCount != b.QuesCount || a.FreeMode != b.FreeMode || a.FlashTime != b.FlashTime ||
-      a.OrderMode != b.OrderMode || a.OneLetter != b.OneLetter)
-    return false;
-  if (a.DataForm > 0) {
-    if (a.LesCount != b.LesCount) return false;
-    for (int i = 0; i < a.LesCount; ++i)
-      if (a.LesSel[i] != b.LesSel[i]) return false;
-  }
-  if (a.DataForm > 1) {
-    if (a.LesCount2 != b.LesCount2) return false;
-    for (int i = 0; i < a.LesCount2; ++i)
-      if (a.LesSel2[i] != b.LesSel2[i]) return false;
-  }
-  for (int i = 0; i < a.QuesCount; ++i)
-    if (a.AnsCount[i] != b.AnsCount[i] || a.OkLevel[i] != b.OkLevel[i]) return false;
-  return true;
+  return Kept(a) == Kept(b);
 }
 
 }  // namespace vcq::fuzz
