@@ -237,9 +237,10 @@ TEST_F(WindowsRecord, Cp932NamesAreRenamedOnlyWhenTheLearnerSaysSo) {
   test::WriteBytes(dir / ("zip/" + Sj("説明") + ".txt"), "x");
 
   {
+    // The clock outlives the command line's timer.
+    test::ManualClock clock;
     test::ScriptedDialogs real;
     CommandLineRecord commandLine(real, record);
-    test::ManualClock clock;
     test::FixedClock timeOfDay;
     test::RecordingSound sound;
     Program app(Ports{clock, timeOfDay, sound, commandLine}, Paths{VCQ_ASSETS, dir / "zip", {}});
