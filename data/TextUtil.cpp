@@ -73,9 +73,6 @@ void Permute(int n, const TimeOfDay& now, Table& out) {
 Fields SplitBlank(std::string_view s) {
   return Split(s, ' ');
 }
-Fields SplitComma(std::string_view s) {
-  return Split(s, ',');
-}
 FieldViews SplitBlankViews(std::string_view s) {
   return SplitViews(s, ' ');
 }

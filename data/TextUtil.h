@@ -28,10 +28,10 @@ using Fields = BasicFields<std::string>;
 // them counts as one; a trailing separator leaves an empty last field. More
 // than 18 fields is a RangeError.
 Fields SplitBlank(std::string_view s);
-Fields SplitComma(std::string_view s);
 
 // The same split as views into `s`, for the number lines of the bank and the
-// record, which are read by the hundred: nothing is copied.
+// record (`SplitCommaViews` is the record's comma split), which are read by
+// the hundred: nothing is copied.
 using FieldViews = BasicFields<std::string_view>;
 FieldViews SplitBlankViews(std::string_view s);
 FieldViews SplitCommaViews(std::string_view s);

@@ -82,7 +82,7 @@ TEST(Cp932Test, AStrayLeadByteNeverSwallowsASeparator) {
   ASSERT_EQ(blank.Count(), 3);
   EXPECT_EQ(blank.Words[0], "ab\x82");
   EXPECT_EQ(blank.Words[2], "\x82\xA0");
-  const Fields comma = SplitComma("1,\x93,2");
+  const FieldViews comma = SplitCommaViews("1,\x93,2");
   ASSERT_EQ(comma.Count(), 3);
   EXPECT_EQ(comma.Words[1], "\x93");
   EXPECT_EQ(CutBytes("\x82 x", 1), "\x82");

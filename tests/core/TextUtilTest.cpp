@@ -15,16 +15,16 @@ TEST(SplitTest, RunsAndEdgesOfSeparators) {
   EXPECT_EQ(f.Words[0], "have");
   EXPECT_EQ(f.Words[1], "been");
   // No empty field between two commas.
-  f = SplitComma("3,,2");
-  EXPECT_EQ(f.WordTop, 1);
-  EXPECT_EQ(f.Words[1], "2");
+  const FieldViews c = SplitCommaViews("3,,2");
+  EXPECT_EQ(c.WordTop, 1);
+  EXPECT_EQ(c.Words[1], "2");
   // A trailing separator leaves an empty last field.
   f = SplitBlank("a b ");
   EXPECT_EQ(f.WordTop, 2);
   EXPECT_EQ(f.Words[2], "");
   // An empty line and a line of separators give one empty field.
   EXPECT_EQ(SplitBlank("").WordTop, 0);
-  EXPECT_EQ(SplitComma(",,,").WordTop, 0);
+  EXPECT_EQ(SplitCommaViews(",,,").WordTop, 0);
   // Only the blank separates: a tab stays inside the field.
   EXPECT_EQ(SplitBlank("a\tb").Words[0], "a\tb");
 }
