@@ -87,13 +87,7 @@ struct FaultSave : ::testing::Test {
   void Open() {
     test::WriteBytes(folder / "big.dat", BigBank(600));
     t.StartUp();
-    t.dialogs.files.push_back((folder / "big.dat").string());
-    for (const char* typed : {"太郎", "mine"})
-      t.dialogs.inputs.push_back([this, typed] {
-        t.app.frmInput.MaskEdit1Change(Sj(typed));
-        t.app.frmInput.FormKeyDown(vk::kReturn);
-      });
-    t.Key(vk::kF3);
+    t.NewRecord((folder / "big.dat").string(), "太郎", "mine");
     ASSERT_EQ(t.app.rec.RecOpen, 1);
     Progress(1);
     t.Key(vk::kF2);

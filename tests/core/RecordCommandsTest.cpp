@@ -26,12 +26,7 @@ struct RecordScenario : ::testing::Test {
     t.StartUp();
   }
   // The learner types `utf8` into the player window and presses Enter.
-  void Answer(const std::string& utf8) {
-    t.dialogs.inputs.push_back([this, utf8] {
-      t.app.frmInput.MaskEdit1Change(Sj(utf8));
-      t.app.frmInput.FormKeyDown(vk::kReturn);
-    });
-  }
+  void Answer(const std::string& utf8) { t.Answer(utf8); }
   void CancelInput() {
     t.dialogs.inputs.push_back([this] { t.app.frmInput.FormKeyDown(vk::kEscape); });
   }

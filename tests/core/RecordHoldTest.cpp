@@ -103,13 +103,7 @@ struct OneProgramPerRecord : ::testing::Test {
   void Make(const std::string& bank, const std::string& name) {
     test::TestProgram maker(dir.path().string());
     maker.StartUp();
-    maker.dialogs.files.push_back(dir / bank);
-    for (const char* typed : {"p", name.c_str()})
-      maker.dialogs.inputs.push_back([&maker, typed] {
-        maker.app.frmInput.MaskEdit1Change(Sj(typed));
-        maker.app.frmInput.FormKeyDown(vk::kReturn);
-      });
-    maker.Key(vk::kF3);
+    maker.NewRecord(dir / bank, "p", name);
     maker.Key(vk::kF1);
     ASSERT_TRUE(maker.app.frmMain.Closed);
   }
@@ -143,13 +137,7 @@ TEST_F(OneProgramPerRecord, TheSecondProgramIsRefusedUntilTheFirstEnds) {
 
   const std::string refused = "「" + dir / "mine.ret" + "」は別の VCQuick で開かれています";
   Open("mine.ret");
-  t.dialogs.files.push_back(dir / "b1.dat");
-  for (const char* typed : {"p", "mine"})
-    t.dialogs.inputs.push_back([this, typed] {
-      t.app.frmInput.MaskEdit1Change(Sj(typed));
-      t.app.frmInput.FormKeyDown(vk::kReturn);
-    });
-  t.Key(vk::kF3);
+  t.NewRecord(dir / "b1.dat", "p", "mine");
   ASSERT_EQ(t.dialogs.errors.size(), 2u);
   EXPECT_EQ(t.dialogs.errors[0], refused);
   EXPECT_EQ(t.dialogs.errors[1], refused);

@@ -118,13 +118,7 @@ TEST_F(WindowsRecord, AFirstLineFromWindowsIsKeptAndOneMadeHereNamesItsPath) {
     test::TestProgram here(dir.path().string());
     here.StartUp();
     test::WriteBytes(dir / "基本〜応用.dat", kBank);
-    here.dialogs.files.push_back(dir / "基本〜応用.dat");
-    for (const char* answer : {"太郎", "taro"})
-      here.dialogs.inputs.push_back([&here, answer] {
-        here.app.frmInput.MaskEdit1Change(Sj(answer));
-        here.app.frmInput.FormKeyDown(vk::kReturn);
-      });
-    here.Key(vk::kF3);
+    here.NewRecord(dir / "基本〜応用.dat", "太郎", "taro");
     here.app.rec.OkLevel[1] = 1;
     here.Key(vk::kF1);
     made = test::ReadBytes(dir / "taro.ret");

@@ -97,13 +97,7 @@ TEST(FileKind, WhatIsNoPlainFileIsRefusedWithoutWaiting) {
     d.NewRecord(dir / "t.dat", "mine");
     test::TestProgram other(dir.path().string());
     other.StartUp();
-    other.dialogs.files.push_back(dir / "t.dat");
-    for (const char* typed : {"p", "odd"})
-      other.dialogs.inputs.push_back([&other, typed] {
-        other.app.frmInput.MaskEdit1Change(Sj(typed));
-        other.app.frmInput.FormKeyDown(vk::kReturn);
-      });
-    other.Key(vk::kF3);
+    other.NewRecord(dir / "t.dat", "p", "odd");
     ASSERT_EQ(other.dialogs.errors.size(), 1u);
     EXPECT_EQ(other.dialogs.errors[0], Refusal(oddRecord, kind.name));
     EXPECT_TRUE(other.dialogs.questions.empty());

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/Program.h"
+#include "data/Cp932.h"
+#include "platform/VirtualKeys.h"
 #include "tests/support/Fakes.h"
 
 namespace vcq::test {
@@ -17,6 +19,21 @@ struct TestProgram {
   void StartUp() { clock.Advance(1300); }
   void Key(int vk) {
     app.Guard([&] { app.frmMain.FormKeyDown(vk); });
+  }
+  // The learner types `utf8` into the player window, the next time it is
+  // shown, and presses Enter.
+  void Answer(const std::string& utf8) {
+    dialogs.inputs.push_back([this, utf8] {
+      app.frmInput.MaskEdit1Change(Sj(utf8));
+      app.frmInput.FormKeyDown(vk::kReturn);
+    });
+  }
+  // F3 on `bank`, answering the player's name and the record's.
+  void NewRecord(const std::string& bank, const std::string& player, const std::string& name) {
+    dialogs.files.push_back(bank);
+    Answer(player);
+    Answer(name);
+    Key(vk::kF3);
   }
 
   ManualClock clock;
