@@ -3,11 +3,16 @@
 #include <iconv.h>
 
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/Error.h"
 
@@ -259,14 +264,21 @@ bool LooksLikeUtf8(std::string_view bytes) {
   return multi;
 }
 
-Utf8Scan ScanUtf8(std::string_view bytes) {
-  Utf8Scan r;
+namespace {
+
+// Bit 0 set when the three-byte character at c has a CP932 form.
+inline std::uint64_t Form3(const FormBits& bits, const unsigned char* c) {
+  const std::uint32_t cp = ((c[0] & 0x0Fu) << 12) | ((c[1] & 0x3Fu) << 6) | (c[2] & 0x3Fu);
+  return bits[cp >> 6] >> (cp & 63);
+}
+
+// The scan from p[i] (a character's first byte) until i reaches `stop`, one
+// character or run at a time; false at the first byte that is no UTF-8. A
+// character that ends past `stop` is taken whole.
+bool ScanFrom(const unsigned char* p, std::size_t n, std::size_t& i, std::size_t stop,
+              std::uint64_t& all, Utf8Scan& r) {
   const FormBits& bits = HasForm();
-  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  const std::size_t n = bytes.size();
-  std::uint64_t missing = 0;  // any bit 0: a character without a form
-  auto have = [&](char32_t cp) { return (bits[cp >> 6] >> (cp & 63)) & 1u; };
-  for (std::size_t i = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0; i < n;) {
+  while (i < stop) {
     if (i + 8 <= n && Ascii8(p + i)) {
       i += 8;
       continue;
@@ -278,7 +290,6 @@ Utf8Scan ScanUtf8(std::string_view bytes) {
     // A run of kana and kanji: three bytes each, lead E1..EF but ED (whose
     // surrogates, and E0's overlong forms, take the full check below),
     // tested as one word (a single load where the machine allows).
-    std::uint64_t all = 1;
     while (i + 3 <= n) {
       const std::uint32_t w =
           p[i] | (std::uint32_t{p[i + 1]} << 8) | (std::uint32_t{p[i + 2]} << 16);
@@ -289,19 +300,112 @@ Utf8Scan ScanUtf8(std::string_view bytes) {
       i += 3;
       r.multi = true;
     }
-    missing |= all ^ 1u;
     if (i >= n || p[i] < 0x80) continue;
     char32_t cp = 0;
     const std::size_t len = Utf8Sequence(p + i, n - i, cp);
-    if (len == 0) {
-      r.valid = r.fits = false;
-      return r;
-    }
+    if (len == 0) return false;
     r.multi = true;
-    if (cp >= 0x10000 || !have(cp)) missing = 1;
+    if (cp >= 0x10000)
+      all = 0;
+    else
+      all &= bits[cp >> 6] >> (cp & 63);
     i += len;
   }
-  r.fits = missing == 0;
+  return true;
+}
+
+}  // namespace
+
+Utf8Scan ScanUtf8(std::string_view bytes) {
+  Utf8Scan r;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  std::uint64_t all = 1;  // bit 0 cleared by a character without a form
+  std::size_t i = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
+#if defined(__SSE2__)
+  // Sixteen bytes at a time while they hold only ASCII and three-byte
+  // characters of the kind the run above takes: English and Japanese mixed,
+  // where a branch per character would mostly guess wrong. The blocks follow
+  // each other at a fixed step, so that the next load never waits for this
+  // block's sums; a character may cross into the next block, whose first one
+  // or two bytes must then continue it (`carry`). Anything else goes to the
+  // scan one character at a time, from the start of the character it is in.
+  const FormBits& bits = HasForm();
+  const __m128i leadLow = _mm_set1_epi8(static_cast<char>(0xE0));
+  const __m128i leadHigh = _mm_set1_epi8(static_cast<char>(0xF0));
+  const __m128i surrogate = _mm_set1_epi8(static_cast<char>(0xED));
+  const __m128i contHigh = _mm_set1_epi8(static_cast<char>(0xC0));
+  unsigned carry = 0;
+  // A lead byte in the last two places of a block is looked up with the two
+  // bytes after the block, which must therefore be there.
+  while (i + 18 <= n) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const auto high = static_cast<unsigned>(_mm_movemask_epi8(v));
+    if ((high | carry) == 0) {
+      i += 16;
+      continue;
+    }
+    // Signed compares: E1..EF lies above E0 and below F0, 80..BF below C0.
+    const __m128i lead =
+        _mm_andnot_si128(_mm_cmpeq_epi8(v, surrogate),
+                         _mm_and_si128(_mm_cmpgt_epi8(v, leadLow), _mm_cmplt_epi8(v, leadHigh)));
+    const auto leads = static_cast<unsigned>(_mm_movemask_epi8(lead));
+    const auto conts = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(v, contHigh)));
+    const unsigned want = carry | (leads << 1) | (leads << 2);
+    if (conts != (want & 0xFFFFu) || (high & ~(leads | conts)) != 0) {
+      // carry 1: a lead byte two places back; 3: one place back.
+      const std::size_t stop = i + 16;
+      i -= carry == 0 ? 0 : carry == 1 ? 2 : 1;
+      carry = 0;
+      if (!ScanFrom(p, n, i, stop, all, r)) return {false, r.multi, false};
+      continue;
+    }
+    // A character that crosses into the next block counts only once that
+    // block shows it whole: the scan of invalid text reports whether a
+    // character of more than one byte came before the first bad byte.
+    if ((leads & 0x3FFFu) != 0 || carry != 0) r.multi = true;
+    // Such a character is looked up at once; should the next block show it
+    // is none, the text is no UTF-8 and fits nothing anyway.
+    carry = want >> 16;
+    const unsigned char* c = p + i;
+    if (leads == 0x9249u || leads == 0x2492u || leads == 0x4924u) {
+      // Japanese text alone, a lead byte every third place: the code points
+      // of all sixteen places at once, of which five or six are looked up.
+      const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + 1));
+      const __m128i v2 = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c + 2)),
+                                       _mm_set1_epi8(0x3F));
+      const __m128i zero = _mm_setzero_si128();
+      const auto points = [](__m128i pairs, __m128i third) {
+        return _mm_or_si128(
+            _mm_or_si128(_mm_slli_epi16(_mm_and_si128(pairs, _mm_set1_epi16(0x0F)), 12),
+                         _mm_and_si128(_mm_srli_epi16(pairs, 2), _mm_set1_epi16(0x0FC0))),
+            third);
+      };
+      const __m128i lo = points(_mm_unpacklo_epi8(v, v1), _mm_unpacklo_epi8(v2, zero));
+      const __m128i hi = points(_mm_unpackhi_epi8(v, v1), _mm_unpackhi_epi8(v2, zero));
+      const auto has = [&](int cp) { return bits[cp >> 6] >> (cp & 63); };
+      if (leads == 0x9249u)
+        all &= has(_mm_extract_epi16(lo, 0)) & has(_mm_extract_epi16(lo, 3)) &
+               has(_mm_extract_epi16(lo, 6)) & has(_mm_extract_epi16(hi, 1)) &
+               has(_mm_extract_epi16(hi, 4)) & has(_mm_extract_epi16(hi, 7));
+      else if (leads == 0x2492u)
+        all &= has(_mm_extract_epi16(lo, 1)) & has(_mm_extract_epi16(lo, 4)) &
+               has(_mm_extract_epi16(lo, 7)) & has(_mm_extract_epi16(hi, 2)) &
+               has(_mm_extract_epi16(hi, 5));
+      else
+        all &= has(_mm_extract_epi16(lo, 2)) & has(_mm_extract_epi16(lo, 5)) &
+               has(_mm_extract_epi16(hi, 0)) & has(_mm_extract_epi16(hi, 3)) &
+               has(_mm_extract_epi16(hi, 6));
+    } else {
+      for (unsigned l = leads; l != 0; l &= l - 1) all &= Form3(bits, c + std::countr_zero(l));
+    }
+    i += 16;
+  }
+  // The character that crossed into the rest is scanned again whole.
+  i -= carry == 0 ? 0 : carry == 1 ? 2 : 1;
+#endif
+  if (!ScanFrom(p, n, i, n, all, r)) return {false, r.multi, false};
+  r.fits = (all & 1) != 0;
   return r;
 }
 

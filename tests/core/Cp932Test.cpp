@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+#include <string_view>
+
 #include "data/TextUtil.h"
 #include "platform/Error.h"
 
@@ -92,6 +96,82 @@ TEST(Cp932Test, AStrayLeadByteNeverSwallowsASeparator) {
   std::string header = "T\x82 0 0";
   for (int i = 0; i < 16; ++i) header += " x";
   EXPECT_THROW(SplitBlankViews(header), RangeError);
+}
+
+// The quick scan of possible UTF-8 against a plain reading of the rules, one
+// character at a time, on mixed text cut at every length: valid or not, a
+// character of more than one byte before the first bad byte, and a CP932 form
+// for every character as the converter finds it.
+Utf8Scan ReadOneByOne(std::string_view s, std::map<char32_t, bool>& formOf) {
+  Utf8Scan r;
+  if (s.starts_with(kUtf8Bom)) s.remove_prefix(kUtf8Bom.size());
+  for (std::size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const std::size_t n = c < 0x80                 ? 1
+                          : c >= 0xC2 && c <= 0xDF ? 2
+                          : c >= 0xE0 && c <= 0xEF ? 3
+                          : c >= 0xF0 && c <= 0xF4 ? 4
+                                                   : 0;
+    char32_t cp = n == 1 ? c : c & (0x7Fu >> n);
+    bool ok = n != 0 && i + n <= s.size();
+    for (std::size_t k = 1; ok && k < n; ++k) {
+      const auto t = static_cast<unsigned char>(s[i + k]);
+      ok = (t & 0xC0) == 0x80;
+      cp = (cp << 6) | (t & 0x3Fu);
+    }
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!ok || cp < kLeast[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+      return {false, r.multi, false};
+    if (n > 1) {
+      r.multi = true;
+      // After a blank, so that U+FEFF is not taken for a byte-order mark.
+      if (!formOf.contains(cp))
+        formOf[cp] = Utf8ToCp932(" " + std::string(s.substr(i, n))).bad.empty();
+      r.fits = r.fits && formOf[cp];
+    }
+    i += n;
+  }
+  return r;
+}
+
+TEST(Cp932Test, QuickUtf8ScanReadsAsOneCharacterAtATime) {
+  const std::vector<std::string> pieces = {
+      "a", "Fifteen bytes..", "\r\n", "あ", "日", "ア", "ｱ", "～", "一", "「", "。", "Ω", "é",
+      "\xE4\xB8\x82", "\xE0\xA0\x80", "\xED\x9F\xBF", "\xEE\x80\x80", "\xEF\xBB\xBF", "😀",
+      // No UTF-8: overlong forms, surrogates, past U+10FFFF, stray and cut bytes.
+      "\xE0\x9F\xBF", "\xC0\xAF", "\xC1\xBF", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF0\x8F\xBF\xBF",
+      "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\x80", "\xBF", "\xFF", "\xE3\x81", "\xE6",
+      "\xF0\x9F\x98"};
+  const std::size_t firstBad = 19;
+  std::mt19937 rng(932);
+  std::map<char32_t, bool> formOf;
+  int fitting = 0, invalid = 0;
+  for (int text = 0; text < 1000; ++text) {
+    std::string s = text % 5 == 0 ? std::string(kUtf8Bom) : "";
+    const bool english = text % 4 == 1;  // no character of more than one byte but a bad one
+    const int count = 1 + static_cast<int>(rng() % 40);
+    for (int k = 0; k < count; ++k) {
+      // Mostly text that converts, so that a bad byte comes after long runs.
+      const std::size_t pick = rng() % 50 == 0  ? firstBad + rng() % (pieces.size() - firstBad)
+                               : english        ? rng() % 3
+                               : rng() % 3 == 0 ? rng() % firstBad
+                                                : 1 + rng() % 10;
+      s += pieces[pick];
+    }
+    for (std::size_t len = 0; len <= s.size(); ++len) {
+      const std::string_view cut(s.data(), len);
+      const Utf8Scan want = ReadOneByOne(cut, formOf);
+      const Utf8Scan got = ScanUtf8(cut);
+      ASSERT_TRUE(got.valid == want.valid && got.multi == want.multi && got.fits == want.fits)
+          << "text " << text << " cut at " << len << ": "
+          << testing::PrintToString(std::string(cut));
+      fitting += want.valid && want.multi && want.fits;
+      invalid += !want.valid;
+    }
+  }
+  // Both kinds are common enough to matter.
+  EXPECT_GT(fitting, 1000);
+  EXPECT_GT(invalid, 1000);
 }
 
 }  // namespace
