@@ -182,19 +182,19 @@ const UnicodeTable& FromUnicode() {
   return *table;
 }
 
-// One bit for each character of the Basic Multilingual Plane that has a
-// CP932 form: 8 KiB, which stays in the first-level cache while a file is
-// scanned, where the table of forms (128 KiB) would not.
-using FormBits = std::array<std::uint64_t, 0x10000 / 64>;
-const FormBits& HasForm() {
-  static const FormBits bits = [] {
-    FormBits b{};
+// One byte for each character of the Basic Multilingual Plane, 1 when it has
+// a CP932 form: a lookup is a single load, and a file touches only the lines
+// of the few hundred characters it uses, where the table of forms holds two
+// bytes a character.
+using FormBytes = std::array<std::uint8_t, 0x10000>;
+const FormBytes& HasForm() {
+  static const std::unique_ptr<FormBytes> bytes = [] {
+    auto b = std::make_unique<FormBytes>();
     const UnicodeTable& t = FromUnicode();
-    for (std::size_t c = 0; c < t.size(); ++c)
-      if (c < 0x80 || t[c] != 0) b[c / 64] |= std::uint64_t{1} << (c % 64);
+    for (std::size_t c = 0; c < t.size(); ++c) (*b)[c] = c < 0x80 || t[c] != 0;
     return b;
   }();
-  return bits;
+  return *bytes;
 }
 
 }  // namespace
@@ -266,18 +266,17 @@ bool LooksLikeUtf8(std::string_view bytes) {
 
 namespace {
 
-// Bit 0 set when the three-byte character at c has a CP932 form.
-inline std::uint64_t Form3(const FormBits& bits, const unsigned char* c) {
-  const std::uint32_t cp = ((c[0] & 0x0Fu) << 12) | ((c[1] & 0x3Fu) << 6) | (c[2] & 0x3Fu);
-  return bits[cp >> 6] >> (cp & 63);
+// 1 when the three-byte character at c has a CP932 form.
+inline unsigned Form3(const FormBytes& has, const unsigned char* c) {
+  return has[((c[0] & 0x0Fu) << 12) | ((c[1] & 0x3Fu) << 6) | (c[2] & 0x3Fu)];
 }
 
 // The scan from p[i] (a character's first byte) until i reaches `stop`, one
 // character or run at a time; false at the first byte that is no UTF-8. A
 // character that ends past `stop` is taken whole.
 bool ScanFrom(const unsigned char* p, std::size_t n, std::size_t& i, std::size_t stop,
-              std::uint64_t& all, Utf8Scan& r) {
-  const FormBits& bits = HasForm();
+              unsigned& all, Utf8Scan& r) {
+  const FormBytes& has = HasForm();
   while (i < stop) {
     if (i + 8 <= n && Ascii8(p + i)) {
       i += 8;
@@ -296,7 +295,7 @@ bool ScanFrom(const unsigned char* p, std::size_t n, std::size_t& i, std::size_t
       const std::uint32_t lead = w & 0x0Fu;
       if ((w & 0xC0C0F0u) != 0x8080E0u || lead == 0 || lead == 0x0D) break;
       const std::uint32_t cp = (lead << 12) | ((w >> 2) & 0xFC0u) | ((w >> 16) & 0x3Fu);
-      all &= bits[cp >> 6] >> (cp & 63);
+      all &= has[cp];
       i += 3;
       r.multi = true;
     }
@@ -308,7 +307,7 @@ bool ScanFrom(const unsigned char* p, std::size_t n, std::size_t& i, std::size_t
     if (cp >= 0x10000)
       all = 0;
     else
-      all &= bits[cp >> 6] >> (cp & 63);
+      all &= has[cp];
     i += len;
   }
   return true;
@@ -320,7 +319,7 @@ Utf8Scan ScanUtf8(std::string_view bytes) {
   Utf8Scan r;
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const std::size_t n = bytes.size();
-  std::uint64_t all = 1;  // bit 0 cleared by a character without a form
+  unsigned all = 1;  // 0 from the first character without a form on
   std::size_t i = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
 #if defined(__SSE2__)
   // Sixteen bytes at a time while they hold only ASCII and three-byte
@@ -330,7 +329,7 @@ Utf8Scan ScanUtf8(std::string_view bytes) {
   // block's sums; a character may cross into the next block, whose first one
   // or two bytes must then continue it (`carry`). Anything else goes to the
   // scan one character at a time, from the start of the character it is in.
-  const FormBits& bits = HasForm();
+  const FormBytes& has = HasForm();
   const __m128i leadLow = _mm_set1_epi8(static_cast<char>(0xE0));
   const __m128i leadHigh = _mm_set1_epi8(static_cast<char>(0xF0));
   const __m128i surrogate = _mm_set1_epi8(static_cast<char>(0xED));
@@ -381,23 +380,23 @@ Utf8Scan ScanUtf8(std::string_view bytes) {
                          _mm_and_si128(_mm_srli_epi16(pairs, 2), _mm_set1_epi16(0x0FC0))),
             third);
       };
+      const auto form = [&](int cp) -> unsigned { return has[static_cast<std::size_t>(cp)]; };
       const __m128i lo = points(_mm_unpacklo_epi8(v, v1), _mm_unpacklo_epi8(v2, zero));
       const __m128i hi = points(_mm_unpackhi_epi8(v, v1), _mm_unpackhi_epi8(v2, zero));
-      const auto has = [&](int cp) { return bits[cp >> 6] >> (cp & 63); };
       if (leads == 0x9249u)
-        all &= has(_mm_extract_epi16(lo, 0)) & has(_mm_extract_epi16(lo, 3)) &
-               has(_mm_extract_epi16(lo, 6)) & has(_mm_extract_epi16(hi, 1)) &
-               has(_mm_extract_epi16(hi, 4)) & has(_mm_extract_epi16(hi, 7));
+        all &= form(_mm_extract_epi16(lo, 0)) & form(_mm_extract_epi16(lo, 3)) &
+               form(_mm_extract_epi16(lo, 6)) & form(_mm_extract_epi16(hi, 1)) &
+               form(_mm_extract_epi16(hi, 4)) & form(_mm_extract_epi16(hi, 7));
       else if (leads == 0x2492u)
-        all &= has(_mm_extract_epi16(lo, 1)) & has(_mm_extract_epi16(lo, 4)) &
-               has(_mm_extract_epi16(lo, 7)) & has(_mm_extract_epi16(hi, 2)) &
-               has(_mm_extract_epi16(hi, 5));
+        all &= form(_mm_extract_epi16(lo, 1)) & form(_mm_extract_epi16(lo, 4)) &
+               form(_mm_extract_epi16(lo, 7)) & form(_mm_extract_epi16(hi, 2)) &
+               form(_mm_extract_epi16(hi, 5));
       else
-        all &= has(_mm_extract_epi16(lo, 2)) & has(_mm_extract_epi16(lo, 5)) &
-               has(_mm_extract_epi16(hi, 0)) & has(_mm_extract_epi16(hi, 3)) &
-               has(_mm_extract_epi16(hi, 6));
+        all &= form(_mm_extract_epi16(lo, 2)) & form(_mm_extract_epi16(lo, 5)) &
+               form(_mm_extract_epi16(hi, 0)) & form(_mm_extract_epi16(hi, 3)) &
+               form(_mm_extract_epi16(hi, 6));
     } else {
-      for (unsigned l = leads; l != 0; l &= l - 1) all &= Form3(bits, c + std::countr_zero(l));
+      for (unsigned l = leads; l != 0; l &= l - 1) all &= Form3(has, c + std::countr_zero(l));
     }
     i += 16;
   }
@@ -405,7 +404,7 @@ Utf8Scan ScanUtf8(std::string_view bytes) {
   i -= carry == 0 ? 0 : carry == 1 ? 2 : 1;
 #endif
   if (!ScanFrom(p, n, i, n, all, r)) return {false, r.multi, false};
-  r.fits = (all & 1) != 0;
+  r.fits = all != 0;
   return r;
 }
 
