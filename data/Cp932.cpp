@@ -10,8 +10,11 @@
 #include <cstring>
 #include <memory>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+// The scan of UTF-8 takes 32 bytes at a time on machines with AVX2, chosen
+// when the program runs: a package is built for the plain x86-64 baseline.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VCQ_SCAN_AVX2 1
+#include <immintrin.h>
 #endif
 
 #include "platform/Error.h"
@@ -313,6 +316,161 @@ bool ScanFrom(const unsigned char* p, std::size_t n, std::size_t& i, std::size_t
   return true;
 }
 
+#if defined(VCQ_SCAN_AVX2)
+
+// The characters U+3000 to U+30FF (kana and the Japanese marks) with a CP932
+// form, a bit each: the blocks test them in registers, which leaves a lookup
+// only for kanji and the rarer characters.
+struct KanaBits {
+  alignas(16) std::array<std::uint8_t, 32> bits{};
+};
+const KanaBits& KanaForms() {
+  static const KanaBits k = [] {
+    KanaBits b;
+    const FormBytes& has = HasForm();
+    for (unsigned c = 0; c < 256; ++c)
+      b.bits[c >> 3] = static_cast<std::uint8_t>(b.bits[c >> 3] | (has[0x3000 + c] << (c & 7)));
+    return b;
+  }();
+  return k;
+}
+
+__attribute__((target("avx2"))) inline __m256i bytes(int b) {
+  return _mm256_set1_epi8(static_cast<char>(b));
+}
+
+bool HasAvx2() {
+  static const bool yes = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi");
+  return yes;
+}
+
+// Thirty-two bytes at a time while they hold only ASCII and three-byte
+// characters of the kind ScanFrom's run takes: English and Japanese mixed,
+// where a branch per character would mostly guess wrong. A character may
+// cross into the next block, whose first one or two bytes must then continue
+// it (`carry`). Anything else goes to ScanFrom, from the start of the
+// character it is in. Leaves `i` at a character's first byte.
+__attribute__((target("avx2,bmi"))) bool ScanBlocks(const unsigned char* p, std::size_t n,
+                                                    std::size_t& from, unsigned& all, Utf8Scan& r) {
+  // Kept in locals: stores through the references could alias the loads of
+  // the table and the text, and would be made for every character.
+  std::size_t i = from;
+  unsigned fit = all;
+  bool multi = r.multi;
+  const FormBytes& has = HasForm();
+  const KanaBits& kana = KanaForms();
+  const __m256i kanaLow = _mm256_broadcastsi128_si256(
+      _mm_load_si128(reinterpret_cast<const __m128i*>(kana.bits.data())));
+  const __m256i kanaHigh = _mm256_broadcastsi128_si256(
+      _mm_load_si128(reinterpret_cast<const __m128i*>(kana.bits.data() + 16)));
+  const __m256i bitOf =
+      _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16,
+                       32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+  __m256i kanaBad = _mm256_setzero_si256();
+  // Code points of the block's places, stored for the lookups; past the 32
+  // places a 0, which has a form, for a lookup with no place left.
+  alignas(32) std::array<std::uint16_t, 48> points{};
+  const __m256i leadLow = bytes(0xE0), leadHigh = bytes(0xF0), surrogate = bytes(0xED);
+  const __m256i contHigh = bytes(0xC0), low6 = bytes(0x3F), low4 = bytes(0x0F), low3 = bytes(7);
+  const __m256i kanaLead = bytes(0xE3), kanaMask = bytes(0xFC), kanaSecond = bytes(0x80);
+  const __m256i low2 = bytes(3), low5 = bytes(0x1F), zero = _mm256_setzero_si256();
+  unsigned carry = 0;
+  // The two bytes after a block are read with it, for a character that
+  // starts in its last two places.
+  for (;;) {
+    // Blocks until the end, or until one that ScanFrom must take: kept free of
+    // calls, so that the constants stay in registers.
+    bool simple = true;
+    while (i + 34 <= n) {
+      const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
+      const auto high = static_cast<std::uint32_t>(_mm256_movemask_epi8(v));
+      if ((high | carry) == 0) {
+        i += 32;
+        continue;
+      }
+      // Signed compares: E1..EF lies above E0 and below F0, 80..BF below C0.
+      const __m256i lead = _mm256_andnot_si256(
+          _mm256_cmpeq_epi8(v, surrogate),
+          _mm256_and_si256(_mm256_cmpgt_epi8(v, leadLow), _mm256_cmpgt_epi8(leadHigh, v)));
+      const auto leads = static_cast<std::uint32_t>(_mm256_movemask_epi8(lead));
+      const auto conts =
+          static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(contHigh, v)));
+      const std::uint64_t want = carry | (std::uint64_t{leads} << 1) | (std::uint64_t{leads} << 2);
+      if (conts != static_cast<std::uint32_t>(want) || (high & ~(leads | conts)) != 0) {
+        simple = false;
+        break;
+      }
+      // A character that crosses into the next block counts only once that
+      // block shows it whole: the scan of invalid text reports whether a
+      // character of more than one byte came before the first bad byte. It is
+      // looked up at once; should the next block show it is none, the text is
+      // no UTF-8 and fits nothing anyway.
+      if ((leads & 0x3FFFFFFFu) != 0 || carry != 0) multi = true;
+      carry = static_cast<unsigned>(want >> 32);
+      // Each place with the two bytes after it: at a lead byte, its character.
+      const __m256i v1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 1));
+      const __m256i v2 =
+          _mm256_and_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 2)), low6);
+      // The low byte of the code point; for U+3000..U+30FF (lead E3, second
+      // byte 80..83) the place of its bit among the kana.
+      const __m256i low = _mm256_or_si256(_mm256_slli_epi16(_mm256_and_si256(v1, low2), 6), v2);
+      const __m256i isKana =
+          _mm256_and_si256(_mm256_cmpeq_epi8(v, kanaLead),
+                           _mm256_cmpeq_epi8(_mm256_and_si256(v1, kanaMask), kanaSecond));
+      const __m256i byteAt = _mm256_and_si256(_mm256_srli_epi16(low, 3), low5);
+      const __m256i kanaByte =
+          _mm256_blendv_epi8(_mm256_shuffle_epi8(kanaLow, byteAt),
+                             _mm256_shuffle_epi8(kanaHigh, byteAt), _mm256_slli_epi16(byteAt, 3));
+      const __m256i kanaBit = _mm256_shuffle_epi8(bitOf, _mm256_and_si256(low, low3));
+      kanaBad = _mm256_or_si256(
+          kanaBad,
+          _mm256_and_si256(isKana, _mm256_cmpeq_epi8(_mm256_and_si256(kanaByte, kanaBit), zero)));
+      const std::uint32_t others =
+          leads & ~static_cast<std::uint32_t>(_mm256_movemask_epi8(isKana));
+      if (others != 0) {
+        const __m256i highByte = _mm256_or_si256(_mm256_and_si256(_mm256_srli_epi16(v1, 2), low4),
+                                                 _mm256_slli_epi16(_mm256_and_si256(v, low4), 4));
+        // The pairs come out by halves of 128 bits: places 0-7 and 16-23,
+        // then 8-15 and 24-31; the mask of places is put in that order.
+        _mm256_store_si256(reinterpret_cast<__m256i*>(points.data()),
+                           _mm256_unpacklo_epi8(low, highByte));
+        _mm256_store_si256(reinterpret_cast<__m256i*>(points.data() + 16),
+                           _mm256_unpackhi_epi8(low, highByte));
+        std::uint32_t l =
+            (others & 0xFF0000FFu) | ((others & 0x00FF0000u) >> 8) | ((others & 0x0000FF00u) << 8);
+        // A fixed number of lookups first, without a branch: the count of
+        // kanji in a block is too random to guess.
+        for (int k = 0; k < 4; ++k) {
+          fit &= has[points[std::countr_zero(l)]];
+          l &= l - 1;
+        }
+        for (; l != 0; l &= l - 1) fit &= has[points[std::countr_zero(l)]];
+      }
+      i += 32;
+    }
+    if (simple) break;
+    // carry 1: a lead byte two places back; 3: one place back.
+    const std::size_t stop = i + 32;
+    i -= carry == 0 ? 0 : carry == 1 ? 2 : 1;
+    carry = 0;
+    all = fit;
+    r.multi = multi;
+    const bool valid = ScanFrom(p, n, i, stop, all, r);
+    fit = all;
+    multi = r.multi;
+    if (!valid) return false;
+  }
+  // The character that crossed into the rest is scanned again whole.
+  i -= carry == 0 ? 0 : carry == 1 ? 2 : 1;
+  if (!_mm256_testz_si256(kanaBad, kanaBad)) fit = 0;
+  from = i;
+  all = fit;
+  r.multi = multi;
+  return true;
+}
+
+#endif
+
 }  // namespace
 
 Utf8Scan ScanUtf8(std::string_view bytes) {
@@ -321,87 +479,8 @@ Utf8Scan ScanUtf8(std::string_view bytes) {
   const std::size_t n = bytes.size();
   unsigned all = 1;  // 0 from the first character without a form on
   std::size_t i = bytes.starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
-#if defined(__SSE2__)
-  // Sixteen bytes at a time while they hold only ASCII and three-byte
-  // characters of the kind the run above takes: English and Japanese mixed,
-  // where a branch per character would mostly guess wrong. The blocks follow
-  // each other at a fixed step, so that the next load never waits for this
-  // block's sums; a character may cross into the next block, whose first one
-  // or two bytes must then continue it (`carry`). Anything else goes to the
-  // scan one character at a time, from the start of the character it is in.
-  const FormBytes& has = HasForm();
-  const __m128i leadLow = _mm_set1_epi8(static_cast<char>(0xE0));
-  const __m128i leadHigh = _mm_set1_epi8(static_cast<char>(0xF0));
-  const __m128i surrogate = _mm_set1_epi8(static_cast<char>(0xED));
-  const __m128i contHigh = _mm_set1_epi8(static_cast<char>(0xC0));
-  unsigned carry = 0;
-  // A lead byte in the last two places of a block is looked up with the two
-  // bytes after the block, which must therefore be there.
-  while (i + 18 <= n) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    const auto high = static_cast<unsigned>(_mm_movemask_epi8(v));
-    if ((high | carry) == 0) {
-      i += 16;
-      continue;
-    }
-    // Signed compares: E1..EF lies above E0 and below F0, 80..BF below C0.
-    const __m128i lead =
-        _mm_andnot_si128(_mm_cmpeq_epi8(v, surrogate),
-                         _mm_and_si128(_mm_cmpgt_epi8(v, leadLow), _mm_cmplt_epi8(v, leadHigh)));
-    const auto leads = static_cast<unsigned>(_mm_movemask_epi8(lead));
-    const auto conts = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(v, contHigh)));
-    const unsigned want = carry | (leads << 1) | (leads << 2);
-    if (conts != (want & 0xFFFFu) || (high & ~(leads | conts)) != 0) {
-      // carry 1: a lead byte two places back; 3: one place back.
-      const std::size_t stop = i + 16;
-      i -= carry == 0 ? 0 : carry == 1 ? 2 : 1;
-      carry = 0;
-      if (!ScanFrom(p, n, i, stop, all, r)) return {false, r.multi, false};
-      continue;
-    }
-    // A character that crosses into the next block counts only once that
-    // block shows it whole: the scan of invalid text reports whether a
-    // character of more than one byte came before the first bad byte.
-    if ((leads & 0x3FFFu) != 0 || carry != 0) r.multi = true;
-    // Such a character is looked up at once; should the next block show it
-    // is none, the text is no UTF-8 and fits nothing anyway.
-    carry = want >> 16;
-    const unsigned char* c = p + i;
-    if (leads == 0x9249u || leads == 0x2492u || leads == 0x4924u) {
-      // Japanese text alone, a lead byte every third place: the code points
-      // of all sixteen places at once, of which five or six are looked up.
-      const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + 1));
-      const __m128i v2 = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c + 2)),
-                                       _mm_set1_epi8(0x3F));
-      const __m128i zero = _mm_setzero_si128();
-      const auto points = [](__m128i pairs, __m128i third) {
-        return _mm_or_si128(
-            _mm_or_si128(_mm_slli_epi16(_mm_and_si128(pairs, _mm_set1_epi16(0x0F)), 12),
-                         _mm_and_si128(_mm_srli_epi16(pairs, 2), _mm_set1_epi16(0x0FC0))),
-            third);
-      };
-      const auto form = [&](int cp) -> unsigned { return has[static_cast<std::size_t>(cp)]; };
-      const __m128i lo = points(_mm_unpacklo_epi8(v, v1), _mm_unpacklo_epi8(v2, zero));
-      const __m128i hi = points(_mm_unpackhi_epi8(v, v1), _mm_unpackhi_epi8(v2, zero));
-      if (leads == 0x9249u)
-        all &= form(_mm_extract_epi16(lo, 0)) & form(_mm_extract_epi16(lo, 3)) &
-               form(_mm_extract_epi16(lo, 6)) & form(_mm_extract_epi16(hi, 1)) &
-               form(_mm_extract_epi16(hi, 4)) & form(_mm_extract_epi16(hi, 7));
-      else if (leads == 0x2492u)
-        all &= form(_mm_extract_epi16(lo, 1)) & form(_mm_extract_epi16(lo, 4)) &
-               form(_mm_extract_epi16(lo, 7)) & form(_mm_extract_epi16(hi, 2)) &
-               form(_mm_extract_epi16(hi, 5));
-      else
-        all &= form(_mm_extract_epi16(lo, 2)) & form(_mm_extract_epi16(lo, 5)) &
-               form(_mm_extract_epi16(hi, 0)) & form(_mm_extract_epi16(hi, 3)) &
-               form(_mm_extract_epi16(hi, 6));
-    } else {
-      for (unsigned l = leads; l != 0; l &= l - 1) all &= Form3(has, c + std::countr_zero(l));
-    }
-    i += 16;
-  }
-  // The character that crossed into the rest is scanned again whole.
-  i -= carry == 0 ? 0 : carry == 1 ? 2 : 1;
+#if defined(VCQ_SCAN_AVX2)
+  if (HasAvx2() && !ScanBlocks(p, n, i, all, r)) return {false, r.multi, false};
 #endif
   if (!ScanFrom(p, n, i, n, all, r)) return {false, r.multi, false};
   r.fits = all != 0;
