@@ -371,9 +371,9 @@ __attribute__((target("avx2,bmi"))) bool ScanBlocks(const unsigned char* p, std:
   // places a 0, which has a form, for a lookup with no place left.
   alignas(32) std::array<std::uint16_t, 48> points{};
   const __m256i leadLow = bytes(0xE0), leadHigh = bytes(0xF0), surrogate = bytes(0xED);
-  const __m256i contHigh = bytes(0xC0), low6 = bytes(0x3F), low4 = bytes(0x0F), low3 = bytes(7);
-  const __m256i kanaLead = bytes(0xE3), kanaMask = bytes(0xFC), kanaSecond = bytes(0x80);
-  const __m256i low2 = bytes(3), low5 = bytes(0x1F), zero = _mm256_setzero_si256();
+  const __m256i contHigh = bytes(0xC0), low6 = bytes(0x3F), low4 = bytes(0x0F);
+  const __m256i kanaLead = bytes(0xE3), kanaSecond = bytes(0x84), low5 = bytes(0x1F);
+  const __m256i zero = _mm256_setzero_si256();
   unsigned carry = 0;
   // The two bytes after a block are read with it, for a character that
   // starts in its last two places.
@@ -412,16 +412,16 @@ __attribute__((target("avx2,bmi"))) bool ScanBlocks(const unsigned char* p, std:
       const __m256i v2 =
           _mm256_and_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 2)), low6);
       // The low byte of the code point; for U+3000..U+30FF (lead E3, second
-      // byte 80..83) the place of its bit among the kana.
-      const __m256i low = _mm256_or_si256(_mm256_slli_epi16(_mm256_and_si256(v1, low2), 6), v2);
+      // byte 80..83, below 84 in a signed compare) the place of its bit
+      // among the kana.
+      const __m256i low = _mm256_or_si256(_mm256_and_si256(_mm256_slli_epi16(v1, 6), contHigh), v2);
       const __m256i isKana =
-          _mm256_and_si256(_mm256_cmpeq_epi8(v, kanaLead),
-                           _mm256_cmpeq_epi8(_mm256_and_si256(v1, kanaMask), kanaSecond));
+          _mm256_and_si256(_mm256_cmpeq_epi8(v, kanaLead), _mm256_cmpgt_epi8(kanaSecond, v1));
       const __m256i byteAt = _mm256_and_si256(_mm256_srli_epi16(low, 3), low5);
       const __m256i kanaByte =
           _mm256_blendv_epi8(_mm256_shuffle_epi8(kanaLow, byteAt),
                              _mm256_shuffle_epi8(kanaHigh, byteAt), _mm256_slli_epi16(byteAt, 3));
-      const __m256i kanaBit = _mm256_shuffle_epi8(bitOf, _mm256_and_si256(low, low3));
+      const __m256i kanaBit = _mm256_shuffle_epi8(bitOf, _mm256_and_si256(low, low4));
       kanaBad = _mm256_or_si256(
           kanaBad,
           _mm256_and_si256(isKana, _mm256_cmpeq_epi8(_mm256_and_si256(kanaByte, kanaBit), zero)));
@@ -439,9 +439,10 @@ __attribute__((target("avx2,bmi"))) bool ScanBlocks(const unsigned char* p, std:
         std::uint32_t l =
             (others & 0xFF0000FFu) | ((others & 0x00FF0000u) >> 8) | ((others & 0x0000FF00u) << 8);
         // A fixed number of lookups first, without a branch: the count of
-        // kanji in a block is too random to guess.
+        // kanji in a block is too random to guess. With no bit left the
+        // count of trailing zeros is 32, a place that holds 0.
         for (int k = 0; k < 4; ++k) {
-          fit &= has[points[std::countr_zero(l)]];
+          fit &= has[points[_tzcnt_u32(l)]];
           l &= l - 1;
         }
         for (; l != 0; l &= l - 1) fit &= has[points[std::countr_zero(l)]];
