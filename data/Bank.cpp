@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "data/Cp932.h"
+#include "data/Limits.h"
 #include "data/LineReader.h"
+#include "data/PlainFile.h"
 #include "data/TextUtil.h"
 #include "platform/Error.h"
 
@@ -36,7 +38,7 @@ class LoadLines {
   }
   std::string Next(std::size_t limit) { return std::string(NextView(limit)); }
   // Skipped: not even converted.
-  void Skip() { in_.NextView(utf8_ ? std::string_view::npos : kTextBytes); }
+  void Skip() { in_.Skip(); }
   std::string Here() const { return in_.Here(); }
   const LineReader& Reader() const { return in_; }
 
@@ -179,8 +181,8 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
 void LoadBank(Bank& bank, LessonFlags& LesSel) {
   try {
     FileStamp stamp;
-    std::string bytes = ReadWholeFile(bank.QuesFileName, &stamp);
-    LoadBankText(bank, LesSel, bytes, bank.QuesFileName, stamp);
+    const FileBytes bytes = ReadPlainBytes(bank.QuesFileName, kMaxFileBytes, &stamp);
+    LoadBankText(bank, LesSel, bytes.View(), bank.QuesFileName, stamp);
   } catch (const Error&) {
     bank.QuesCount = bank.LesCount = bank.LesCount2 = bank.LesLines = 0;
     bank.LoadedStamp = {};
@@ -258,8 +260,8 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
 
 void ReadBatchTexts(Bank& bank, const BatchSlots& Batch, int count) {
   FileStamp stamp;
-  std::string bytes = ReadWholeFile(bank.QuesFileName, &stamp);
-  ReadBatchTextsFrom(bank, Batch, count, bytes, bank.QuesFileName, stamp);
+  const FileBytes bytes = ReadPlainBytes(bank.QuesFileName, kMaxFileBytes, &stamp);
+  ReadBatchTextsFrom(bank, Batch, count, bytes.View(), bank.QuesFileName, stamp);
 }
 
 }  // namespace vcq

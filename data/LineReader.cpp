@@ -26,7 +26,7 @@ std::size_t LineReader::Find(char c) const {
   return at ? static_cast<std::size_t>(static_cast<const char*>(at) - text_.data()) : text_.size();
 }
 
-std::string_view LineReader::NextView(std::size_t limit) {
+std::string_view LineReader::Advance() {
   ++lineNo_;
   lost_ = 0;
   if (pos_ >= text_.size()) {
@@ -35,12 +35,17 @@ std::string_view LineReader::NextView(std::size_t limit) {
   }
   if (next_ < pos_) next_ = Find(eol_);
   std::size_t end = next_;
-  std::string_view line = text_.substr(pos_, end - pos_);
+  const std::string_view line(text_.data() + pos_, end - pos_);
   if (end < text_.size()) {
     ++end;
     if (eol_ == '\r' && end < text_.size() && text_[end] == '\n') ++end;
   }
   pos_ = end;
+  return line;
+}
+
+std::string_view LineReader::NextView(std::size_t limit) {
+  const std::string_view line = Advance();
   std::string_view kept = CutBytes(line, limit);
   lost_ = line.size() - kept.size();
   return kept;

@@ -28,6 +28,8 @@ class LineReader {
   // The same line as a view into the bytes, for readers that keep few of the
   // lines they pass: no copy is made.
   std::string_view NextView(std::size_t limit);
+  // Passes the next line unread, as a reader that keeps none of it would.
+  void Skip() { Advance(); }
 
   int LineNo() const { return lineNo_; }  // 1-based number of the line last read
   // About the line last read, for the bank checker.
@@ -39,6 +41,8 @@ class LineReader {
 
  private:
   std::size_t Find(char c) const;
+  // The next line whole, past its end.
+  std::string_view Advance();
 
   std::string_view text_;
   std::string fileName_;

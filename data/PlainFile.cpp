@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -65,7 +66,18 @@ PlainFile::~PlainFile() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-std::string ReadPlainFile(const std::string& path, std::size_t limit, FileStamp* stamp) {
+void FileBytes::Append(const char* bytes, std::size_t n) {
+  if (size_ + n > room_) {
+    room_ = std::max(2 * room_, size_ + n);
+    auto more = std::make_unique_for_overwrite<char[]>(room_);
+    if (size_ > 0) std::memcpy(more.get(), data_.get(), size_);
+    data_ = std::move(more);
+  }
+  std::memcpy(data_.get() + size_, bytes, n);
+  size_ += n;
+}
+
+FileBytes ReadPlainBytes(const std::string& path, std::size_t limit, FileStamp* stamp) {
   PlainFile f = PlainFile::Open(path);
   if (f.Size() > limit) throw IoError(TooLarge(path, limit));
   auto read = [&](char* into, std::size_t size) {
@@ -76,20 +88,24 @@ std::string ReadPlainFile(const std::string& path, std::size_t limit, FileStamp*
     }
   };
   // Sized from the start: no growing and copying.
-  std::string bytes(f.Size(), '\0');
-  std::size_t done = 0;
-  for (std::size_t n = 1; done < bytes.size() && n > 0; done += n)
-    n = read(bytes.data() + done, bytes.size() - done);
-  bytes.resize(done);
+  FileBytes bytes;
+  bytes.room_ = f.Size();
+  bytes.data_ = std::make_unique_for_overwrite<char[]>(bytes.room_);
+  for (std::size_t n = 1; bytes.size_ < bytes.room_ && n > 0; bytes.size_ += n)
+    n = read(bytes.data_.get() + bytes.size_, bytes.room_ - bytes.size_);
   // The rest, if any: a file that grew meanwhile, or one of no known size
   // (as some of /proc are).
   char buf[1 << 16];
   for (std::size_t n; (n = read(buf, sizeof buf)) > 0;) {
-    if (bytes.size() + n > limit) throw IoError(TooLarge(path, limit));
-    bytes.append(buf, n);
+    if (bytes.size_ + n > limit) throw IoError(TooLarge(path, limit));
+    bytes.Append(buf, n);
   }
   if (stamp) *stamp = StampOfOpen(f.Fd());
   return bytes;
+}
+
+std::string ReadPlainFile(const std::string& path, std::size_t limit, FileStamp* stamp) {
+  return std::string(ReadPlainBytes(path, limit, stamp).View());
 }
 
 void RequirePlainOrAbsent(const std::string& path) {

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "data/FileIdentity.h"
 
@@ -41,6 +43,21 @@ class PlainFile {
 // file's stamp taken after the read, so that a write during the read shows
 // as a change. IoError naming the file.
 std::string ReadPlainFile(const std::string& path, std::size_t limit, FileStamp* stamp = nullptr);
+
+// The same bytes in a buffer that is not cleared before the read, for the
+// files read most often: a bank, at every load and every batch.
+class FileBytes {
+ public:
+  std::string_view View() const { return {data_.get(), size_}; }
+  void Append(const char* bytes, std::size_t n);
+
+ private:
+  friend FileBytes ReadPlainBytes(const std::string& path, std::size_t limit, FileStamp* stamp);
+  std::unique_ptr<char[]> data_;
+  std::size_t size_ = 0;
+  std::size_t room_ = 0;
+};
+FileBytes ReadPlainBytes(const std::string& path, std::size_t limit, FileStamp* stamp = nullptr);
 
 // A place about to be written: nothing there yet, or a plain file (through
 // links). IoError naming the file otherwise, before anything is written.
