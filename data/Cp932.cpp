@@ -335,8 +335,13 @@ const KanaBits& KanaForms() {
   return k;
 }
 
+// A constant of the block scan, 32 times the byte `b`. Hidden from the
+// optimiser, which would otherwise build it afresh in the loop each time it
+// runs short of registers, in two steps; a spilled one is read back in one.
 __attribute__((target("avx2"))) inline __m256i bytes(int b) {
-  return _mm256_set1_epi8(static_cast<char>(b));
+  __m256i v = _mm256_set1_epi8(static_cast<char>(b));
+  asm("" : "+x"(v));
+  return v;
 }
 
 bool HasAvx2() {
