@@ -269,11 +269,6 @@ bool LooksLikeUtf8(std::string_view bytes) {
 
 namespace {
 
-// 1 when the three-byte character at c has a CP932 form.
-inline unsigned Form3(const FormBytes& has, const unsigned char* c) {
-  return has[((c[0] & 0x0Fu) << 12) | ((c[1] & 0x3Fu) << 6) | (c[2] & 0x3Fu)];
-}
-
 // The scan from p[i] (a character's first byte) until i reaches `stop`, one
 // character or run at a time; false at the first byte that is no UTF-8. A
 // character that ends past `stop` is taken whole.
