@@ -367,9 +367,8 @@ __attribute__((target("avx2,bmi"))) bool ScanBlocks(const unsigned char* p, std:
       _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16,
                        32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
   __m256i kanaBad = _mm256_setzero_si256();
-  // Code points of the block's places, stored for the lookups; past the 32
-  // places a 0, which has a form, for a lookup with no place left.
-  alignas(32) std::array<std::uint16_t, 48> points{};
+  // Code points of the block's places, stored for the lookups.
+  alignas(32) std::array<std::uint16_t, 32> points{};
   const __m256i leadLow = bytes(0xE0), leadHigh = bytes(0xF0), surrogate = bytes(0xED);
   const __m256i contHigh = bytes(0xC0), low6 = bytes(0x3F), low4 = bytes(0x0F);
   const __m256i kanaLead = bytes(0xE3), kanaSecond = bytes(0x84), low5 = bytes(0x1F);
@@ -438,13 +437,6 @@ __attribute__((target("avx2,bmi"))) bool ScanBlocks(const unsigned char* p, std:
                            _mm256_unpackhi_epi8(low, highByte));
         std::uint32_t l =
             (others & 0xFF0000FFu) | ((others & 0x00FF0000u) >> 8) | ((others & 0x0000FF00u) << 8);
-        // A fixed number of lookups first, without a branch: the count of
-        // kanji in a block is too random to guess. With no bit left the
-        // count of trailing zeros is 32, a place that holds 0.
-        for (int k = 0; k < 4; ++k) {
-          fit &= has[points[_tzcnt_u32(l)]];
-          l &= l - 1;
-        }
         for (; l != 0; l &= l - 1) fit &= has[points[std::countr_zero(l)]];
       }
       i += 32;
