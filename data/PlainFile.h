@@ -49,9 +49,9 @@ std::string ReadPlainFile(const std::string& path, std::size_t limit, FileStamp*
 class FileBytes {
  public:
   std::string_view View() const { return {data_.get(), size_}; }
-  void Append(const char* bytes, std::size_t n);
 
  private:
+  void Append(const char* bytes, std::size_t n);
   friend FileBytes ReadPlainBytes(const std::string& path, std::size_t limit, FileStamp* stamp);
   std::unique_ptr<char[]> data_;
   std::size_t size_ = 0;
