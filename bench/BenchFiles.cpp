@@ -133,7 +133,7 @@ std::size_t ReadAndCountLines(const std::string& path) {
   std::string buffer;
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw std::runtime_error("cannot open " + path);
-  struct stat st {};
+  struct stat st = {};
   ::fstat(fd, &st);
   buffer.resize(static_cast<std::size_t>(st.st_size));
   const ssize_t n = ::read(fd, buffer.data(), buffer.size());

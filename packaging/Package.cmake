@@ -70,8 +70,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libespeak-ng on the first sentence read aloud, so the shared-library scan
 # cannot see them. Qt's translations give its dialogs and buttons the
 # learner's language; Qt itself only recommends them.
+include(${CMAKE_CURRENT_LIST_DIR}/DlopenDepends.cmake)
+vcq_dlopen_depends(VCQ_DLOPEN_DEPENDS libSDL2_mixer-2.0.so.0 libSDL2-2.0.so.0 libespeak-ng.so.1)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic, fonts-ipafont-mincho, libsdl2-mixer-2.0-0 (>= 2.6), libespeak-ng1, espeak-ng-data, qt6-translations-l10n")
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, ${VCQ_DLOPEN_DEPENDS}, espeak-ng-data, qt6-translations-l10n")
 # The first line is the synopsis; the rest is the long description, which
 # Debian's control format indents by one space.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[keyboard-driven drill of English words and phrases

@@ -20,7 +20,7 @@ void OnEndSignal(int sig) {
   if (ending) {
     if (sig == SIGINT) {
       // As if the program had never caught it: the shell sees it end by Ctrl-C.
-      struct sigaction dfl {};
+      struct sigaction dfl = {};
       dfl.sa_handler = SIG_DFL;
       sigemptyset(&dfl.sa_mask);
       ::sigaction(SIGINT, &dfl, nullptr);
@@ -46,14 +46,14 @@ EndSignals::EndSignals(std::function<void()> end) : end_(std::move(end)) {
     // The learner chose to stay: the next signal asks again.
     ending = 0;
   });
-  struct sigaction sa {};
+  struct sigaction sa = {};
   sa.sa_handler = OnEndSignal;
   sigemptyset(&sa.sa_mask);
   // One handler at a time: two signals at once start one ending.
   for (int sig : kEndSignals) sigaddset(&sa.sa_mask, sig);
   sa.sa_flags = SA_RESTART;
   for (int sig : kEndSignals) {
-    struct sigaction old {};
+    struct sigaction old = {};
     if (sig == SIGHUP && ::sigaction(sig, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
       continue;
     if (::sigaction(sig, &sa, nullptr) == 0) caught_.push_back(sig);

@@ -21,9 +21,13 @@ constexpr int kKeyTop = 40;
 constexpr int kCaptionTop = 53;
 constexpr int kCaptionWidth = 80;  // wider than a button: "成績の再描画"
 
+// A control of the main window, as a member (an alias that every
+// clang-format release lays out alike).
+using MainControl = Control TfrmMain::*;
+
 struct ButtonDef {
   const char* name;
-  Control TfrmMain::*control;
+  MainControl control;
   void (TfrmMain::*click)();
   const char* picture;
   const char* hint;
@@ -47,11 +51,11 @@ const ButtonDef kButtons[] = {
 // button's control. A label the core owns (shown and hidden with its
 // button, or renamed) names its control; the others are fixed texts.
 struct LabelDef {
-  Control TfrmMain::*button;  // the button above
+  MainControl button;  // the button above
   const char* name;
   bool isKey;
   const char* text;
-  Control TfrmMain::*control;
+  MainControl control;
 };
 
 const LabelDef kLabels[] = {

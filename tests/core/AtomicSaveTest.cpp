@@ -61,7 +61,7 @@ TEST(AtomicSaveTest, NamesTheFileSystemRefuses) {
 namespace fs = std::filesystem;
 
 unsigned ModeOf(const fs::path& p) {
-  struct stat st {};
+  struct stat st = {};
   ::stat(p.c_str(), &st);
   return st.st_mode & 07777;
 }
@@ -89,7 +89,7 @@ TEST(AtomicSaveTest, SavesKeepTheLinkThePermissionsAndTheOwner) {
     EXPECT_EQ(fs::read_symlink(link), "../synced/mine.ret");
     EXPECT_EQ(test::ReadBytes(real), bytes);
     EXPECT_EQ(ModeOf(real), 0600u);
-    struct stat st {};
+    struct stat st = {};
     ASSERT_EQ(::stat(real.c_str(), &st), 0);
     if (root) {
       EXPECT_EQ(st.st_uid, 65534u);

@@ -179,7 +179,8 @@ class DrillViewTest : public QObject {
   void escReturnsToTheMainWindow() {
     Fixture f(Typed());
     f.StartDrill();
-    QApplication::setActiveWindow(&f.DrillScreen());
+    f.DrillScreen().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.DrillScreen()));
     QTest::keyClick(&f.DrillScreen(), Qt::Key_Escape);
     QVERIFY(!f.DrillScreen().isVisible());
     QVERIFY(f.gui.MainWindow().isVisible());
