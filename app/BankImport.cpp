@@ -3,8 +3,11 @@
 #include <filesystem>
 
 #include "app/BankCheck.h"
+#include "app/RecordCarrying.h"
 #include "data/AtomicSave.h"
 #include "data/BankCsv.h"
+#include "data/BankDiff.h"
+#include "data/LineReader.h"
 #include "data/PlainFile.h"
 #include "platform/Error.h"
 
@@ -42,18 +45,50 @@ ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
 }
 
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
-                  std::string& err) {
+                  std::string& out, std::string& err, const CarryRequest& carry) {
   try {
     std::error_code ec;
     RequirePlainOrAbsent(bankPath);
-    if (!force && std::filesystem::exists(bankPath, ec))
+    const bool replacing = std::filesystem::exists(bankPath, ec);
+    if (!force && replacing)
       throw IoError("「" + bankPath +
                     "」はすでにあります。置き換えるには --force を付けてください");
     const ImportedBank bank = ImportBank(ReadCsvFile(csvPath), csvPath);
     for (const std::string& p : bank.problems) err += p + "\n";
     if (!bank.problems.empty()) return 1;
+    if (!replacing) {
+      WriteFileAtomically(bankPath, bank.bytes);
+      if (carry.wanted)
+        out += "「" + bankPath + "」は新しい問題ファイルです。移す成績はありません\n";
+      return 0;
+    }
+    // The bank replaced: which question became which, told by their texts.
+    std::vector<QuestionKey> before;
+    try {
+      before = ReadQuestionKeys(ReadWholeFile(bankPath), bankPath);
+    } catch (const Error& e) {
+      if (carry.wanted)
+        throw IoError("前の問題ファイルが読めないため、成績を移せません: " + std::string(e.what()));
+    }
+    const BankDiff diff = DiffQuestions(before, ReadQuestionKeys(bank.bytes, bankPath));
+    const std::vector<std::string> records = RecordsOfBank(bankPath, carry.places);
+    out += "「" + bankPath + "」: " + DescribeDiff(diff) + "\n";
     WriteFileAtomically(bankPath, bank.bytes);
-    return 0;
+    if (!carry.wanted) {
+      if (!records.empty() && !diff.Unchanged())
+        out += "この問題ファイルを使う成績が " + std::to_string(records.size()) +
+               " 件あります。進み具合を問題に合わせて移すには --carry を付けてください\n";
+      return 0;
+    }
+    Bank after;
+    after.QuesFileName = bankPath;
+    LessonFlags sel{};
+    LoadBankText(after, sel, bank.bytes, bankPath);
+    const CarryReport report =
+        CarryRecords(records, static_cast<std::int32_t>(before.size()), diff, after);
+    for (const std::string& line : report.lines) out += line + "\n";
+    if (records.empty()) out += "この問題ファイルを使う成績は見つかりませんでした\n";
+    return report.failed > 0 ? 1 : 0;
   } catch (const Error& e) {
     err += std::string(e.what()) + "\n";
     return 1;

@@ -21,10 +21,19 @@ ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName);
 // spreadsheet's bank can have (IoError naming it otherwise).
 std::string ReadCsvFile(const std::string& path);
 
+// The records to carry to the bank an import replaces (app/RecordCarrying.h).
+struct CarryRequest {
+  bool wanted = false;              // --carry: those beside the bank, and in `places`
+  std::vector<std::string> places;  // records, or folders read without descending
+};
+
 // Reads `csvPath` and writes the bank to `bankPath` atomically; an existing
-// `bankPath` is replaced only when `force`. Messages go to `err`. Returns the
-// exit status: 0 written, 1 when there is any problem (nothing is written).
+// `bankPath` is replaced only when `force`. What changed against the bank
+// replaced goes to `out`, with a line per record carried; problems go to
+// `err`. Returns the exit status: 0 written (and every record asked for
+// carried), 1 when there is any problem (nothing is written when the CSV
+// has one).
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
-                  std::string& err);
+                  std::string& out, std::string& err, const CarryRequest& carry = {});
 
 }  // namespace vcq

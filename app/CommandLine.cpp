@@ -9,7 +9,7 @@ const char* const kUsage =
     "usage: vcquick [FILE.ret]\n"
     "       vcquick --check FILE.dat...\n"
     "       vcquick --export BANK.dat [OUT.csv]\n"
-    "       vcquick --import IN.csv OUT.dat [--force]\n"
+    "       vcquick --import IN.csv OUT.dat [--force [--carry RECORD_OR_FOLDER...]]\n"
     "       vcquick --help | --version\n";
 
 const char* const kHelpText =
@@ -22,6 +22,9 @@ const char* const kHelpText =
     "  --import IN.csv OUT.dat [--force]\n"
     "                   make a bank from CSV or tab-separated text, checked as --check\n"
     "                   checks; an existing OUT is replaced only with --force\n"
+    "    --carry RECORD_OR_FOLDER...\n"
+    "                   move the progress of the records on OUT (those beside it and\n"
+    "                   those given) to their questions' new places\n"
     "  --help           print this help and exit\n"
     "  --version        print the version and exit\n"
     "\n"
@@ -48,7 +51,7 @@ const std::array kCommands{
     CommandSpec{"--version", "-V", Command::Version, 0, 0, "", {}},
     CommandSpec{"--check", "", Command::Check, 1, kAny, "FILE.dat...", {}},
     CommandSpec{"--export", "", Command::Export, 1, 2, "BANK.dat [OUT.csv]", {}},
-    CommandSpec{"--import", "", Command::Import, 2, 2, "IN.csv OUT.dat", {"--force"}},
+    CommandSpec{"--import", "", Command::Import, 2, kAny, "IN.csv OUT.dat", {"--force", "--carry"}},
 };
 
 // Qt's own options (QGuiApplication, QApplication), which it also takes
@@ -157,6 +160,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   for (const std::string& f : out.flags)
     if (!IsFlagOf(*chosen, f)) throw UsageError(Quoted(f) + " belongs to another command");
   CheckFileCount(*chosen, static_cast<int>(out.files.size()));
+  // Records to carry follow --carry, which replaces a bank: it needs --force.
+  if (chosen->command == Command::Import) {
+    if (out.files.size() > 2 && !out.Has("--carry"))
+      throw UsageError("--import takes only IN.csv OUT.dat (records to carry follow --carry)");
+    if (out.Has("--carry") && !out.Has("--force"))
+      throw UsageError("--carry replaces OUT.dat: it needs --force");
+  }
   out.command = chosen->command;
   return out;
 }

@@ -116,6 +116,14 @@ std::string TfrmMain::ChosenBankPath() const {
 void TfrmMain::ReloadBank() {
   Bank fresh = app_.bank;
   LoadBank(fresh, app_.rec.LesSel);
+  // The record's progress is by position: on a bank of another kind or size
+  // it would be saved onto other questions, or cut. It keeps the bank it was
+  // opened on until the learner opens it again (F2 asks then).
+  if (fresh.DataKind != app_.bank.DataKind || fresh.QuesCount != app_.bank.QuesCount)
+    throw IoError("問題ファイル「" + app_.bank.QuesFileName + "」は成績を開いた後で変わりました (" +
+                  std::to_string(app_.bank.QuesCount) + " 問から " +
+                  std::to_string(fresh.QuesCount) +
+                  " 問へ)。成績は開いたときの問題のまま保存します");
   app_.bank = std::move(fresh);
 }
 

@@ -10,12 +10,43 @@
 
 namespace vcq {
 
+namespace {
+
+std::string Shape(std::int32_t kind, std::int32_t count) {
+  return "種類 " + std::to_string(kind) + "・" + std::to_string(count) + " 問";
+}
+
+// A bank changed since the record was saved (replaced, re-imported, edited
+// elsewhere): the record's progress lines are by position, so opening it on
+// this bank moves or drops progress. Only the learner's yes opens it.
+bool BankFitsRecord(Program& app, const LoadedRecord& r) {
+  const RecordFile& f = r.file;
+  const Bank& b = r.bank;
+  if (b.DataKind == f.DataKind && b.QuesCount == f.QuesCount) return true;
+  std::string what;
+  if (b.DataKind == f.DataKind && b.QuesCount < f.QuesCount)
+    what = "問題 " + std::to_string(b.QuesCount + 1) + " から " + std::to_string(f.QuesCount) +
+           " の進み具合は、次に保存するときになくなります";
+  else if (b.DataKind == f.DataKind)
+    what = "増えた問題は未回答から始まります";
+  else
+    what = "進み具合は問題の順のまま新しい問題に当てはめられます";
+  return app.ports.dialogs.AskYesNo(
+      "成績「" + DisplayPath(std::filesystem::path(r.path).filename().string()) +
+      "」は問題ファイル「" + DisplayPath(b.QuesFileName) + "」が " +
+      Shape(f.DataKind, f.QuesCount) + "だったときのものですが、今は " +
+      Shape(b.DataKind, b.QuesCount) + "です。問題ファイルに合わせて開きますか (" + what + ")");
+}
+
+}  // namespace
+
 std::optional<LoadedRecord> ReadRecordAsking(Program& app, const std::string& path) {
   LoadedRecord r = ReadRecordOnly(path, app.rec.hold);
   const std::string& line = r.file.QuesFileLine;
   const BankSearch found = FindBank(line, path);
   if (found.Found()) {
     LoadRecordBank(r, found.path, found.KeepsLine());
+    if (!BankFitsRecord(app, r)) return std::nullopt;
     return r;
   }
   app.ports.dialogs.ShowInfo(MissingBankMessage(found, line, path) +

@@ -2,6 +2,7 @@
 // each beside the least any implementation must spend on the same file.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,6 +26,12 @@
 
 namespace vcq::bench {
 namespace {
+
+double PeakRssMiB() {
+  rusage u{};
+  ::getrusage(RUSAGE_SELF, &u);
+  return static_cast<double>(u.ru_maxrss) / 1024;
+}
 
 // A first load of the bank at `path`, into a bank of its own.
 void LoadFreshBank(const std::string& path) {
@@ -169,9 +176,33 @@ void BM_ImportCommand(benchmark::State& state) {
   std::string none, err;
   RunBankExport(f.bankPath, csv, none, err);
   for (auto _ : state)
-    if (RunBankImport(csv, out, true, err) != 0) state.SkipWithError(err.c_str());
+    if (RunBankImport(csv, out, true, none, err) != 0) state.SkipWithError(err.c_str());
 }
 BENCHMARK(BM_ImportCommand)->UseRealTime();
+
+// Sheets that are nearly all empty rows, under the 16 MiB limit: 16 MiB of
+// bare line ends, and an Excel-shaped sheet of 1,048,576 rows of empty
+// cells after the bank's own. Each costs what its questions cost, not what
+// its rows do; `rss_MiB` is the process's peak so far (run one alone).
+void ImportSheet(benchmark::State& state, const std::string& sheet) {
+  for (auto _ : state) benchmark::DoNotOptimize(ImportBank(sheet, "sheet.csv").bytes.size());
+  state.counters["MiB"] = static_cast<double>(sheet.size()) / (1 << 20);
+  state.counters["rss_MiB"] = PeakRssMiB();
+}
+void BM_ImportEmptyLines16MiB(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  std::string sheet = BankToCsv(f.bankBytes, f.bankPath);
+  sheet.resize((16u << 20) - 1, '\n');
+  ImportSheet(state, sheet);
+}
+BENCHMARK(BM_ImportEmptyLines16MiB)->Unit(benchmark::kMillisecond);
+void BM_ImportExcelRows(benchmark::State& state) {
+  const BenchFiles& f = Files();
+  std::string sheet = BankToCsv(f.bankBytes, f.bankPath);
+  for (int r = 0; r < (1 << 20); ++r) sheet += ",,,,,\r\n";
+  ImportSheet(state, sheet);
+}
+BENCHMARK(BM_ImportExcelRows)->Unit(benchmark::kMillisecond);
 
 void BM_Baseline_ReadRecord(benchmark::State& state) {
   const BenchFiles& f = Files();

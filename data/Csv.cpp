@@ -15,6 +15,17 @@ CsvTable ReadCsv(std::string_view text, char sep) {
   const std::size_t n = text.size();
   int rowNo = 0;
   while (i < n) {
+    // A row of nothing but separators is counted and passed over unread: a
+    // spreadsheet may save a million of them, and no reader wants them.
+    std::size_t j = i;
+    while (j < n && text[j] == sep) ++j;
+    if (j == n || text[j] == '\r' || text[j] == '\n') {
+      ++rowNo;
+      i = j;
+      if (i < n && text[i] == '\r') ++i;
+      if (i < n && text[i] == '\n') ++i;
+      continue;
+    }
     CsvRow row;
     row.row = ++rowNo;
     for (;;) {

@@ -26,7 +26,8 @@ struct CsvTable {
   int openCol = 0;
 };
 
-// Reads every row. A cell in quotes may hold the separator, quotes written
+// Reads every row that holds a cell; rows of empty cells are counted in the
+// row numbers but not kept. A cell in quotes may hold the separator, quotes written
 // twice and line breaks; a quote inside an unquoted cell is kept as it is.
 // Lines end at CR LF, LF or CR. A quote left open ends the reading.
 CsvTable ReadCsv(std::string_view text, char sep);

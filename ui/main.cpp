@@ -99,8 +99,11 @@ int main(int argc, char** argv) {
       return status;
     }
     case vcq::Command::Import: {
-      std::string err;
-      const int status = vcq::RunBankImport(cl.files[0], cl.files[1], cl.Has("--force"), err);
+      std::string out, err;
+      const vcq::CarryRequest carry{cl.Has("--carry"), {cl.files.begin() + 2, cl.files.end()}};
+      const int status =
+          vcq::RunBankImport(cl.files[0], cl.files[1], cl.Has("--force"), out, err, carry);
+      std::fputs(out.c_str(), stdout);
       std::fputs(err.c_str(), stderr);
       return status;
     }

@@ -187,21 +187,21 @@ TEST(BankCsvTest, TheImportCommandWritesAWholeBankOrNothing) {
     std::ofstream(huge).put(' ');
     fs::resize_file(huge, 100u << 20);
   }
-  std::string err;
-  EXPECT_EQ(RunBankImport(bad, out, false, err), 1);
-  EXPECT_EQ(RunBankImport(huge, out, false, err), 1);
+  std::string report, err;
+  EXPECT_EQ(RunBankImport(bad, out, false, report, err), 1);
+  EXPECT_EQ(RunBankImport(huge, out, false, report, err), 1);
   EXPECT_NE(err.find("大きすぎます"), std::string::npos) << err;
   EXPECT_FALSE(fs::exists(out));
-  EXPECT_EQ(RunBankImport(good, out, false, err), 0) << err;
+  EXPECT_EQ(RunBankImport(good, out, false, report, err), 0) << err;
   const std::string written = test::ReadBytes(out);
   EXPECT_EQ(written, test::Lines({"T", "T 1 1", "2", "L0", "L1", "0", "I @go", "p", "n"}));
   err.clear();
   test::WriteBytes(good, Layout1("1,p2,I @went,n2"));
-  EXPECT_EQ(RunBankImport(good, out, false, err), 1);
+  EXPECT_EQ(RunBankImport(good, out, false, report, err), 1);
   EXPECT_NE(err.find("--force"), std::string::npos) << err;
-  EXPECT_EQ(RunBankImport(bad, out, true, err), 1);
+  EXPECT_EQ(RunBankImport(bad, out, true, report, err), 1);
   EXPECT_EQ(test::ReadBytes(out), written);
-  EXPECT_EQ(RunBankImport(good, out, true, err), 0) << err;
+  EXPECT_EQ(RunBankImport(good, out, true, report, err), 0) << err;
   EXPECT_NE(test::ReadBytes(out).find("I @went"), std::string::npos);
   // And the export of what was written, to a file.
   EXPECT_EQ(RunBankExport(out, dir / "back.csv", err, err), 0) << err;
@@ -241,7 +241,10 @@ TEST_F(CsvPick, ACsvPickedForANewRecordBecomesItsBank) {
   // Declined, as if the dialog was cancelled: the bank chosen last is offered.
   t.dialogs.inputs.push_back([this] { t.app.frmInput.FormKeyDown(vk::kEscape); });
   t.Key(vk::kF3);
-  EXPECT_EQ(t.dialogs.questions.back(), "「Words.dat」はすでにあります。上書きしますか");
+  // The open record's own bank is named as such.
+  EXPECT_EQ(
+      t.dialogs.questions.back(),
+      "「Words.dat」は開いている成績「rec.ret」の問題ファイルです。新しい問題で上書きしますか");
   EXPECT_EQ(test::ReadBytes(dir / "Words.dat"), Imported(Layout1()));
 
   test::WriteBytes(dir / "bad.csv", Layout1("0,p,I go,n"));

@@ -200,7 +200,10 @@ TEST_F(RecordScenario, ABankThatGrewGivesItsNewQuestionsNewRecordValues) {
                                           "1,2\r\n");
   t.app.rec.OkLevel[2] = 7;  // whatever was there before must not leak in
   t.dialogs.files.push_back(dir / "grown.ret");
+  t.dialogs.yesNo.push_back(true);  // opened for the bank as it is now
   t.Key(vk::kF2);
+  ASSERT_EQ(t.dialogs.questions.size(), 1u);
+  EXPECT_NE(t.dialogs.questions[0].find("増えた問題は未回答から"), std::string::npos);
   EXPECT_EQ(t.app.rec.OkLevel[1], 2);
   EXPECT_EQ(t.app.rec.OkLevel[2], -1);
   EXPECT_EQ(t.app.rec.AnsCount[2], 0);
