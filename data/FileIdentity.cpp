@@ -38,6 +38,12 @@ FileStamp StampOfOpen(int fd) {
   return FromStat(st);
 }
 
+FileStamp StampAt(int folder, const std::string& name) {
+  struct stat st;
+  if (::fstatat(folder, name.c_str(), &st, 0) != 0) return {};
+  return FromStat(st);
+}
+
 std::string ResolveLinks(const std::string& path) {
   namespace fs = std::filesystem;
   fs::path p(path);

@@ -261,5 +261,33 @@ TEST_F(RecordScenario, AReadOnlyFolderIsReportedNotLost) {
   EXPECT_FALSE(fs::exists(dir / "ro/ro.ret"));
 }
 
+// The record of b1.dat with `level` as question 0's level, as the program
+// writes it.
+std::string B1Record(const test::TempDir& dir, const char* level) {
+  return ToCp932(dir / "b1.dat") + "\r\nBank1\r\np\r\n1,3,0,0,0,0\r\n2\r\n1\r\n1\r\n0," + level +
+         "\r\n0,-1\r\n0,-1\r\n";
+}
+
+// Given a record whose name is 81 kana (247 bytes with ".ret": no room for a
+// temporary name longer than the record's), opening it should say nothing,
+// and F1 should save the progress with nothing left beside it.
+TEST_F(RecordScenario, ARecordWithTheLongestNameIsSaved) {
+  std::string name;
+  for (int i = 0; i < 81; ++i) name += "か";
+  const std::string path = dir / (name + ".ret");
+  test::WriteBytes(path, B1Record(dir, "-1"));
+  t.dialogs.files.push_back(path);
+  t.Key(vk::kF2);
+  ASSERT_EQ(t.app.rec.RecOpen, 1);
+  EXPECT_TRUE(t.dialogs.infos.empty()) << t.dialogs.infos[0];
+  t.app.rec.OkLevel[0] = 2;
+  t.Key(vk::kF1);
+  EXPECT_TRUE(t.app.frmMain.Closed);
+  EXPECT_TRUE(t.dialogs.questions.empty()) << t.dialogs.questions[0];
+  EXPECT_EQ(test::ReadBytes(path), B1Record(dir, "2"));
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
 }  // namespace
 }  // namespace vcq
