@@ -44,6 +44,11 @@ FileStamp StampAt(int folder, const std::string& name) {
   return FromStat(st);
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  const FileStamp x = StampOf(a), y = StampOf(b);
+  return x.exists && y.exists && x.device == y.device && x.inode == y.inode;
+}
+
 std::string ResolveLinks(const std::string& path) {
   namespace fs = std::filesystem;
   fs::path p(path);
