@@ -5,6 +5,7 @@
 #include "app/BankCheck.h"
 #include "data/AtomicSave.h"
 #include "data/BankCsv.h"
+#include "data/FileIdentity.h"
 #include "data/PlainFile.h"
 #include "platform/Error.h"
 
@@ -44,6 +45,8 @@ ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
                   std::string& err) {
   try {
+    if (SameFile(csvPath, bankPath))
+      throw IoError("「" + bankPath + "」は読み込む元の CSV そのものです");
     std::error_code ec;
     RequirePlainOrAbsent(bankPath);
     if (!force && std::filesystem::exists(bankPath, ec))

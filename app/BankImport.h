@@ -22,8 +22,10 @@ ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName);
 std::string ReadCsvFile(const std::string& path);
 
 // Reads `csvPath` and writes the bank to `bankPath` atomically; an existing
-// `bankPath` is replaced only when `force`. Messages go to `err`. Returns the
-// exit status: 0 written, 1 when there is any problem (nothing is written).
+// `bankPath` is replaced only when `force`, and never when it is the CSV
+// itself (by device and inode: through a link too). Messages go to `err`.
+// Returns the exit status: 0 written, 1 when there is any problem (nothing
+// is written).
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
                   std::string& err);
 
