@@ -1,9 +1,12 @@
 #include "app/BankExport.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "data/AtomicSave.h"
 #include "data/BankCsv.h"
+#include "data/FileIdentity.h"
 #include "data/LineReader.h"
 #include "data/PlainFile.h"
 #include "platform/Error.h"
@@ -11,17 +14,24 @@
 namespace vcq {
 
 int RunBankExport(const std::string& bankPath, const std::string& outPath, std::string& out,
-                  std::string& err) {
+                  std::string& err, bool force) {
   try {
     const std::string csv = BankToCsv(ReadWholeFile(bankPath), bankPath);
     if (outPath.empty()) {
+      // `vcquick --export b.dat >> b.dat`
+      const FileStamp stdOut = StampOfOpen(STDOUT_FILENO), bank = StampOf(bankPath);
+      if (stdOut.exists && bank.exists && stdOut.device == bank.device &&
+          stdOut.inode == bank.inode)
+        throw IoError("標準出力が書き出す元の問題ファイル「" + bankPath + "」そのものです");
       out += csv;
       return 0;
     }
-    std::error_code ec;
-    if (std::filesystem::equivalent(bankPath, outPath, ec))
+    if (SameFile(bankPath, outPath))
       throw IoError("「" + outPath + "」は書き出す元の問題ファイルそのものです");
     RequirePlainOrAbsent(outPath);
+    std::error_code ec;
+    if (!force && std::filesystem::exists(outPath, ec))
+      throw IoError("「" + outPath + "」はすでにあります。置き換えるには --force を付けてください");
     WriteFileAtomically(outPath, csv);
     return 0;
   } catch (const Error& e) {

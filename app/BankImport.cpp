@@ -7,6 +7,7 @@
 #include "data/AtomicSave.h"
 #include "data/BankCsv.h"
 #include "data/BankDiff.h"
+#include "data/FileIdentity.h"
 #include "data/LineReader.h"
 #include "data/PlainFile.h"
 #include "platform/Error.h"
@@ -47,6 +48,8 @@ ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
                   std::string& out, std::string& err, const CarryRequest& carry) {
   try {
+    if (SameFile(csvPath, bankPath))
+      throw IoError("「" + bankPath + "」は読み込む元の CSV そのものです");
     std::error_code ec;
     RequirePlainOrAbsent(bankPath);
     const bool replacing = std::filesystem::exists(bankPath, ec);

@@ -28,11 +28,12 @@ struct CarryRequest {
 };
 
 // Reads `csvPath` and writes the bank to `bankPath` atomically; an existing
-// `bankPath` is replaced only when `force`. What changed against the bank
-// replaced goes to `out`, with a line per record carried; problems go to
-// `err`. Returns the exit status: 0 written (and every record asked for
-// carried), 1 when there is any problem (nothing is written when the CSV
-// has one).
+// `bankPath` is replaced only when `force`, and never when it is the CSV
+// itself (by device and inode: through a link too). What changed against
+// the bank replaced goes to `out`, with a line per record carried; problems
+// go to `err`. Returns the exit status: 0 written (and every record asked
+// for carried), 1 when there is any problem (nothing is written when the
+// CSV has one).
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
                   std::string& out, std::string& err, const CarryRequest& carry = {});
 

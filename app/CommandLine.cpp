@@ -8,7 +8,7 @@ namespace vcq {
 const char* const kUsage =
     "usage: vcquick [FILE.ret]\n"
     "       vcquick --check FILE.dat...\n"
-    "       vcquick --export BANK.dat [OUT.csv]\n"
+    "       vcquick --export BANK.dat [OUT.csv] [--force]\n"
     "       vcquick --import IN.csv OUT.dat [--force [--carry RECORD_OR_FOLDER...]]\n"
     "       vcquick --help | --version\n";
 
@@ -17,8 +17,9 @@ const char* const kHelpText =
     "\n"
     "  FILE.ret         open this study record once the program has started\n"
     "  --check FILE...  check question banks and print each problem; no window\n"
-    "  --export BANK [OUT.csv]\n"
-    "                   write a bank as CSV for a spreadsheet (to stdout without OUT)\n"
+    "  --export BANK [OUT.csv] [--force]\n"
+    "                   write a bank as CSV for a spreadsheet (to stdout without OUT);\n"
+    "                   an existing OUT is replaced only with --force\n"
     "  --import IN.csv OUT.dat [--force]\n"
     "                   make a bank from CSV or tab-separated text, checked as --check\n"
     "                   checks; an existing OUT is replaced only with --force\n"
@@ -50,7 +51,7 @@ const std::array kCommands{
     CommandSpec{"--help", "-h", Command::Help, 0, 0, "", {}},
     CommandSpec{"--version", "-V", Command::Version, 0, 0, "", {}},
     CommandSpec{"--check", "", Command::Check, 1, kAny, "FILE.dat...", {}},
-    CommandSpec{"--export", "", Command::Export, 1, 2, "BANK.dat [OUT.csv]", {}},
+    CommandSpec{"--export", "", Command::Export, 1, 2, "BANK.dat [OUT.csv]", {"--force"}},
     CommandSpec{"--import", "", Command::Import, 2, kAny, "IN.csv OUT.dat", {"--force", "--carry"}},
 };
 

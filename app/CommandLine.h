@@ -16,7 +16,7 @@ enum class Command {
   Help,     // --help
   Version,  // --version
   Check,    // --check FILE.dat...
-  Export,   // --export BANK.dat [OUT.csv]
+  Export,   // --export BANK.dat [OUT.csv] [--force]
   Import,   // --import IN.csv OUT.dat [--force]
 };
 

@@ -26,6 +26,10 @@ class CommandLineRecord : public DialogPort {
   void ShowError(const std::string& utf8Message) override { dialogs_.ShowError(utf8Message); }
   void ShowInfo(const std::string& utf8Message) override { dialogs_.ShowInfo(utf8Message); }
   bool AskYesNo(const std::string& utf8Message) override { return dialogs_.AskYesNo(utf8Message); }
+  std::size_t AskChoice(const std::string& utf8Message,
+                        const std::vector<std::string>& choices) override {
+    return dialogs_.AskChoice(utf8Message, choices);
+  }
   void ShowHelp() override { dialogs_.ShowHelp(); }
 
  private:

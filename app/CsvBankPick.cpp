@@ -9,6 +9,7 @@
 #include "app/RecordSteps.h"
 #include "data/AtomicSave.h"
 #include "data/BankDiff.h"
+#include "data/FileIdentity.h"
 #include "data/LineReader.h"
 #include "data/RecordCarry.h"
 #include "data/RecordFolder.h"
@@ -27,11 +28,6 @@ bool IsCsv(const fs::path& p) {
   std::string ext = p.extension().string();
   for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
   return ext == ".csv";
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  return fs::equivalent(a, b, ec);
 }
 
 std::string ProblemsMessage(const fs::path& csv, const fs::path& dat,

@@ -59,8 +59,9 @@ class TfrmMain {
   void ShowRecord();
   void ShowRecordCommands();
   // Saves the open record, if any. When the save fails, asks whether to go on
-  // without it (`goOnWithout` ends the question); false when the learner
-  // stays, and the command then ends with the progress in memory.
+  // without it (`goOnWithout` ends the question), offering to save it
+  // elsewhere instead; false when the learner stays, and the command then
+  // ends with the progress in memory.
   bool SaveIfOpen(std::string_view goOnWithout);
 
   // The window itself: Caption, Visible, outer Width and Height.

@@ -6,6 +6,7 @@
 
 #include "data/AtomicSave.h"
 #include "data/BankSearch.h"
+#include "data/FileIdentity.h"
 #include "data/LineReader.h"
 #include "data/RecordCarry.h"
 #include "data/RecordFile.h"
@@ -28,11 +29,6 @@ void AddFolder(const fs::path& folder, std::vector<std::string>& out) {
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
     if (HasRecordName(it->path()) && it->is_regular_file(ec)) out.push_back(it->path().string());
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  return fs::equivalent(a, b, ec);
 }
 
 }  // namespace

@@ -85,13 +85,34 @@ bool TfrmMain::SaveIfOpen(std::string_view goOnWithout) {
   // Every save comes before the record could be replaced or the program end.
   app_.frmQues.SettleAnswer();
   if (app_.rec.RecOpen != 1) return true;
+  std::string failed;
   try {
     WriteRecord(app_);
     return true;
   } catch (const Error& e) {
-    // A save that can never succeed (a folder the learner may not write to)
-    // must not trap the learner; staying, the default, keeps the progress.
-    return app_.ports.dialogs.AskYesNo(std::string(e.what()) + "。" + std::string(goOnWithout));
+    failed = e.what();
+  }
+  // A save that can never succeed here (a folder the learner may not write
+  // to, a read-only disk) must not trap the learner: the record can go
+  // elsewhere, or be left; staying, the default, keeps the progress.
+  enum : std::size_t { kElsewhere, kWithout, kStay };
+  for (;;) {
+    const std::size_t choice = app_.ports.dialogs.AskChoice(
+        failed + "。" + std::string(goOnWithout), {"別の場所に保存...", "はい", "いいえ"});
+    if (choice == kWithout) return true;
+    if (choice != kElsewhere) return false;
+    const std::string name = fs::path(app_.rec.RecFileName).filename().string();
+    auto picked = PickFile(app_, {"成績の保存先を選んでください。",
+                                  "成績 |*.ret",
+                                  NewRecordFolder(app_.paths.workDir, app_.paths.learnerDir),
+                                  {},
+                                  name});
+    if (!picked) continue;
+    try {
+      if (WriteRecordElsewhere(app_, *picked)) return true;
+    } catch (const Error& e) {
+      failed = e.what();
+    }
   }
 }
 

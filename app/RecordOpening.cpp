@@ -4,6 +4,7 @@
 
 #include "app/FilePicking.h"
 #include "app/Program.h"
+#include "app/RecordSteps.h"
 #include "data/BankSearch.h"
 #include "data/WindowsNames.h"
 #include "platform/Error.h"
@@ -38,6 +39,13 @@ bool BankFitsRecord(Program& app, const LoadedRecord& r) {
       Shape(b.DataKind, b.QuesCount) + "です。問題ファイルに合わせて開きますか (" + what + ")");
 }
 
+// Before the learner drills, not at the end when the progress is at stake.
+LoadedRecord Noticed(Program& app, LoadedRecord r) {
+  if (const std::string notice = SaveNotice(r.path); !notice.empty())
+    app.ports.dialogs.ShowInfo(notice);
+  return r;
+}
+
 }  // namespace
 
 std::optional<LoadedRecord> ReadRecordAsking(Program& app, const std::string& path) {
@@ -47,7 +55,7 @@ std::optional<LoadedRecord> ReadRecordAsking(Program& app, const std::string& pa
   if (found.Found()) {
     LoadRecordBank(r, found.path, found.KeepsLine());
     if (!BankFitsRecord(app, r)) return std::nullopt;
-    return r;
+    return Noticed(app, std::move(r));
   }
   app.ports.dialogs.ShowInfo(MissingBankMessage(found, line, path) +
                              "。\n問題ファイルがどこにあるか選んでください。");
@@ -65,7 +73,7 @@ std::optional<LoadedRecord> ReadRecordAsking(Program& app, const std::string& pa
     throw IoError("「" + DisplayPath(*picked) + "」はこの成績の問題ファイルではありません (種類 " +
                   std::to_string(r.file.DataKind) + "・問題数 " + std::to_string(r.file.QuesCount) +
                   " のはずです)");
-  return r;
+  return Noticed(app, std::move(r));
 }
 
 }  // namespace vcq

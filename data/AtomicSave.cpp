@@ -1,5 +1,6 @@
 #include "data/AtomicSave.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -7,8 +8,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "data/PlainFile.h"
 #include "platform/Error.h"
@@ -21,29 +25,80 @@ bool AllDigits(std::string_view s) {
   return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// A save killed part-way leaves its "<name>.tmp<pid>-<n>" beside the file.
+// "<pid>-<n>", the pid of the saving process: that process, when it has
+// ended, or nothing.
+std::optional<pid_t> SaverOf(std::string_view pidDashSerial) {
+  const std::size_t dash = pidDashSerial.find('-');
+  if (dash == std::string_view::npos || dash > 9 || !AllDigits(pidDashSerial.substr(0, dash)) ||
+      !AllDigits(pidDashSerial.substr(dash + 1)))
+    return std::nullopt;
+  return static_cast<pid_t>(std::stol(std::string(pidDashSerial.substr(0, dash))));
+}
+
+// The temporary files are named by a short digest of the record's name, not
+// by the name itself: the name may already be as long as the folder allows.
+std::string NameDigest(std::string_view name) {
+  std::uint32_t h = 2166136261u;  // FNV-1a
+  for (unsigned char c : name) h = (h ^ c) * 16777619u;
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(h));
+  return hex;
+}
+
+std::string TempPrefix(std::string_view name) {
+  return ".vcq-" + NameDigest(name) + "-";
+}
+constexpr std::string_view kTempSuffix = ".tmp";
+
+// The saving process a temporary file of the record `name` names: its
+// ".vcq-<digest>-<pid>-<n>.tmp", or the "<name>.tmp<pid>-<n>" of earlier
+// versions; nothing for any other name.
+std::optional<pid_t> TempSaver(std::string_view entry, std::string_view name) {
+  const std::string prefix = TempPrefix(name);
+  if (entry.starts_with(prefix) && entry.ends_with(kTempSuffix))
+    return SaverOf(entry.substr(prefix.size(), entry.size() - prefix.size() - kTempSuffix.size()));
+  const std::string old = std::string(name) + ".tmp";
+  if (entry.starts_with(old)) return SaverOf(entry.substr(old.size()));
+  return std::nullopt;
+}
+
+// A save killed part-way leaves its temporary file beside the record.
 // Removes those of this process and of processes that have ended; one of
 // another live process may be a save under way and stays. Best effort.
-void RemoveLeftoverTemps(const std::string& path) {
-  namespace fs = std::filesystem;
-  const fs::path target(path);
-  const std::string prefix = target.filename().string() + ".tmp";
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (!name.starts_with(prefix)) continue;
-    const std::string_view rest = std::string_view(name).substr(prefix.size());
-    const std::size_t dash = rest.find('-');
-    if (dash == std::string_view::npos || dash > 9 || !AllDigits(rest.substr(0, dash)) ||
-        !AllDigits(rest.substr(dash + 1)))
-      continue;
-    const pid_t pid = static_cast<pid_t>(std::stol(std::string(rest.substr(0, dash))));
-    if (pid != ::getpid() && (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH)) continue;
-    std::error_code ignored;
-    fs::remove(it->path(), ignored);
+void RemoveLeftoverTemps(int folder, std::string_view name) {
+  const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listing < 0) return;
+  DIR* d = ::fdopendir(listing);
+  if (!d) {
+    ::close(listing);
+    return;
   }
+  while (const dirent* e = ::readdir(d)) {
+    const std::optional<pid_t> pid = TempSaver(e->d_name, name);
+    if (!pid) continue;
+    if (*pid != ::getpid() && (*pid <= 0 || ::kill(*pid, 0) == 0 || errno != ESRCH)) continue;
+    ::unlinkat(folder, e->d_name, 0);
+  }
+  ::closedir(d);
 }
+
+// The record's folder, open for the length of one save. Every step names
+// files relative to it, so that a path the record itself can have is never
+// made too long by the temporary file's name.
+class Folder {
+ public:
+  explicit Folder(const std::string& path)
+      : fd_(::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+  ~Folder() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+  int Fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
 
 }  // namespace
 
@@ -52,7 +107,9 @@ FileOps::FileOps()
         return static_cast<long>(::write(fd, data, size));
       }),
       fsync(::fsync),
-      rename(::rename),
+      rename([](int folder, const char* from, const char* to) {
+        return ::renameat(folder, from, folder, to);
+      }),
       fsyncFolder(::fsync) {}
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops,
@@ -65,19 +122,29 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
   // beside that file: a rename only replaces within one folder.
   const std::string target = ResolveLinks(path);
   RequirePlainOrAbsent(target);
-  RemoveLeftoverTemps(target);
-  const std::string temp =
-      target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+  const std::filesystem::path targetPath(target);
+  const std::string name = targetPath.filename().string();
+  const Folder folder(targetPath.parent_path().string());
+  if (folder.Fd() < 0) fail("作成");
+  RemoveLeftoverTemps(folder.Fd(), name);
+  const std::string temp = TempPrefix(name) + std::to_string(::getpid()) + "-" +
+                           std::to_string(serial++) + std::string(kTempSuffix);
   struct stat old;
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
+  const bool replacing = ::fstatat(folder.Fd(), name.c_str(), &old, 0) == 0;
   // Private until its permissions are set; a new record gets 0666 less the umask.
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? 0600 : 0666);
+  int fd = ::openat(folder.Fd(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                    replacing ? 0600 : 0666);
   if (fd < 0) fail("作成");
+  auto removeTemp = [&] {
+    int saved = errno;
+    ::unlinkat(folder.Fd(), temp.c_str(), 0);
+    errno = saved;
+  };
   auto abandon = [&](const std::string& what) {
     int saved = errno;
     ::close(fd);
-    ::unlink(temp.c_str());
     errno = saved;
+    removeTemp();
     fail(what);
   };
   if (replacing) {
@@ -101,34 +168,23 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
   // Held before it is the record, so that no other program can take it.
   RecordHold::Successor next = hold ? hold->LockSuccessor(fd) : RecordHold::Successor{};
   if (::close(fd) != 0) {
-    int saved = errno;
-    ::unlink(temp.c_str());
-    errno = saved;
+    removeTemp();
     fail("書き込み");
   }
-  if (ops.rename(temp.c_str(), target.c_str()) != 0) {
-    int saved = errno;
-    ::unlink(temp.c_str());
-    errno = saved;
+  if (ops.rename(folder.Fd(), temp.c_str(), name.c_str()) != 0) {
+    removeTemp();
     fail("置き換え");
   }
   if (hold) hold->Follow(std::move(next));
   if (written) {
     // The rename moved the file's change time: the stamp to compare with at
     // the next save is the one after it, of the file this save wrote.
-    const FileStamp renamed = StampOf(target);
+    const FileStamp renamed = StampAt(folder.Fd(), name);
     const bool same = renamed.device == stamp.device && renamed.inode == stamp.inode;
     *written = same ? renamed : stamp;
   }
   // Until the folder is on disk, a power cut may bring back the old name.
-  const std::string folder = std::filesystem::path(target).parent_path().string();
-  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0) fail("フォルダの同期");
-  const int synced = ops.fsyncFolder(dir);
-  const int saved = errno;
-  ::close(dir);
-  errno = saved;
-  if (synced != 0) fail("フォルダの同期");
+  if (ops.fsyncFolder(folder.Fd()) != 0) fail("フォルダの同期");
 }
 
 }  // namespace vcq

@@ -15,16 +15,20 @@ namespace vcq {
 struct FileOps {
   std::function<long(int fd, const char* data, unsigned long size)> write;
   std::function<int(int fd)> fsync;
-  std::function<int(const char* from, const char* to)> rename;
-  std::function<int(int fd)> fsyncFolder;  // makes the rename itself durable
+  // Names relative to the folder open at `folder`, as renameat takes them.
+  std::function<int(int folder, const char* from, const char* to)> rename;
+  std::function<int(int folder)> fsyncFolder;  // makes the rename itself durable
   FileOps();
 };
 
 // Writes `bytes` to a new file beside `path` and renames it over `path`, so
 // a save that fails or is interrupted leaves the old file whole; what killed
-// saves left beside it is removed first. A link at `path` stays: the file it
-// leads to is replaced. The replaced file's permissions are kept, and its
-// owner and group where the process may set them. IoError names the file and
+// saves left beside it is removed first. The new file has a short hidden
+// name of its own, ".vcq-<digest of the name>-<pid>-<n>.tmp", and every step
+// names files relative to the folder: any name and path the file itself can
+// have can be saved. A link at `path` stays: the file it leads to is
+// replaced. The replaced file's permissions are kept, and its owner and
+// group where the process may set them. IoError names the file and
 // the reason; a place that holds anything but a plain file is refused
 // before anything is written. `written`, when given, gets the stamp of the
 // new file as soon as it has taken the old one's place, even if syncing the

@@ -38,6 +38,17 @@ FileStamp StampOfOpen(int fd) {
   return FromStat(st);
 }
 
+FileStamp StampAt(int folder, const std::string& name) {
+  struct stat st;
+  if (::fstatat(folder, name.c_str(), &st, 0) != 0) return {};
+  return FromStat(st);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  const FileStamp x = StampOf(a), y = StampOf(b);
+  return x.exists && y.exists && x.device == y.device && x.inode == y.inode;
+}
+
 std::string ResolveLinks(const std::string& path) {
   namespace fs = std::filesystem;
   fs::path p(path);

@@ -30,6 +30,13 @@ FileStamp StampOf(const std::string& path);
 // The stamp of an open file.
 FileStamp StampOfOpen(int fd);
 
+// The stamp of the file `name` in the folder open at `folder`, through links.
+FileStamp StampAt(int folder, const std::string& name);
+
+// Whether `a` and `b` lead to one existing file (through links, or as two
+// names of it): the same device and inode.
+bool SameFile(const std::string& a, const std::string& b);
+
 // The path a chain of symbolic links at `path` ends at, which need not exist
 // yet; `path` itself when it is no link. IoError for a loop of links.
 std::string ResolveLinks(const std::string& path);

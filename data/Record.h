@@ -18,6 +18,9 @@ struct Record : RecordValues {
   std::int32_t RecOpen = 0;
   RecordHold hold;   // no other program opens the record meanwhile
   FileStamp onDisk;  // the file as last read or written: a save checks it is still that
+  // The learner said Yes to replacing the file although it is write-protected
+  // or someone else's: the saves that follow do not ask again.
+  bool replaceAgreed = false;
   // The first line as read (CP932), saved back as it is while it finds the
   // bank (a record from Windows keeps opening there); empty: the bank's path.
   std::string BankLine;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vcq {
 
@@ -62,6 +63,10 @@ struct FileDialogRequest {
   // A dialog the learner sees calls this with each folder it shows, the first
   // included, before listing it: the program may rename files there.
   std::function<void(const std::string& folder)> showing = {};
+  // Set: a place to save to rather than a file to open. The file need not
+  // exist, the dialog proposes this name, and the program itself asks before
+  // a file is replaced.
+  std::string saveName = {};
 };
 
 class DialogPort {
@@ -77,6 +82,11 @@ class DialogPort {
   // Every question asked risks something on Yes (replacing a file, ending
   // without saving): No is preselected, so Enter alone never loses anything.
   virtual bool AskYesNo(const std::string& utf8Message) = 0;
+  // A question with one button for each of `choices`; the index of the one
+  // pressed. The last is preselected and is the answer when the box is
+  // closed, so it must be the one that risks nothing.
+  virtual std::size_t AskChoice(const std::string& utf8Message,
+                                const std::vector<std::string>& choices) = 0;
   virtual void ShowHelp() = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/FileDialogLayout.h"
 #include "ui/HelpWindow.h"
@@ -44,8 +45,16 @@ std::optional<std::string> QtDialogs::OpenFile(const FileDialogRequest& request)
   QFileDialog dlg(parent_, QString::fromStdString(request.title),
                   QString::fromStdString(request.folder), QtFilter(request.filter));
   dlg.setOption(QFileDialog::DontUseNativeDialog);
-  dlg.setFileMode(QFileDialog::ExistingFile);
-  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  if (request.saveName.empty()) {
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  } else {
+    // The program asks before replacing a file, as it does everywhere else.
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    dlg.selectFile(QString::fromStdString(request.saveName));
+  }
   // Every folder the dialog moves to, however (a double click, a typed path,
   // the look-in list); queued, so that the dialog has finished moving.
   if (auto* model = dlg.findChild<QFileSystemModel*>(); model && request.showing)
@@ -77,6 +86,25 @@ bool QtDialogs::AskYesNo(const std::string& utf8Message) {
   return QMessageBox::question(parent_, kBoxTitle, QString::fromStdString(utf8Message),
                                QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::size_t QtDialogs::AskChoice(const std::string& utf8Message,
+                                 const std::vector<std::string>& choices) {
+  QMessageBox box(QMessageBox::Question, kBoxTitle, QString::fromStdString(utf8Message),
+                  QMessageBox::NoButton, parent_);
+  std::vector<QPushButton*> buttons;
+  for (std::size_t i = 0; i < choices.size(); ++i)
+    buttons.push_back(
+        box.addButton(QString::fromStdString(choices[i]),
+                      i + 1 == choices.size() ? QMessageBox::RejectRole : QMessageBox::ActionRole));
+  if (buttons.empty()) return 0;
+  // The last risks nothing: Enter and Esc alike.
+  box.setDefaultButton(buttons.back());
+  box.setEscapeButton(buttons.back());
+  box.exec();
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    if (box.clickedButton() == buttons[i]) return i;
+  return buttons.size() - 1;
 }
 
 void QtDialogs::ShowHelp() {

@@ -1,5 +1,6 @@
-// The dialogs the core asks for, as Qt shows them: the open-file dialog, the
-// modal player window, the error box, a yes/no question and the help viewer.
+// The dialogs the core asks for, as Qt shows them: the open- and save-file
+// dialog, the modal player window, the error box, a yes/no question, a
+// question with choices and the help viewer.
 #pragma once
 
 #include <QString>
@@ -35,6 +36,8 @@ class QtDialogs : public DialogPort {
   void ShowError(const std::string& utf8Message) override;
   void ShowInfo(const std::string& utf8Message) override;
   bool AskYesNo(const std::string& utf8Message) override;
+  std::size_t AskChoice(const std::string& utf8Message,
+                        const std::vector<std::string>& choices) override;
   void ShowHelp() override;
 
  private:

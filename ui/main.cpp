@@ -92,8 +92,8 @@ int main(int argc, char** argv) {
     case vcq::Command::Export: {
       // A bank to a spreadsheet, without a window.
       std::string out, err;
-      const int status =
-          vcq::RunBankExport(cl.files[0], cl.files.size() == 2 ? cl.files[1] : "", out, err);
+      const int status = vcq::RunBankExport(cl.files[0], cl.files.size() == 2 ? cl.files[1] : "",
+                                            out, err, cl.Has("--force"));
       std::fwrite(out.data(), 1, out.size(), stdout);
       std::fputs(err.c_str(), stderr);
       return status;

@@ -56,5 +56,31 @@ grep -q 'そのようなファイルやディレクトリはありません' "$o
 run env LANG=C LC_ALL= "$exe" --check "$out/none.dat"
 grep -q 'No such file or directory' "$out/stdout" || fail "--check under C: $(cat "$out/stdout")"
 
+# Nothing overwritten by surprise: an existing sheet is replaced only with
+# --force, and no command writes over its own input, by any name of it.
+printf '\r\nT 0 1\r\nI @go\r\np\r\n' >"$out/b.dat"
+cp "$out/b.dat" "$out/b.dat.was"
+run "$exe" --export "$out/b.dat" "$out/b.csv"
+[ "$rc" -eq 0 ] || fail "--export: exit $rc: $(cat "$out/stderr")"
+cp "$out/b.csv" "$out/b.csv.was"
+echo edited >"$out/edited.csv"
+run "$exe" --export "$out/b.dat" "$out/edited.csv"
+[ "$rc" -eq 1 ] && [ "$(cat "$out/edited.csv")" = edited ] && grep -q -- '--force' "$out/stderr" ||
+  fail "--export replaced a sheet without --force: exit $rc"
+run "$exe" --export "$out/b.dat" "$out/edited.csv" --force
+[ "$rc" -eq 0 ] && cmp -s "$out/edited.csv" "$out/b.csv" || fail "--export --force: exit $rc"
+ln -s b.csv "$out/link.csv"
+ln "$out/b.dat" "$out/hard.csv"
+for pair in "b.csv b.csv" "b.csv link.csv" "link.csv b.csv"; do
+  set -- $pair
+  run "$exe" --import "$out/$1" "$out/$2" --force
+  [ "$rc" -eq 1 ] && cmp -s "$out/b.csv" "$out/b.csv.was" || fail "--import $pair --force wrote over its CSV"
+done
+run "$exe" --export "$out/b.dat" "$out/hard.csv" --force
+[ "$rc" -eq 1 ] && cmp -s "$out/b.dat" "$out/b.dat.was" || fail "--export wrote over its bank"
+env -u DISPLAY "$exe" --export "$out/b.dat" >>"$out/b.dat" 2>"$out/stderr"
+rc=$?
+[ "$rc" -eq 1 ] && cmp -s "$out/b.dat" "$out/b.dat.was" || fail "--export appended to its bank: exit $rc"
+
 [ "$failed" -eq 0 ] && echo "command line ok"
 exit "$failed"

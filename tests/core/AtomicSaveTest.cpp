@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/Error.h"
 #include "tests/support/TextFiles.h"
@@ -36,7 +38,7 @@ TEST(AtomicSaveTest, AFailedSaveLeavesTheOldFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 
   FileOps noRename;
-  noRename.rename = [](const char*, const char*) {
+  noRename.rename = [](int, const char*, const char*) {
     errno = EXDEV;
     return -1;
   };
@@ -59,6 +61,45 @@ TEST(AtomicSaveTest, NamesTheFileSystemRefuses) {
 }
 
 namespace fs = std::filesystem;
+
+// Given records whose name is as long as a name can be (255 bytes, and 81
+// kana: 247 bytes with ".ret") or whose path is as long as a path can be
+// (4095 bytes, with a short name too), a first save and a second should
+// write each whole and leave nothing beside it.
+TEST(AtomicSaveTest, EveryNameAndPathAFileCanHaveIsSaved) {
+  test::TempDir dir;
+  std::string kana;
+  for (int i = 0; i < 81; ++i) kana += "あ";
+  ASSERT_EQ(kana.size() + 4, 247u);
+  // A file named `name` in folders of `letter`s under `dir`, 4095 bytes in all.
+  auto deepPath = [&](char letter, const std::string& name) {
+    fs::path folder = dir.path();
+    std::size_t left = 4095 - folder.string().size() - 1 - name.size();
+    while (left > 0) {
+      std::size_t part = std::min<std::size_t>(left, 201) - 1;  // after its "/"
+      if (left - (part + 1) == 1) --part;                       // a part must not be left one byte
+      folder /= std::string(part, letter);
+      left -= part + 1;
+    }
+    fs::create_directories(folder);
+    return folder / name;
+  };
+  const std::vector<fs::path> paths = {dir / (std::string(251, 'n') + ".ret"),
+                                       dir / (kana + ".ret"), deepPath('d', "r.ret"),
+                                       deepPath('e', std::string(251, 'm') + ".ret")};
+  EXPECT_EQ(paths[2].string().size(), 4095u);
+  EXPECT_EQ(paths[3].string().size(), 4095u);
+  for (const fs::path& path : paths) {
+    SCOPED_TRACE(path.string().size());
+    for (const char* bytes : {"first save", "second save"}) {
+      ASSERT_NO_THROW(WriteFileAtomically(path, bytes));
+      EXPECT_EQ(test::ReadBytes(path), bytes);
+    }
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 4);  // and two folders
+  for (const fs::path& deep : {paths[2], paths[3]})
+    EXPECT_EQ(std::distance(fs::directory_iterator(deep.parent_path()), {}), 1);
+}
 
 unsigned ModeOf(const fs::path& p) {
   struct stat st = {};

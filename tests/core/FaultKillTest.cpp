@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -44,13 +45,32 @@ std::string FullRecord(int stage) {
   return FormatRecord(r);
 }
 
+// Whatever lies in `folder` besides `record`.
 std::vector<std::string> TempsOf(const fs::path& folder, const std::string& record) {
   std::vector<std::string> temps;
   for (const auto& e : fs::directory_iterator(folder)) {
     const std::string name = e.path().filename();
-    if (name.starts_with(record + ".tmp")) temps.push_back(name);
+    if (name != record) temps.push_back(name);
   }
   return temps;
+}
+
+// The start of the name a save of `path` gives its temporary file, up to
+// the pid: seen from inside a save that then fails.
+std::string TempNameStart(const std::string& path) {
+  std::string seen;
+  FileOps ops;
+  ops.write = [&seen](int fd, const char*, unsigned long) -> long {
+    seen = fs::read_symlink("/proc/self/fd/" + std::to_string(fd)).filename();
+    errno = EIO;
+    return -1;
+  };
+  try {
+    WriteFileAtomically(path, "x", ops);
+  } catch (const std::exception&) {
+  }
+  const std::size_t pid = seen.rfind("-" + std::to_string(::getpid()) + "-");
+  return pid == std::string::npos ? seen : seen.substr(0, pid + 1);
 }
 
 long EnvOr(const char* name, long fallback) {
@@ -126,19 +146,31 @@ TEST(FaultKillTest, ASaveKilledAnywhereLeavesOneWholeRecord) {
       runs, seed, onA + onB, onA, onB, tempsLeft);
 }
 
-// Given temporary files beside a record, a save should remove those of this
-// process and of processes that have ended, and nothing else: the file of a
-// live process may be a save under way, and other names are not ours.
+// Given temporary files beside a record, named as saves name them now and
+// as earlier versions did, a save should remove those of this process and of
+// processes that have ended, and nothing else: the file of a live process
+// may be a save under way, and other names are not ours.
 TEST(FaultKillTest, ASaveClearsWhatEndedSavesLeft) {
   test::TempDir dir;
+  const std::string start = TempNameStart(dir / "r.ret");
+  ASSERT_TRUE(start.starts_with(".")) << "a temporary file that shows in the dialogs: " << start;
+  ASSERT_LT(start.size(), 20u);
+  ASSERT_TRUE(TempsOf(dir.path(), "").empty());
   const pid_t ended = ::fork();
   ASSERT_GE(ended, 0);
   if (ended == 0) ::_exit(0);
   ASSERT_EQ(::waitpid(ended, nullptr, 0), ended);
   const std::string dead = std::to_string(ended), self = std::to_string(::getpid()),
                     live = std::to_string(::getppid());
-  const std::vector<std::string> cleared = {"r.ret.tmp" + dead + "-0", "r.ret.tmp" + self + "-7"};
+  const std::string other = TempNameStart(dir / "s.ret");
+  ASSERT_NE(other, start);
+  const std::vector<std::string> cleared = {"r.ret.tmp" + dead + "-0", "r.ret.tmp" + self + "-7",
+                                            start + dead + "-0.tmp", start + self + "-3.tmp"};
   const std::vector<std::string> kept = {"r.ret",
+                                         start + live + "-2.tmp",
+                                         start + dead + "-2",
+                                         start + dead + ".tmp",
+                                         other + dead + "-0.tmp",
                                          "r.ret.tmp" + live + "-2",
                                          "r.ret.tmp",
                                          "r.ret.tmp" + dead,

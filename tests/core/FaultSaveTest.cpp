@@ -148,8 +148,9 @@ struct FaultSave : ::testing::Test {
   }
 
   // Makes the record's folder read-only and runs `learner` as a learner who
-  // owns it: as this user, or, since permissions do not bind root, as an
-  // ordinary user in a child process. What `learner` returns is the failure.
+  // owns it and what it holds: as this user, or, since permissions do not
+  // bind root, as an ordinary user in a child process. What `learner`
+  // returns is the failure.
   std::string WithReadOnlyFolder(const std::function<std::string()>& learner) {
     if (::geteuid() != 0) {
       fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
@@ -158,6 +159,10 @@ struct FaultSave : ::testing::Test {
     constexpr uid_t kNobody = 65534;
     fs::permissions(dir.path(), fs::perms::all);
     if (::chown(folder.c_str(), kNobody, kNobody) != 0) return "cannot give the folder away";
+    for (const auto& e : fs::directory_iterator(folder))
+      if (::chown(e.path().c_str(), kNobody, kNobody) != 0) return "cannot give the files away";
+    // As if the learner had written it: a new owner is no change of the record.
+    if (t.app.rec.RecOpen == 1) t.app.rec.onDisk = StampOf(RecordPath());
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                 fs::perms::group_exec | fs::perms::others_read |
                                 fs::perms::others_exec);
@@ -193,7 +198,7 @@ TEST_F(FaultSave, EndingWithoutSavingIsTheWayOut) {
   ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(WithReadOnlyFolder([&] {
               std::string bad = RefusedQuit(EACCES, RecordPath());
-              t.dialogs.yesNo.push_back(true);
+              t.dialogs.choices.push_back(1);
               t.Key(vk::kF1);
               if (!t.app.frmMain.Closed) bad += "Yes did not end the program\n";
               return bad;
@@ -203,6 +208,64 @@ TEST_F(FaultSave, EndingWithoutSavingIsTheWayOut) {
   EXPECT_EQ(test::ReadBytes(RecordPath()), old);
   for (const std::string& name : Names(folder))
     EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+}
+
+// Given a record in a folder the learner may not write to, opening it should
+// say so at once. At F1 the learner should be offered to save it elsewhere:
+// a cancelled dialog and a declined replacement should ask again, and a new
+// place should take the progress (".ret" added), the old record untouched.
+TEST_F(FaultSave, ARecordThatCannotBeSavedWhereItIsGoesElsewhere) {
+  test::WriteBytes(folder / "big.dat", BigBank(3));
+  {
+    test::TestProgram maker(folder.string());
+    maker.StartUp();
+    maker.NewRecord((folder / "big.dat").string(), "太郎", "mine");
+    maker.Key(vk::kF1);
+    ASSERT_TRUE(maker.app.frmMain.Closed);
+  }
+  old = test::ReadBytes(RecordPath());
+  const fs::path elsewhere = dir.path() / "elsewhere";
+  fs::create_directory(elsewhere);
+  fs::permissions(elsewhere, fs::perms::all);
+  EXPECT_EQ(
+      WithReadOnlyFolder([&] {
+        std::string bad;
+        auto check = [&bad](bool ok, const std::string& what) {
+          if (!ok) bad += what + "\n";
+        };
+        t.StartUp();
+        t.dialogs.files.push_back(RecordPath());
+        t.Key(vk::kF2);
+        check(t.app.rec.RecOpen == 1, "not opened");
+        check(t.dialogs.infos == std::vector<std::string>{"「" + RecordPath() +
+                                                          "」は、この場所には保存できません (" +
+                                                          std::strerror(EACCES) +
+                                                          ")。学習の結果は、終わるときに別の場所"
+                                                          "に保存できます。"},
+              "no word on opening");
+        t.app.rec.OkLevel[1] = 2;
+        fresh = InMemory();
+        test::WriteBytes(elsewhere / "taken.ret", "someone's");
+        t.dialogs.choices = {0, 0, 0};
+        t.dialogs.files = {std::nullopt, elsewhere / "taken.ret", elsewhere / "moved"};
+        t.Key(vk::kF1);
+        check(t.app.frmMain.Closed, "the program did not end");
+        const std::string failed = "「" + RecordPath() +
+                                   "」を保存できません (作成): " + std::strerror(EACCES) +
+                                   "。保存せずに終了しますか";
+        check(t.dialogs.questions ==
+                  std::vector<std::string>{failed, failed,
+                                           "「taken.ret」はすでにあります。上書きしますか", failed},
+              "not the questions expected");
+        check(t.dialogs.fileDialogs.size() == 4 && t.dialogs.fileDialogs[3].saveName == "mine.ret",
+              "no save dialog proposing the record's name");
+        check(test::ReadBytes(elsewhere / "moved.ret") == fresh, "the progress is not there");
+        check(t.app.rec.RecFileName == elsewhere / "moved.ret", "the record did not move");
+        check(test::ReadBytes(elsewhere / "taken.ret") == "someone's", "a file was replaced");
+        check(test::ReadBytes(RecordPath()) == old, "the old record changed");
+        return bad;
+      }),
+      "");
 }
 
 // Given a save whose new name cannot be synced to the folder, F2 should ask

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <filesystem>
 
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
+#include "tests/support/Child.h"
 #include "tests/support/TestProgram.h"
 #include "tests/support/TextFiles.h"
 
@@ -262,6 +264,96 @@ TEST_F(RecordScenario, AReadOnlyFolderIsReportedNotLost) {
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_FALSE(fs::exists(dir / "ro/ro.ret"));
+}
+
+// The record of b1.dat with `level` as question 0's level, as the program
+// writes it.
+std::string B1Record(const test::TempDir& dir, const char* level) {
+  return ToCp932(dir / "b1.dat") + "\r\nBank1\r\np\r\n1,3,0,0,0,0\r\n2\r\n1\r\n1\r\n0," + level +
+         "\r\n0,-1\r\n0,-1\r\n";
+}
+
+// Given a record whose name is 81 kana (247 bytes with ".ret": no room for a
+// temporary name longer than the record's), opening it should say nothing,
+// and F1 should save the progress with nothing left beside it.
+TEST_F(RecordScenario, ARecordWithTheLongestNameIsSaved) {
+  std::string name;
+  for (int i = 0; i < 81; ++i) name += "か";
+  const std::string path = dir / (name + ".ret");
+  test::WriteBytes(path, B1Record(dir, "-1"));
+  t.dialogs.files.push_back(path);
+  t.Key(vk::kF2);
+  ASSERT_EQ(t.app.rec.RecOpen, 1);
+  EXPECT_TRUE(t.dialogs.infos.empty()) << t.dialogs.infos[0];
+  t.app.rec.OkLevel[0] = 2;
+  t.Key(vk::kF1);
+  EXPECT_TRUE(t.app.frmMain.Closed);
+  EXPECT_TRUE(t.dialogs.questions.empty()) << t.dialogs.questions[0];
+  EXPECT_EQ(test::ReadBytes(path), B1Record(dir, "2"));
+  for (const auto& e : fs::directory_iterator(dir.path()))
+    EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+// Given a write-protected record (0444), opening it should say so at once; F1
+// should ask before replacing it: No should leave it as it was and the window
+// open, Yes save it, still write-protected. The same for root's record in
+// the learner's own folder, which a save would make the learner's.
+TEST_F(RecordScenario, AWriteProtectedRecordIsReplacedOnlyWithTheLearnersYes) {
+  const std::string path = dir / "ro.ret";
+  test::WriteBytes(path, B1Record(dir, "-1"));
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(path, readOnly);
+  t.dialogs.files.push_back(path);
+  t.Key(vk::kF2);
+  ASSERT_EQ(t.app.rec.RecOpen, 1);
+  EXPECT_EQ(t.dialogs.infos, std::vector<std::string>{"「" + path +
+                                                      "」は書き込み禁止です。保存するときに、上書き"
+                                                      "してよいか確かめます。"});
+  t.app.rec.OkLevel[0] = 2;
+  t.Key(vk::kF1);
+  EXPECT_FALSE(t.app.frmMain.Closed);
+  EXPECT_EQ(t.dialogs.questions,
+            (std::vector<std::string>{
+                "「" + path + "」は書き込み禁止です。上書きしますか",
+                "「" + path + "」を保存できません (書き込み禁止)。保存せずに終了しますか"}));
+  EXPECT_EQ(test::ReadBytes(path), B1Record(dir, "-1"));
+  t.dialogs.yesNo = {true};
+  t.Key(vk::kF1);
+  EXPECT_TRUE(t.app.frmMain.Closed);
+  EXPECT_EQ(test::ReadBytes(path), B1Record(dir, "2"));
+  EXPECT_EQ(fs::status(path).permissions(), readOnly);
+
+  if (::geteuid() != 0) return;  // only root can give a learner root's file
+  const fs::path learner = dir.path() / "learner";
+  fs::create_directory(learner);
+  ASSERT_EQ(::chown(learner.c_str(), 65534, 65534), 0);
+  fs::permissions(dir.path(), fs::perms::all);
+  const std::string roots = learner / "roots.ret";
+  test::WriteBytes(roots, B1Record(dir, "-1"));
+  EXPECT_EQ(
+      test::InChild([&]() -> std::string {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) return "cannot drop root";
+        test::TestProgram u(learner.string());
+        u.StartUp();
+        u.dialogs.files.push_back(roots);
+        u.Key(vk::kF2);
+        if (u.dialogs.infos != std::vector<std::string>{"「" + roots +
+                                                        "」は root さんのファイルです。保存"
+                                                        "するときに、上書きしてよいか確かめ"
+                                                        "ます。"})
+          return "no word on opening";
+        u.app.rec.OkLevel[0] = 2;
+        u.Key(vk::kF1);
+        if (u.app.frmMain.Closed || u.dialogs.questions.size() != 2 ||
+            u.dialogs.questions[0] != "「" + roots + "」は root さんのファイルです。上書きしますか")
+          return "not asked before replacing root's file";
+        return "";
+      }),
+      "");
+  struct stat st = {};
+  ASSERT_EQ(::stat(roots.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 0u);
+  EXPECT_EQ(test::ReadBytes(roots), B1Record(dir, "-1"));
 }
 
 }  // namespace

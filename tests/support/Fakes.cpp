@@ -88,6 +88,17 @@ bool ScriptedDialogs::AskYesNo(const std::string& utf8Message) {
   return answer;
 }
 
+std::size_t ScriptedDialogs::AskChoice(const std::string& utf8Message,
+                                       const std::vector<std::string>& offered) {
+  questions.push_back(utf8Message);
+  if (offered.empty()) throw std::logic_error("a question with no choice");
+  if (choices.empty()) return offered.size() - 1;
+  const std::size_t answer = choices.front();
+  choices.pop_front();
+  if (answer >= offered.size()) throw std::logic_error("scripted choice past the buttons");
+  return answer;
+}
+
 void FakeSpeech::Speak(std::string_view text) {
   if (failure) throw SpeechError(*failure);
   spoken.push_back({std::string(text), sound_.played.size(), clock_.Now()});

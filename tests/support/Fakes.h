@@ -93,6 +93,8 @@ class ScriptedDialogs : public DialogPort {
   void ShowError(const std::string& utf8Message) override { errors.push_back(utf8Message); }
   void ShowInfo(const std::string& utf8Message) override { infos.push_back(utf8Message); }
   bool AskYesNo(const std::string& utf8Message) override;
+  std::size_t AskChoice(const std::string& utf8Message,
+                        const std::vector<std::string>& choices) override;
   void ShowHelp() override { ++helpShown; }
 
   // Answers for the next file dialogs, in order; nothing left means cancel.
@@ -100,11 +102,13 @@ class ScriptedDialogs : public DialogPort {
   // What the learner does in the next player windows, in order.
   std::deque<std::function<void()>> inputs;
   std::deque<bool> yesNo;
+  // Answers to the next questions with choices; nothing left means the last.
+  std::deque<std::size_t> choices;
 
   std::vector<FileDialogRequest> fileDialogs;
   std::vector<std::string> errors;
   std::vector<std::string> infos;
-  std::vector<std::string> questions;
+  std::vector<std::string> questions;  // yes/no questions and those with choices, in order
   int helpShown = 0;
 };
 

@@ -1,6 +1,11 @@
 // The Qt adapters of the ports and the key translation.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
@@ -91,6 +96,26 @@ class AdaptersTest : public QObject {
     QCOMPARE(ui::QtFilter("問題 | *.dat"), QString("問題 (*.dat)"));
     QCOMPARE(ui::QtFilter("成績 |*.ret"), QString("成績 (*.ret)"));
     QCOMPARE(ui::QtFilter("Text|*.txt;*.dat|All|*.*"), QString("Text (*.txt *.dat);;All (*.*)"));
+  }
+
+  // Given a question with three choices, Enter and Esc should both answer the
+  // last, the one that risks nothing; a click, the button clicked.
+  void aQuestionWithChoicesDefaultsToTheLast() {
+    ui::QtDialogs dialogs{QString()};
+    auto answer = [&](std::function<void(QMessageBox*)> act) {
+      QTimer::singleShot(0, [act] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+          if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) act(box);
+      });
+      return dialogs.AskChoice("?", {"別の場所に保存...", "はい", "いいえ"});
+    };
+    QCOMPARE(answer([](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Return); }), std::size_t{2});
+    QCOMPARE(answer([](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }), std::size_t{2});
+    QCOMPARE(answer([](QMessageBox* b) {
+               for (QAbstractButton* button : b->buttons())
+                 if (button->text() == QStringLiteral("別の場所に保存...")) button->click();
+             }),
+             std::size_t{0});
   }
 
   void typedTextDropsWhatCp932Lacks() {
