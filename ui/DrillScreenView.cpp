@@ -1,5 +1,6 @@
 #include "ui/DrillScreenView.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "drill/DrillScreen.h"
+#include "ui/Accessible.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
 #include "ui/TextConversion.h"
@@ -55,6 +57,7 @@ void DrillScreenView::Sync() {
   // showing a label sizes it to its text, and the fonts of a screen not
   // shown yet need not be loaded at start-up.
   mirrors_.Sync(f.form.Visible);
+  SyncAccessible();
 
   const int picture = f.EsperPicture;
   if (picture != esperShown_ && picture >= 0 && picture < static_cast<int>(esper_.size())) {
@@ -71,6 +74,24 @@ void DrillScreenView::Sync() {
     if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
   }
   ShowOrHide();
+}
+
+void DrillScreenView::SyncAccessible() {
+  const TfrmQues& f = core_;
+  const std::uint64_t said = f.Said.Count();
+  if (!QAccessible::isActive()) {
+    // Nobody listens: what was said is not kept for later.
+    saidTold_ = said;
+    return;
+  }
+  // The verdicts first, as they come with the key that brought them; then
+  // the gap emptied for the next answer, and the sentence around it.
+  for (; saidTold_ < said; ++saidTold_)
+    if (const std::string* text = f.Said.At(saidTold_)) Announce(gap_, Qs(*text));
+  if (gap_->geometry() != typed_->geometry()) gap_->setGeometry(typed_->geometry());
+  SendGapChange(gap_, Qs(f.w2.Caption));
+  const QString sentence = Qs(f.w3.Caption);
+  if (gap_->accessibleDescription() != sentence) gap_->setAccessibleDescription(sentence);
 }
 
 void DrillScreenView::ShowOrHide() {

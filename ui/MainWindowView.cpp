@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "ui/Accessible.h"
 #include "ui/CommandButton.h"
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
@@ -93,6 +94,7 @@ MainWindowView::MainWindowView(TfrmMain& core, Guard guard, const QString& pictu
   bar->setGeometry(0, 0, kMainClientWidth, kBarHeight);
   SetBackground(bar, maincolors::kBar);
   BuildCommandBar(bar, pictureDir);
+  NameCommands(bar);
 
   const TfrmMain& m = core_;
   auto* title = new QLabel(this);
@@ -145,6 +147,19 @@ void MainWindowView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
   esper->setObjectName("lblEsper");
 }
 
+void MainWindowView::NameCommands(QWidget* bar) {
+  for (const ButtonDef& b : kButtons) {
+    auto* button = dynamic_cast<CommandButton*>(bar->findChild<QWidget*>(b.name));
+    const QLabel* key = nullptr;
+    const QLabel* caption = nullptr;
+    for (const LabelDef& l : kLabels) {
+      if (l.button != b.control) continue;
+      (l.isKey ? key : caption) = bar->findChild<QLabel*>(l.name);
+    }
+    if (button) button->SetLabels(key, caption);
+  }
+}
+
 void MainWindowView::Sync() {
   const TfrmMain& m = core_;
   const QString title = Qs(m.form.Caption);
@@ -155,6 +170,7 @@ void MainWindowView::Sync() {
   if (paintedMap_ != m.map.drawn) {
     paintedMap_ = m.map.drawn;
     update();
+    MapChanged(this);
   }
 }
 
