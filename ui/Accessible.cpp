@@ -299,7 +299,13 @@ void SendGapChange(AnswerGap* gap, const QString& after) {
   QAccessible::updateAccessibility(&v);
 }
 
-void Announce(AnswerGap* gap, const QString& text) {
+void Announce(AnswerGap* gap, const QStringList& texts) {
+  if (texts.isEmpty()) return;
+  QString text;
+  for (const QString& t : texts) {
+    if (!text.isEmpty() && !text.endsWith(u'。')) text += u'。';
+    text += t;
+  }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
   QAccessibleAnnouncementEvent e(gap, text);
   QAccessible::updateAccessibility(&e);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QWidget;
@@ -45,10 +46,12 @@ class AnswerGap : public QWidget {
 // taken from it, a replacement otherwise.
 void SendGapChange(AnswerGap* gap, const QString& after);
 
-// Says `text` through the gap, which has the focus: as an announcement where
-// Qt has one (6.8), else as a change of the gap's name, which screen readers
-// speak for the focused object.
-void Announce(AnswerGap* gap, const QString& text);
+// Says `texts`, what the drill said since the last sync, through the gap,
+// which has the focus: as one announcement where Qt has them (6.8), else as
+// a change of the gap's name, which screen readers speak for the focused
+// object. One, because a screen reader reads a name when it gets to it: a
+// second change sent at once would take the place of the first.
+void Announce(AnswerGap* gap, const QStringList& texts);
 
 // Tells a screen reader that the score map was drawn anew: its summary and
 // cells changed.

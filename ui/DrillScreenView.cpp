@@ -53,11 +53,13 @@ void DrillScreenView::Sync() {
   const QString title = Qs(f.form.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
+  // A screen reader hears the verdict with the key that brought it, before
+  // the labels' own changes.
+  SyncAccessible();
   // What is shown and how large only while the screen is up or about to be:
   // showing a label sizes it to its text, and the fonts of a screen not
   // shown yet need not be loaded at start-up.
   mirrors_.Sync(f.form.Visible);
-  SyncAccessible();
 
   const int picture = f.EsperPicture;
   if (picture != esperShown_ && picture >= 0 && picture < static_cast<int>(esper_.size())) {
@@ -84,10 +86,10 @@ void DrillScreenView::SyncAccessible() {
     saidTold_ = said;
     return;
   }
-  // The verdicts first, as they come with the key that brought them; then
-  // the gap emptied for the next answer, and the sentence around it.
+  QStringList texts;
   for (; saidTold_ < said; ++saidTold_)
-    if (const std::string* text = f.Said.At(saidTold_)) Announce(gap_, Qs(*text));
+    if (const std::string* text = f.Said.At(saidTold_)) texts << Qs(*text);
+  Announce(gap_, texts);
   if (gap_->geometry() != typed_->geometry()) gap_->setGeometry(typed_->geometry());
   SendGapChange(gap_, Qs(f.w2.Caption));
   const QString sentence = Qs(f.w3.Caption);
