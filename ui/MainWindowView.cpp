@@ -7,6 +7,7 @@
 
 #include "ui/Accessible.h"
 #include "ui/CommandButton.h"
+#include "ui/Contrast.h"
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
@@ -177,6 +178,33 @@ void MainWindowView::Sync() {
 void MainWindowView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   PaintScoreMap(p);
+  if (HighContrast()) PaintMapMarks(p);
+}
+
+void MainWindowView::PaintMapMarks(QPainter& p) {
+  // Never answered stays plain; wrong is a cross, right once the lower half
+  // dark, mastered all dark.
+  for (const MapCell& c : core_.map.cells) {
+    const QRect in =
+        QRect(QPoint(c.place.left, c.place.top), QPoint(c.place.right - 1, c.place.bottom - 1))
+            .adjusted(1, 1, -1, -1);
+    if (in.width() <= 0 || in.height() <= 0) continue;
+    switch (c.level) {
+      case 0:
+        p.setPen(Qt::black);
+        p.drawLine(in.topLeft(), in.bottomRight());
+        p.drawLine(in.topRight(), in.bottomLeft());
+        break;
+      case 1:
+        p.fillRect(in.adjusted(0, in.height() / 2, 0, 0), Qt::black);
+        break;
+      case 2:
+        p.fillRect(in, Qt::black);
+        break;
+      default:
+        break;
+    }
+  }
 }
 
 void MainWindowView::PaintScoreMap(QPainter& p) {

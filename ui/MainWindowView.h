@@ -37,6 +37,9 @@ class MainWindowView : public QWidget {
   // The score map's cells are drawn here, over the background and under
   // the lesson labels.
   void PaintScoreMap(QPainter& p);
+  // In high contrast, a mark in each cell for its level, so that the levels
+  // differ by more than their colours.
+  void PaintMapMarks(QPainter& p);
 
   TfrmMain& core_;
   Guard guard_;

@@ -17,9 +17,11 @@
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "ui/Contrast.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
 #include "ui/MainWindowView.h"
+#include "ui/Mirroring.h"
 #include "ui/OptionsView.h"
 #include "ui/PlayerNameView.h"
 #include "ui/ScoreTableView.h"
@@ -242,6 +244,65 @@ class AccessibilityTest : public QObject {
     for (const QString& s : shown) words << s.mid(2);
     words.sort();
     QCOMPARE(words, (QStringList{"go", "gone", "went"}));
+  }
+
+  // In high contrast every mirrored text stands at 4.5:1 or more on what is
+  // behind it, the white "直しです" on the pink strip included; off, it
+  // keeps its colour.
+  void highContrastKeepsTextReadable() {
+    auto correction = [](bool high) {
+      ui::SetHighContrast(high);
+      Fixture f(test::TypedBank({"I @go home"}));
+      f.StartDrill();
+      QTest::keyClicks(QApplication::focusWidget(), "gx");
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      f.gui.SyncAll();
+      ui::SetHighContrast(false);
+      QStringList low;
+      for (const ui::MirrorList* list :
+           {&f.gui.DrillScreen().Mirrors(), &f.gui.MainWindow().Mirrors()})
+        for (const ui::Mirrored& m : list->Entries()) {
+          if (!(m.aspects & ui::mirror::kTextColor)) continue;
+          const double ratio = ui::ContrastRatio(m.widget->palette().color(QPalette::WindowText),
+                                                 ui::BackgroundBehind(m.widget));
+          if (ratio < 4.5) low << m.widget->objectName();
+        }
+      return std::pair{low, f.gui.DrillScreen().findChild<QLabel*>("lblMes")->palette().color(
+                                QPalette::WindowText)};
+    };
+    const auto [lowOff, mesOff] = correction(false);
+    QVERIFY(lowOff.contains("lblMes"));
+    QCOMPARE(mesOff, QColor(Qt::white));
+    const auto [lowOn, mesOn] = correction(true);
+    QVERIFY2(lowOn.isEmpty(), qPrintable(lowOn.join(' ')));
+    QCOMPARE(mesOn, QColor(Qt::black));
+  }
+
+  // In high contrast the map's four levels differ in shape, not only in
+  // hue: the dark pixels inside a cell grow from never answered (none) to
+  // wrong (a cross), right once (half) and mastered (all).
+  void highContrastMarksTheMapLevels() {
+    ui::SetHighContrast(true);
+    Fixture f(test::TypedBank({"a @b", "c @d", "e @f", "g @h"}));
+    const int levels[] = {-1, 0, 1, 2};
+    for (int q = 0; q < 4; ++q) f.d.t.app.rec.OkLevel[q] = levels[q];
+    DrawMapCells(f.d.t.app.frmMain.mapCanvas);
+    f.gui.SyncAll();
+    const QImage shot = f.gui.MainWindow().grab().toImage();
+    ui::SetHighContrast(false);
+    std::vector<int> dark;
+    for (const MapCell& c : f.d.t.app.frmMain.map.cells) {
+      int n = 0;
+      for (int y = c.place.top + 1; y < c.place.bottom - 1; ++y)
+        for (int x = c.place.left + 1; x < c.place.right - 1; ++x)
+          if (qGray(shot.pixel(x, y)) < 64) ++n;
+      dark.push_back(n);
+    }
+    QCOMPARE(dark.size(), 4u);
+    QCOMPARE(dark[0], 0);
+    QVERIFY2(
+        dark[0] < dark[1] && dark[1] < dark[2] && dark[2] < dark[3],
+        qPrintable(QString("%1 %2 %3 %4").arg(dark[0]).arg(dark[1]).arg(dark[2]).arg(dark[3])));
   }
 };
 
