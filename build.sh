@@ -26,7 +26,7 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=(
   "${PACKAGE_PACKAGES[@]}"
   clang libclang-rt-dev clang-format libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils locales
+  xvfb xdotool x11-utils locales qt6-base-private-dev
   lintian appstream desktop-file-utils
 )
 

@@ -5,6 +5,7 @@
 // and on the drill screen's controls, reached through a DrillContext:
 //   DrillContext  what the steps work on, and what they ask of the windows above
 //   DrillSetup    which questions make the next batch
+//   Spoken        what a screen reader is told of the verdicts
 //   QuesWindow    the drill screen's controls and timers, and its own steps
 //   Presentation  what the screen shows of the question and the batch
 //   Verdict       the one comparison rule, and what a right or wrong answer does

@@ -121,9 +121,11 @@ void ShowSettings(const DrillContext& ctx) {
 void ShowMes(const DrillContext& ctx) {
   static const std::string kAnswer = Sj("答を入れてください");
   static const std::string kReview = Sj("復習です");
-  if (ctx.drill.Review)
+  if (ctx.drill.Review) {
+    // Said once as the review begins, not at each of its gaps.
+    if (ctx.frmQues.lblMes.Caption != kReview) ctx.frmQues.Said.Say(kReview);
     SetMessage(ctx, kReview, colors::kNavy, quescolors::kReviewStrip);
-  else
+  } else
     SetMessage(ctx, kAnswer, colors::kNavy, quescolors::kWindow);
 }
 
@@ -131,6 +133,8 @@ void ShowCorrection(const DrillContext& ctx) {
   static const std::string kCorrect = Sj("直しです");
   ShowAbout(ctx);
   SetMessage(ctx, kCorrect, colors::kWhite, quescolors::kReviewStrip);
+  ctx.frmQues.Said.Say(kCorrect);
+  if (!ctx.drill.AnsAbout.empty()) ctx.frmQues.Said.Say(ctx.drill.AnsAbout);
 }
 
 void ShowAbout(const DrillContext& ctx) {
@@ -235,6 +239,7 @@ void ShowScore(const DrillContext& ctx) {
   d.BatchScore = d.OkCnt * 100 / d.BatchCount;
   ctx.frmQues.lblTen.Caption = std::to_string(d.BatchScore);
   ctx.frmQues.lblTen.Visible = true;
+  ctx.frmQues.Said.Say(Sj("得点 ") + std::to_string(d.BatchScore) + Sj(" 点"));
 }
 
 }  // namespace vcq

@@ -18,6 +18,7 @@
 #include "drill/Checked.h"
 #include "drill/DrillContext.h"
 #include "drill/DrillState.h"
+#include "drill/Spoken.h"
 #include "platform/Control.h"
 #include "platform/Ports.h"
 
@@ -102,6 +103,8 @@ class QuesWindow {
   bool ImeOff = false;
   // Font colour of the answer line w3.
   Rgb AnsColor = colors::kWhite;
+  // What a screen reader says of the verdicts; w2 is the answer gap.
+  Spoken Said;
 
   // What the drill's steps work on; a test runs single steps with it.
   const DrillContext& Context() const { return ctx_; }

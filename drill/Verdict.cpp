@@ -20,6 +20,7 @@ void AnswerRight(const DrillContext& ctx, bool sentenceWhole, ShowLine showLine)
   ctx.Play(cue::kRight);
   if (sentenceWhole) SpeakAnswer(ctx.readAloud, ctx.ports.dialogs, d);  // read aloud
   ctx.frmQues.AnsColor = colors::kBlack;
+  ctx.frmQues.Said.Say(Sj("正解です"));
   showLine(ctx);
   ClearAbout(ctx);
 }
@@ -28,6 +29,8 @@ void AnswerWrong(const DrillContext& ctx, ShowLine showLine) {
   DrillState& d = ctx.drill;
   ctx.Play(cue::kWrong);
   At(d.BatchNg, d.BatchPos, "出題の組の位置") = true;
+  // Before the correction, as the line and the strip show it.
+  ctx.frmQues.Said.Say(Sj("違います。正解は ") + d.AnsWord);
   ShowCorrection(ctx);
   ctx.frmQues.AnsColor = colors::kRed;
   showLine(ctx);

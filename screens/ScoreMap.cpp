@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "data/Cp932.h"
 #include "data/TextUtil.h"
 #include "platform/Cues.h"
 #include "platform/Error.h"
@@ -78,10 +79,40 @@ Rgb CellFill(int level) {
 // Clears the list and paints the map area in the window colour.
 void Wipe(ScoreMap& m) {
   m.drawn.clear();
+  m.cells.clear();
   m.drawn.push_back(kMapArea);
 }
 
+// The levels' names, in the order the help lists them.
+const char* const kLevelNames[] = {"未解答", "不正解", "1 回正解", "習得"};
+
+int LevelIndex(int level) {
+  return level >= 0 && level <= 2 ? level + 1 : 0;  // unknown values count as never answered
+}
+
 }  // namespace
+
+std::string MapSummary(const ScoreMap& m) {
+  const int groups = std::max(m.SelCount, 1);
+  std::vector<std::array<int, 4>> counts(static_cast<std::size_t>(groups));
+  for (const MapCell& c : m.cells)
+    if (c.lesson >= 0 && c.lesson < groups)
+      ++counts[static_cast<std::size_t>(c.lesson)][static_cast<std::size_t>(LevelIndex(c.level))];
+  std::string out;
+  for (int g = 0; g < groups; ++g) {
+    if (m.SelCount > 0) out += m.SelNames[static_cast<std::size_t>(g)] + Sj("： ");
+    for (std::size_t l = 0; l < 4; ++l) {
+      if (l > 0) out += Sj("、");
+      out += Sj(kLevelNames[l]) + " " + std::to_string(counts[static_cast<std::size_t>(g)][l]);
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+std::string CellText(const MapCell& c) {
+  return Sj("問 ") + std::to_string(c.ques + 1) + " " + Sj(kLevelNames[LevelIndex(c.level)]);
+}
 
 void ScoreMap::Draw(const MapRect& r) {
   // Painted last means on top: the replaced one leaves its old place in the order.
@@ -159,6 +190,7 @@ void DrawMapCells(const MapCanvas& c) {
   const Layout& lay = dense ? kDense : kNormal;
   const std::array<int, kMaxLessons + 1>& rowTop = dense ? m.LesRowTop2 : m.LesRowTop;
   m.LesQuesCnt.fill(0);
+  m.cells.clear();
   for (int q = 0; q < b.QuesCount; ++q) {
     const int g = CheckedLesson(b, q, b.QuesLes[q], "分野番号");
     const int p = m.LesQuesCnt[g]++;
@@ -170,6 +202,7 @@ void DrawMapCells(const MapCanvas& c) {
     cell.pen = InRange(b, r, q) ? mapcolors::kInRange : mapcolors::kOutOfRange;
     cell.fill = CellFill(r.OkLevel[q]);
     m.Draw(cell);
+    m.cells.push_back({q, g, r.OkLevel[q], cell});
   }
 }
 

@@ -31,6 +31,17 @@ struct MapRect {
 // The area a full draw wipes first.
 inline constexpr MapRect kMapArea{110, 100, 580, 420, mapcolors::kWindow, mapcolors::kWindow};
 
+// A cell as a screen reader reads it: the question (0 is the bank's first),
+// its lesson, its level as the record keeps it (-1 never answered, 0 wrong,
+// 1 right once, 2 mastered), and its place among the drawn rectangles.
+struct MapCell {
+  int ques = 0;
+  int lesson = 0;
+  int level = -1;
+  MapRect place;
+  friend bool operator==(const MapCell&, const MapCell&) = default;
+};
+
 struct ScoreMap {
   int SelCount = 0;
   std::array<std::string, kMaxLessons> SelNames;  // CP932 lesson names
@@ -39,6 +50,7 @@ struct ScoreMap {
   std::array<int, kMaxLessons + 1> LesRowTop2{};  // dense layout
   int MapRows = 0;
   std::vector<MapRect> drawn;  // what the view paints, oldest first
+  std::vector<MapCell> cells;  // the last cells drawn, in question order
 
   bool Dense() const { return MapRows > 14; }
   // Paints `r` on top; a rectangle at exactly the same place is replaced, so
@@ -62,6 +74,12 @@ struct MapCanvas {
   Control& lblsel2;
   std::array<Control, kMaxLessons>& LesPanel;
 };
+
+// The map in words, CP932: per lesson (or for the whole bank, without
+// lessons), how many questions are at each level, one line each.
+std::string MapSummary(const ScoreMap& m);
+// One cell in words, CP932: "問 12 習得".
+std::string CellText(const MapCell& c);
 
 // LesQuesCnt[g] := questions of lesson g.
 void CountLesQues(const MapCanvas& c);

@@ -22,6 +22,18 @@ CommandButton::CommandButton(QWidget* parent, const QString& picture, const QStr
   img->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void CommandButton::SetLabels(const QLabel* key, const QLabel* caption) {
+  key_ = key;
+  caption_ = caption;
+}
+
+QString CommandButton::AccessibleName() const {
+  QStringList parts;
+  for (const QLabel* l : {key_.data(), caption_.data()})
+    if (l && !l->text().isEmpty()) parts << l->text();
+  return parts.isEmpty() ? toolTip() : parts.join(' ');
+}
+
 void CommandButton::paintEvent(QPaintEvent*) {
   // A raised edge, sunk while the mouse button is held on it.
   QPainter p(this);

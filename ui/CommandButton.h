@@ -3,6 +3,8 @@
 // the command once the button is let go over it.
 #pragma once
 
+#include <QLabel>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -13,6 +15,12 @@ class CommandButton : public QWidget {
   CommandButton(QWidget* parent, const QString& picture, const QString& hint);
   std::function<void()> onClick;
 
+  // The labels that name the command on screen, its key and its caption; a
+  // screen reader reads them as the button's name, as they are when asked.
+  void SetLabels(const QLabel* key, const QLabel* caption);
+  // "F2 開く", or the hint when the command has no labels.
+  QString AccessibleName() const;
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
@@ -20,6 +28,7 @@ class CommandButton : public QWidget {
 
  private:
   bool pressed_ = false;
+  QPointer<const QLabel> key_, caption_;
 };
 
 }  // namespace vcq::ui

@@ -1,5 +1,6 @@
 #include "ui/DrillScreenView.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "drill/DrillScreen.h"
+#include "ui/Accessible.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
 #include "ui/TextConversion.h"
@@ -51,6 +53,9 @@ void DrillScreenView::Sync() {
   const QString title = Qs(f.form.Caption);
   if (windowTitle() != title) setWindowTitle(title);
   SetBackground(this, f.form.Color);
+  // A screen reader hears the verdict with the key that brought it, before
+  // the labels' own changes.
+  SyncAccessible();
   // What is shown and how large only while the screen is up or about to be:
   // showing a label sizes it to its text, and the fonts of a screen not
   // shown yet need not be loaded at start-up.
@@ -71,6 +76,24 @@ void DrillScreenView::Sync() {
     if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
   }
   ShowOrHide();
+}
+
+void DrillScreenView::SyncAccessible() {
+  const TfrmQues& f = core_;
+  const std::uint64_t said = f.Said.Count();
+  if (!QAccessible::isActive()) {
+    // Nobody listens: what was said is not kept for later.
+    saidTold_ = said;
+    return;
+  }
+  QStringList texts;
+  for (; saidTold_ < said; ++saidTold_)
+    if (const std::string* text = f.Said.At(saidTold_)) texts << Qs(*text);
+  Announce(gap_, texts);
+  if (gap_->geometry() != typed_->geometry()) gap_->setGeometry(typed_->geometry());
+  SendGapChange(gap_, Qs(f.w2.Caption));
+  const QString sentence = Qs(f.w3.Caption);
+  if (gap_->accessibleDescription() != sentence) gap_->setAccessibleDescription(sentence);
 }
 
 void DrillScreenView::ShowOrHide() {

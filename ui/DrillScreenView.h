@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 
 #include "platform/Control.h"
@@ -40,6 +41,8 @@ class ChoicePanel : public QLabel {
  private:
   bool pressed_ = false;
 };
+
+class AnswerGap;
 
 class DrillScreenView : public QWidget {
  public:
@@ -72,6 +75,9 @@ class DrillScreenView : public QWidget {
   template <typename W>
   W* Add(W* w, const char* name, const Control& c, unsigned aspects);
   void ShowOrHide();
+  // Tells a screen reader, if one listens, what changed in the gap and what
+  // the drill said since the last sync.
+  void SyncAccessible();
 
   TfrmQues& core_;
   Guard guard_;
@@ -81,6 +87,9 @@ class DrillScreenView : public QWidget {
   // The character's pictures by TfrmQues::EsperPicture: esper, u1 .. u7.
   std::array<LazyPixmap, 8> esper_;
   int esperShown_ = -1;
+  QLabel* typed_ = nullptr;   // w2, the typed letters
+  AnswerGap* gap_ = nullptr;  // over it, where the keys go
+  std::uint64_t saidTold_ = 0;
 };
 
 }  // namespace vcq::ui

@@ -4,6 +4,7 @@
 #include <QFrame>
 
 #include "drill/DrillScreen.h"
+#include "ui/Accessible.h"
 #include "ui/CommandButton.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Fonts.h"
@@ -80,8 +81,11 @@ void DrillScreenView::BuildLayout(const QString& pictureDir) {
   BuildBatchArea();
   BuildChoiceArea();
   BuildSettingsArea(pictureDir);
-  // Every key belongs to the window itself.
+  // Every key belongs to the window itself. The answer gap holds the focus,
+  // so that a screen reader follows the typing, and passes each key on.
   for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
+  gap_->setFocusPolicy(Qt::StrongFocus);
+  setFocusProxy(gap_);
 }
 
 void DrillScreenView::BuildSpeedBar(const QString& dir) {
@@ -104,7 +108,9 @@ void DrillScreenView::BuildQuesArea(const QString& dir) {
   QLabel* ques = Panel(this, "pnlQues", f.pnlQues, kLowered);
   Label(ques, "w1", f.w1, family::kPGothic);
   Label(ques, "w3", f.w3, family::kPGothic);
-  Label(ques, "w2", f.w2, family::kPGothic);
+  typed_ = Label(ques, "w2", f.w2, family::kPGothic);
+  gap_ = new AnswerGap(ques);
+  gap_->setObjectName("answerGap");
 
   for (std::size_t i = 0; i < esper_.size(); ++i)
     esper_[i] = LazyPixmap(dir + "/" + kEsperFiles[i]);

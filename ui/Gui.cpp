@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/Program.h"
+#include "ui/Accessible.h"
 #include "ui/CongratulationsView.h"
 #include "ui/DrillScreenView.h"
 #include "ui/MainWindowView.h"
@@ -47,6 +48,7 @@ Gui::Gui(Program& app)
     : app_(app),
       guard_([&app](const std::function<void()>& handler) { app.Guard(handler); }),
       pictures_(QString::fromStdString(app.paths.assetDir) + "/pictures") {
+  InstallAccessibility();
   main_ = std::make_unique<MainWindowView>(app.frmMain, guard_, pictures_);
   QWidget* owner = main_.get();
   // The splash, the player window and the range, options and score-table

@@ -8,6 +8,7 @@ namespace vcq::ui {
 namespace {
 
 constexpr const char* kReadAloud = "speech/readAloud";
+constexpr const char* kHighContrast = "display/highContrast";
 
 QString DefaultFile() {
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -30,6 +31,10 @@ bool LearnerSettings::ReadAloud() {
 void LearnerSettings::SetReadAloud(bool on) {
   settings_.setValue(kReadAloud, on);
   settings_.sync();
+}
+
+bool LearnerSettings::HighContrast() {
+  return settings_.value(kHighContrast, false).toBool();
 }
 
 }  // namespace vcq::ui

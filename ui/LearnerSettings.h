@@ -17,6 +17,8 @@ class LearnerSettings : public SettingsPort {
 
   bool ReadAloud() override;
   void SetReadAloud(bool on) override;
+  // High contrast (ui/Contrast), set by hand in the file: display/highContrast=true.
+  bool HighContrast();
 
  private:
   QSettings settings_;

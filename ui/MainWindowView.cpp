@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "ui/Accessible.h"
 #include "ui/CommandButton.h"
+#include "ui/Contrast.h"
 #include "ui/FittedText.h"
 #include "ui/Fonts.h"
 #include "ui/KeyTranslation.h"
@@ -93,6 +95,7 @@ MainWindowView::MainWindowView(TfrmMain& core, Guard guard, const QString& pictu
   bar->setGeometry(0, 0, kMainClientWidth, kBarHeight);
   SetBackground(bar, maincolors::kBar);
   BuildCommandBar(bar, pictureDir);
+  NameCommands(bar);
 
   const TfrmMain& m = core_;
   auto* title = new QLabel(this);
@@ -145,6 +148,19 @@ void MainWindowView::BuildCommandBar(QWidget* bar, const QString& pictureDir) {
   esper->setObjectName("lblEsper");
 }
 
+void MainWindowView::NameCommands(QWidget* bar) {
+  for (const ButtonDef& b : kButtons) {
+    auto* button = dynamic_cast<CommandButton*>(bar->findChild<QWidget*>(b.name));
+    const QLabel* key = nullptr;
+    const QLabel* caption = nullptr;
+    for (const LabelDef& l : kLabels) {
+      if (l.button != b.control) continue;
+      (l.isKey ? key : caption) = bar->findChild<QLabel*>(l.name);
+    }
+    if (button) button->SetLabels(key, caption);
+  }
+}
+
 void MainWindowView::Sync() {
   const TfrmMain& m = core_;
   const QString title = Qs(m.form.Caption);
@@ -155,12 +171,40 @@ void MainWindowView::Sync() {
   if (paintedMap_ != m.map.drawn) {
     paintedMap_ = m.map.drawn;
     update();
+    MapChanged(this);
   }
 }
 
 void MainWindowView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   PaintScoreMap(p);
+  if (HighContrast()) PaintMapMarks(p);
+}
+
+void MainWindowView::PaintMapMarks(QPainter& p) {
+  // Never answered stays plain; wrong is a cross, right once the lower half
+  // dark, mastered all dark.
+  for (const MapCell& c : core_.map.cells) {
+    const QRect in =
+        QRect(QPoint(c.place.left, c.place.top), QPoint(c.place.right - 1, c.place.bottom - 1))
+            .adjusted(1, 1, -1, -1);
+    if (in.width() <= 0 || in.height() <= 0) continue;
+    switch (c.level) {
+      case 0:
+        p.setPen(Qt::black);
+        p.drawLine(in.topLeft(), in.bottomRight());
+        p.drawLine(in.topRight(), in.bottomLeft());
+        break;
+      case 1:
+        p.fillRect(in.adjusted(0, in.height() / 2, 0, 0), Qt::black);
+        break;
+      case 2:
+        p.fillRect(in, Qt::black);
+        break;
+      default:
+        break;
+    }
+  }
 }
 
 void MainWindowView::PaintScoreMap(QPainter& p) {

@@ -21,6 +21,8 @@ class MainWindowView : public QWidget {
   MainWindowView(TfrmMain& core, Guard guard, const QString& pictureDir);
   void Sync();
   const MirrorList& Mirrors() const { return mirrors_; }
+  // The score map as a screen reader reads it (ui/Accessible).
+  const ScoreMap& Map() const { return core_.map; }
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -29,9 +31,15 @@ class MainWindowView : public QWidget {
 
  private:
   void BuildCommandBar(QWidget* bar, const QString& pictureDir);
+  // Each command is read by a screen reader with the key and caption
+  // under it.
+  void NameCommands(QWidget* bar);
   // The score map's cells are drawn here, over the background and under
   // the lesson labels.
   void PaintScoreMap(QPainter& p);
+  // In high contrast, a mark in each cell for its level, so that the levels
+  // differ by more than their colours.
+  void PaintMapMarks(QPainter& p);
 
   TfrmMain& core_;
   Guard guard_;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/Contrast.h"
 #include "ui/TextConversion.h"
 
 namespace vcq::ui {
@@ -18,10 +19,11 @@ void SetBackground(QWidget* w, Rgb c) {
 }
 
 void SetTextColor(QWidget* w, Rgb c) {
-  if (w->palette().color(QPalette::WindowText) == Qc(c)) return;
+  const QColor text = HighContrast() ? Readable(Qc(c), BackgroundBehind(w)) : Qc(c);
+  if (w->palette().color(QPalette::WindowText) == text) return;
   QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, Qc(c));
-  p.setColor(QPalette::Text, Qc(c));
+  p.setColor(QPalette::WindowText, text);
+  p.setColor(QPalette::Text, text);
   w->setPalette(p);
 }
 

@@ -39,6 +39,8 @@ PlayerNameView::PlayerNameView(QWidget* owner, TfrmInput& core, Guard guard)
   edit_ = new QLineEdit(this);
   edit_->setObjectName("MaskEdit1");
   edit_->setGeometry(PlaceOf(core_.MaskEdit1));
+  // A screen reader names the box with the prompt above it.
+  label1->setBuddy(edit_);
   // Names are usually typed in Japanese, so the input method must be able to
   // serve the box. The window cannot put it into hiragana mode itself: no
   // portable interface switches an input method's mode; the learner does.

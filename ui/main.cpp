@@ -22,6 +22,7 @@
 #include "app/LearnerFolder.h"
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
+#include "ui/Contrast.h"
 #include "ui/EndSignals.h"
 #include "ui/EspeakSpeech.h"
 #include "ui/Gui.h"
@@ -153,6 +154,8 @@ int main(int argc, char** argv) {
   app.readAloud.voice = &voice;
   app.readAloud.store = &settings;
   app.readAloud.on = settings.ReadAloud();
+  vcq::ui::SetHighContrast(settings.HighContrast() ||
+                           qEnvironmentVariableIsSet("VCQ_HIGH_CONTRAST"));
 
   vcq::ui::Gui gui(app);
   dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });

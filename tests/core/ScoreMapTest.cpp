@@ -147,6 +147,28 @@ TEST(ScoreMapCellTest, FillFollowsTheLevelAndPenTheRange) {
   EXPECT_EQ(CellOf(t, 1)->pen, mapcolors::kInRange);
 }
 
+// A screen reader reads the map per lesson, counting each level (values
+// outside the four as never answered), and each cell by its question and
+// level; a redraw counts afresh.
+TEST(ScoreMapCellTest, SummaryCountsTheLevelsPerLesson) {
+  test::TestProgram t;
+  OpenInMemory(t, {3, 2});
+  Record& r = t.app.rec;
+  const int levels[] = {-1, 0, 2, 1, 7};
+  for (int q = 0; q < 5; ++q) r.OkLevel[q] = levels[q];
+  DrawMapCells(t.app.frmMain.mapCanvas);
+  DrawMapCells(t.app.frmMain.mapCanvas);
+  const ScoreMap& m = t.app.frmMain.map;
+  ASSERT_EQ(m.cells.size(), 5u);
+  EXPECT_EQ(m.cells[3].lesson, 1);
+  EXPECT_TRUE(m.cells[3].place.SamePlace(*CellOf(t, 3)));
+  EXPECT_EQ(ToUtf8(CellText(m.cells[2])), "問 3 習得");
+  EXPECT_EQ(ToUtf8(CellText(m.cells[4])), "問 5 未解答");
+  EXPECT_EQ(ToUtf8(MapSummary(m)),
+            "L0： 未解答 1、不正解 1、1 回正解 0、習得 1\n"
+            "L1： 未解答 1、不正解 0、1 回正解 1、習得 0\n");
+}
+
 // Redrawing over and over keeps one entry per cell; a changed cell takes the
 // place of the old one.
 TEST(ScoreMapCellTest, RedrawsReplaceTheCellsTheyCover) {
