@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "data/WindowsNames.h"
 
@@ -35,6 +37,13 @@ bool IsRecordName(std::string_view name) {
 
 std::vector<ClassPlace> FindClassRecords(const std::vector<std::string>& places) {
   std::vector<ClassPlace> out;
+  // A record reached twice (a folder and a file in it, a link) is one row.
+  std::set<std::pair<dev_t, ino_t>> seen;
+  const auto add = [&](std::string path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && !seen.insert({st.st_dev, st.st_ino}).second) return;
+    out.push_back({std::move(path), {}});
+  };
   for (const std::string& place : places) {
     struct stat st;
     if (::stat(place.c_str(), &st) != 0) {
@@ -42,7 +51,7 @@ std::vector<ClassPlace> FindClassRecords(const std::vector<std::string>& places)
       continue;
     }
     if (!S_ISDIR(st.st_mode)) {
-      out.push_back({place, {}});  // the reader says what it is, when no record
+      add(place);  // the reader says what it is, when no record
       continue;
     }
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(place.c_str()), ::closedir);
@@ -58,7 +67,7 @@ std::vector<ClassPlace> FindClassRecords(const std::vector<std::string>& places)
     }
     if (errno != 0) out.push_back({place, Unreadable(place, errno)});
     std::sort(names.begin(), names.end());
-    for (const std::string& n : names) out.push_back({Joined(place, n.c_str()), {}});
+    for (const std::string& n : names) add(Joined(place, n.c_str()));
   }
   return out;
 }

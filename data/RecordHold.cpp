@@ -123,7 +123,13 @@ bool RecordHold::HeldByAnyone(const std::string& recordPath) {
     unsigned long long inode;
   };
   std::vector<Key> keys;
-  for (const std::string& path : {LockPathFor(recordPath), ResolveLinks(recordPath)}) {
+  std::vector<std::string> paths;
+  try {
+    paths = {LockPathFor(recordPath), ResolveLinks(recordPath)};
+  } catch (const Error&) {
+    return false;  // a loop of links: no file, no hold
+  }
+  for (const std::string& path : paths) {
     struct stat st;
     if (::stat(path.c_str(), &st) == 0)
       keys.push_back({::major(st.st_dev), ::minor(st.st_dev), st.st_ino});

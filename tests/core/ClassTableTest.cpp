@@ -144,7 +144,8 @@ TEST_F(ClassFolder, EveryBadRecordIsARowOfItsOwnAndTheRestIsRead) {
              Lines({dir / "small.dat", "Small", "eve", "0,2,0,0,0,0", "1,2", "1,2"}));
   WriteBytes(dir / "notes.txt", "not a record");
 
-  const ClassTable t = ReadClass({dir.path().string(), dir / "missing"});
+  // A record named beside its folder is read once.
+  const ClassTable t = ReadClass({dir.path().string(), dir / "missing", dir / "a.ret"});
   EXPECT_EQ(t.records, 8);
   ASSERT_EQ(t.sections.size(), 3u);
   EXPECT_EQ(t.sections[0].title, "Eigo");
