@@ -10,6 +10,7 @@ const char* const kUsage =
     "       vcquick --check FILE.dat...\n"
     "       vcquick --export BANK.dat [OUT.csv] [--force]\n"
     "       vcquick --import IN.csv OUT.dat [--force [--carry RECORD_OR_FOLDER...]]\n"
+    "       vcquick --class [PLACE...] [--csv OUT.csv [--cp932]]\n"
     "       vcquick --help | --version\n";
 
 const char* const kHelpText =
@@ -26,11 +27,16 @@ const char* const kHelpText =
     "    --carry RECORD_OR_FOLDER...\n"
     "                   move the progress of the records on OUT (those beside it and\n"
     "                   those given) to their questions' new places\n"
+    "  --class [PLACE...]\n"
+    "                   show a class's study records (each PLACE a folder of *.ret\n"
+    "                   files or a record; without one, a folder is asked for), read only\n"
+    "    --csv OUT.csv  write the class table as CSV instead, without a window\n"
+    "    --cp932        in Shift-JIS (CP932) rather than UTF-8\n"
     "  --help           print this help and exit\n"
     "  --version        print the version and exit\n"
     "\n"
     "Keys: F1 quit, F2 open a record, F3 new record, F4 range, F5 drill,\n"
-    "F6 options, F7 score table, F9 help. See vcquick(1).\n";
+    "F6 options, F7 score table, F8 class, F9 help. See vcquick(1).\n";
 
 namespace {
 
@@ -53,7 +59,11 @@ const std::array kCommands{
     CommandSpec{"--check", "", Command::Check, 1, kAny, "FILE.dat...", {}},
     CommandSpec{"--export", "", Command::Export, 1, 2, "BANK.dat [OUT.csv]", {"--force"}},
     CommandSpec{"--import", "", Command::Import, 2, kAny, "IN.csv OUT.dat", {"--force", "--carry"}},
+    CommandSpec{"--class", "", Command::Class, 0, kAny, "PLACE...", {"--csv", "--cp932"}},
 };
+
+// Flags followed by a file of their own.
+constexpr std::array<std::string_view, 1> kValueFlags{"--csv"};
 
 // Qt's own options (QGuiApplication, QApplication), which it also takes
 // with two dashes. A session manager restarts the program with -session.
@@ -154,6 +164,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       out.toolkitDisplay = out.toolkitDisplay || name == "-display";
     } else if (IsFlagOfAny(a)) {
       out.flags.push_back(a);
+      if (std::find(kValueFlags.begin(), kValueFlags.end(), a) != kValueFlags.end()) {
+        if (i + 1 == args.size()) throw UsageError(Quoted(a) + " needs a file");
+        out.csvOut = args[++i];
+      }
     } else {
       throw UsageError("unknown option " + Quoted(a));
     }
@@ -168,12 +182,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (out.Has("--carry") && !out.Has("--force"))
       throw UsageError("--carry replaces OUT.dat: it needs --force");
   }
+  // Without a place the window asks for a folder; a file has no one to ask.
+  if (out.Has("--cp932") && !out.Has("--csv")) throw UsageError("--cp932 needs --csv OUT.csv");
+  if (out.Has("--csv") && out.files.empty()) throw UsageError("--class --csv needs PLACE...");
   out.command = chosen->command;
   return out;
 }
 
 bool NeedsDesktop(Command c) {
-  return c == Command::Run;
+  return c == Command::Run || c == Command::Class;
+}
+
+bool NeedsDesktop(const CommandLine& cl) {
+  return NeedsDesktop(cl.command) && !(cl.command == Command::Class && cl.Has("--csv"));
 }
 
 }  // namespace vcq

@@ -18,12 +18,14 @@ enum class Command {
   Check,    // --check FILE.dat...
   Export,   // --export BANK.dat [OUT.csv] [--force]
   Import,   // --import IN.csv OUT.dat [--force]
+  Class,    // --class PLACE... [--csv OUT.csv [--cp932]]
 };
 
 struct CommandLine {
   Command command = Command::Run;
   std::vector<std::string> files;    // the record to open, or the command's files
   std::vector<std::string> flags;    // the command's own flags that were given
+  std::string csvOut;                // the file after --csv
   std::vector<std::string> toolkit;  // the toolkit's options with their values, in order
   bool toolkitPlatform = false;      // -platform was given: the learner chose
   bool toolkitDisplay = false;       // -display was given
@@ -42,6 +44,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // Whether the command opens windows; the others never need a display.
 bool NeedsDesktop(Command c);
+// The same for a whole command line: --class with --csv opens none.
+bool NeedsDesktop(const CommandLine& cl);
 
 // The synopsis, printed after a UsageError and at the head of --help.
 extern const char* const kUsage;

@@ -44,6 +44,7 @@ TfrmMain::TfrmMain(Program& app)
   pnlQuit = CommandPanel(6, colors::kSilver, false);
   pnlOpen = CommandPanel(42, kBarGreen, false);
   pnlFileCreate = CommandPanel(78, kBarGreen, false);
+  pnlClass = CommandPanel(270, kBarHelp, false);
   pnlHelp = CommandPanel(317, kBarHelp, false);
   // Shown with a record.
   pnlSel = CommandPanel(115, kBarGreen, false);
@@ -108,6 +109,7 @@ void TfrmMain::Timer3Timer() {
 
 void TfrmMain::ShowStartCommands() {
   pnlQuit.Visible = pnlOpen.Visible = pnlFileCreate.Visible = pnlHelp.Visible = true;
+  pnlClass.Visible = true;
   lblHelp2.Caption = Sj("ﾍﾙﾌﾟ");
 }
 
@@ -133,6 +135,9 @@ void TfrmMain::FormKeyDown(int key) {
       break;
     case vk::kF7:
       if (pnlSheet.Visible) cmdSheet();
+      break;
+    case vk::kF8:
+      if (pnlClass.Visible) cmdClass();
       break;
     case vk::kF9:
       if (pnlHelp.Visible)
@@ -189,6 +194,11 @@ void TfrmMain::cmdSheet() {
   app_.Play(cue::kCommand);
   app_.frmScoreTable.ShowScoreTable();
   RefreshScoreMap(mapCanvas);
+}
+
+void TfrmMain::cmdClass() {
+  app_.Play(cue::kCommand);
+  if (OpenClassView) OpenClassView();
 }
 
 void TfrmMain::cmdHelp() {

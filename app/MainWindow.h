@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +42,7 @@ class TfrmMain {
   void pnlGoClick() { cmdGo(); }
   void pnlOptionClick() { cmdOption(); }
   void pnlSheetClick() { cmdSheet(); }
+  void pnlClassClick() { cmdClass(); }
   void pnlHelpClick() { cmdHelp(); }
   void pnlReDrawClick() { cmdReDraw(); }
 
@@ -52,6 +54,11 @@ class TfrmMain {
   void cmdGo();
   void cmdOption();
   void cmdSheet();
+  // A teacher's look at a class's records (screens/ClassTable.h): the front
+  // end asks for the folder and shows the class window, which only reads
+  // records and so leaves the open one alone.
+  void cmdClass();
+  std::function<void()> OpenClassView;
   void cmdHelp();
   void cmdReDraw();
 
@@ -73,6 +80,7 @@ class TfrmMain {
   Control pnlGo, lblGo, lblGo2;
   Control pnlOption, lblOption, lblOption2;
   Control pnlSheet, lblSheet, lblSheet2;
+  Control pnlClass;
   Control pnlHelp, pnlReDraw, lblHelp2;
   Control lblTitle, lblPlayer;
   std::array<Control, kMaxLessons> LesPanel;  // pnl0 .. pnl19

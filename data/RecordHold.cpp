@@ -3,10 +3,15 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
 
 #include "data/FileIdentity.h"
 #include "platform/Error.h"
@@ -109,6 +114,44 @@ RecordHold RecordHold::Take(const std::string& recordPath) {
   RecordHold hold;
   hold.lock_ = std::move(lock);
   return hold;
+}
+
+bool RecordHold::HeldByAnyone(const std::string& recordPath) {
+  // The files a hold locks: the lock file and the record itself.
+  struct Key {
+    unsigned major, minor;
+    unsigned long long inode;
+  };
+  std::vector<Key> keys;
+  std::vector<std::string> paths;
+  try {
+    paths = {LockPathFor(recordPath), ResolveLinks(recordPath)};
+  } catch (const Error&) {
+    return false;  // a loop of links: no file, no hold
+  }
+  for (const std::string& path : paths) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0)
+      keys.push_back({::major(st.st_dev), ::minor(st.st_dev), st.st_ino});
+  }
+  if (keys.empty()) return false;
+  // Lines like "1: FLOCK  ADVISORY  WRITE 4242 08:01:131090 0 EOF"; a
+  // waiter's line has "->" after the number.
+  std::ifstream locks("/proc/locks");
+  std::string line;
+  while (std::getline(locks, line)) {
+    std::istringstream words(line);
+    std::string word;
+    while (words >> word) {
+      unsigned major = 0, minor = 0;
+      unsigned long long inode = 0;
+      char rest = 0;
+      if (std::sscanf(word.c_str(), "%x:%x:%llu%c", &major, &minor, &inode, &rest) != 3) continue;
+      for (const Key& k : keys)
+        if (k.major == major && k.minor == minor && k.inode == inode) return true;
+    }
+  }
+  return false;
 }
 
 bool RecordHold::Covers(const std::string& recordPath) const {

@@ -29,6 +29,12 @@ class RecordHold {
   // cannot be had for want of room or rights is done without.
   static RecordHold Take(const std::string& recordPath);
 
+  // Whether a program holds the record at `recordPath`, told from the
+  // kernel's list of locks without taking or touching either lock: a reader
+  // that only looks (the class view) must never keep a learner out, even for
+  // a moment. False where that list cannot be read.
+  static bool HeldByAnyone(const std::string& recordPath);
+
   // Whether this is the hold on the record at `recordPath`: a program
   // opening its own record again keeps its hold rather than meeting it.
   bool Covers(const std::string& recordPath) const;

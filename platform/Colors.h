@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 
 namespace vcq {
 
@@ -87,5 +88,29 @@ inline constexpr Rgb kHint{0xB1, 0xB5, 0xBE};         // one-letter hint
 inline constexpr Rgb kKeyLit{0xFF, 0x80, 0x80};       // choice panel while its digit is held
 inline constexpr Rgb kMouseLit{0xFF, 0x80, 0xFF};     // choice panel while the button is down
 }  // namespace quescolors
+
+// The class table's heat map: one sequential scale from light to dark blue
+// (lightness alone tells the steps apart, so it reads in grey print and for
+// every kind of colour blindness), a step per 20 points and one for 100.
+// The number is always written in the cell; dark steps write it in white.
+namespace classcolors {
+struct HeatStep {
+  int from;  // the lowest rate of the step
+  Rgb fill;
+  Rgb text;
+};
+inline constexpr HeatStep kHeat[] = {
+    {0, {0xEF, 0xF3, 0xFF}, colors::kBlack},  {20, {0xC6, 0xDB, 0xEF}, colors::kBlack},
+    {40, {0x9E, 0xCA, 0xE1}, colors::kBlack}, {60, {0x6B, 0xAE, 0xD6}, colors::kBlack},
+    {80, {0x31, 0x82, 0xBD}, colors::kWhite}, {100, {0x08, 0x30, 0x6B}, colors::kWhite},
+};
+constexpr const HeatStep& HeatOf(long long rate) {
+  int i = 0;
+  for (int s = 0; s < static_cast<int>(std::size(kHeat)); ++s)
+    if (rate >= kHeat[s].from) i = s;
+  return kHeat[i];
+}
+inline constexpr Rgb kProblem{0xF2, 0xF2, 0xF2};  // a row without figures
+}  // namespace classcolors
 
 }  // namespace vcq

@@ -4,18 +4,9 @@
 #include <string>
 
 #include "data/Cp932.h"
-#include "data/TextUtil.h"
-#include "platform/Error.h"
+#include "screens/LessonTally.h"
 
 namespace vcq {
-
-namespace {
-
-std::string Percent(std::int64_t part, std::int64_t whole) {
-  return whole == 0 ? "0" : std::to_string(part * 100 / whole);
-}
-
-}  // namespace
 
 TfrmScoreTable::TfrmScoreTable(const Bank& bank, const Record& rec, const MapCanvas& canvas)
     : bank_(bank), rec_(rec), canvas_(canvas) {
@@ -40,32 +31,16 @@ TfrmScoreTable::TfrmScoreTable(const Bank& bank, const Record& rec, const MapCan
 
 void TfrmScoreTable::Tally() {
   const Bank& b = bank_;
-  const Record& r = rec_;
-  if (b.QuesCount < 0 || b.QuesCount > kMaxQuestions)
-    throw RangeError(Where(b.QuesFileName) + OutOfRange("問題数", b.QuesCount, kMaxQuestions));
-  TenQues.fill(0);
-  TenOk.fill(0);
-  TenAns.fill(0);
-  TenPt.fill(0);
+  LessonTally t = TallyLessons(b, rec_.AnsCount, rec_.OkLevel);
+  TenQues = t.TenQues;
+  TenOk = t.TenOk;
+  TenAns = t.TenAns;
+  TenPt = t.TenPt;
   TenRows = std::clamp<std::int32_t>(b.LesCount, 0, kMaxLessons);
   for (int i = 0; i < TenRows; ++i) TenName[i] = b.LesName[i];
   grdTen.RowCount = TenRows + 1;
   // A grid keeps at least one row that scrolls.
   grdTen.FixedRows = std::min(1, grdTen.RowCount - 1);
-  for (int q = 0; q < b.QuesCount; ++q) {
-    const std::int32_t L = b.QuesLes[q];
-    if (L < 0 || L >= kMaxLessons)
-      throw RangeError(Where(b.QuesFileName) +
-                       OutOfRange("問題 " + std::to_string(q) + " の分野番号", L, kMaxLessons - 1));
-    ++TenQues[L];
-    TenAns[L] += r.AnsCount[q];
-    if (r.OkLevel[q] == 2) {
-      ++TenOk[L];
-      TenPt[L] += 2;
-    } else if (r.OkLevel[q] == 1) {
-      TenPt[L] += 1;
-    }
-  }
 }
 
 void TfrmScoreTable::ShowScoreTable() {
@@ -80,8 +55,9 @@ void TfrmScoreTable::ShowScoreTable() {
     cells[i][0] = TenName[L];
     cells[i][1] = std::to_string(TenQues[L]);
     cells[i][2] = std::to_string(TenOk[L]);
-    cells[i][3] = Percent(TenOk[L], TenQues[L]);
-    cells[i][4] = Percent(TenPt[L], TenAns[L]);
+    const Figures f{TenQues[L], TenOk[L], TenAns[L], TenPt[L]};
+    cells[i][3] = std::to_string(f.Rate());
+    cells[i][4] = std::to_string(f.Evaluation());
   }
   form.Visible = true;
 }

@@ -44,6 +44,7 @@ const ButtonDef kButtons[] = {
     {"pnlGo", &TfrmMain::pnlGo, &TfrmMain::pnlGoClick, "go.png", "問題を始める"},
     {"pnlOption", &TfrmMain::pnlOption, &TfrmMain::pnlOptionClick, "option.png", "オプション"},
     {"pnlSheet", &TfrmMain::pnlSheet, &TfrmMain::pnlSheetClick, "sheet.png", "成績表"},
+    {"pnlClass", &TfrmMain::pnlClass, &TfrmMain::pnlClassClick, "sheet.png", "クラスの成績"},
     {"pnlHelp", &TfrmMain::pnlHelp, &TfrmMain::pnlHelpClick, "help.png", "ヘルプ"},
     {"pnlReDraw", &TfrmMain::pnlReDraw, &TfrmMain::pnlReDrawClick, "redraw.png",
      "成績ﾏｯﾌﾟの再描画"},
@@ -75,6 +76,8 @@ const LabelDef kLabels[] = {
     {&TfrmMain::pnlOption, "lblOption2", false, nullptr, &TfrmMain::lblOption2},
     {&TfrmMain::pnlSheet, "lblSheet", true, nullptr, &TfrmMain::lblSheet},
     {&TfrmMain::pnlSheet, "lblSheet2", false, nullptr, &TfrmMain::lblSheet2},
+    {&TfrmMain::pnlClass, "lblKeyClass", true, "F8", nullptr},
+    {&TfrmMain::pnlClass, "lblClass2", false, "クラス", nullptr},
     {&TfrmMain::pnlHelp, "lblKeyHelp", true, "F9", nullptr},
     {&TfrmMain::pnlHelp, "lblHelp2", false, nullptr, &TfrmMain::lblHelp2},
 };

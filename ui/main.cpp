@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <clocale>
 #include <cstdio>
@@ -16,12 +18,14 @@
 #include "app/BankCheck.h"
 #include "app/BankExport.h"
 #include "app/BankImport.h"
+#include "app/ClassCommand.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineRecord.h"
 #include "app/DesktopSession.h"
 #include "app/LearnerFolder.h"
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
+#include "ui/ClassView.h"
 #include "ui/Contrast.h"
 #include "ui/EndSignals.h"
 #include "ui/EspeakSpeech.h"
@@ -108,8 +112,26 @@ int main(int argc, char** argv) {
       std::fputs(err.c_str(), stderr);
       return status;
     }
+    case vcq::Command::Class:
+      if (cl.Has("--csv")) {
+        // A teacher's class to a spreadsheet, without a window.
+        std::string err;
+        const int status = vcq::RunClassCsv(cl.files, cl.csvOut, cl.Has("--cp932"), err);
+        std::fputs(err.c_str(), stderr);
+        return status;
+      }
+      break;
     case vcq::Command::Run:
       break;
+  }
+  // The class is read before any window: without a record there is no window to open.
+  vcq::ClassTable classTable;
+  if (cl.command == vcq::Command::Class && !cl.files.empty()) {
+    classTable = vcq::ReadClass(cl.files);
+    if (const std::string none = vcq::NoRecordMessage(classTable); !none.empty()) {
+      std::fprintf(stderr, "vcquick: %s\n", none.c_str());
+      return 1;
+    }
   }
 
   const vcq::SessionEnv env{Env("XDG_SESSION_TYPE"), Env("WAYLAND_DISPLAY"), Env("DISPLAY"),
@@ -136,6 +158,24 @@ int main(int argc, char** argv) {
 
   const QString assets = FindAssetDir();
   QApplication::setWindowIcon(QIcon(assets + "/pictures/vcquick.png"));
+  if (cl.command == vcq::Command::Class) {
+    // The teachers' entry of the menu names no folder: one is asked for.
+    if (cl.files.empty()) {
+      const QString folder = QFileDialog::getExistingDirectory(
+          nullptr, QStringLiteral("クラスの成績ファイルのフォルダを選んでください"),
+          QDir::homePath());
+      if (folder.isEmpty()) return 0;
+      cl.files = {folder.toStdString()};
+      classTable = vcq::ReadClass(cl.files);
+      if (const std::string none = vcq::NoRecordMessage(classTable); !none.empty()) {
+        QMessageBox::warning(nullptr, QStringLiteral("クラスの成績"), QString::fromStdString(none));
+        return 1;
+      }
+    }
+    vcq::ui::ClassView view(cl.files, std::move(classTable));
+    view.show();
+    return QApplication::exec();
+  }
 
   vcq::ui::QtTimerPort timers;
   vcq::ui::SystemClock clock;
@@ -160,6 +200,7 @@ int main(int argc, char** argv) {
   vcq::ui::Gui gui(app);
   dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
+  app.frmMain.OpenClassView = [&gui] { vcq::ui::AskForClass(&gui.MainWindow()); };
   gui.onClosed = [] { QCoreApplication::quit(); };
   // Ctrl-C, a logout or a shutdown ends the program as its close box does: saving first.
   vcq::ui::EndSignals endSignals([&app] { app.Guard([&] { app.frmMain.FormClose(); }); });

@@ -82,5 +82,20 @@ env -u DISPLAY "$exe" --export "$out/b.dat" >>"$out/b.dat" 2>"$out/stderr"
 rc=$?
 [ "$rc" -eq 1 ] && cmp -s "$out/b.dat" "$out/b.dat.was" || fail "--export appended to its bank: exit $rc"
 
+# A class to a spreadsheet without a display: a record named in CP932 bytes
+# (from a Windows zip) is read by its bytes; nothing found is said, exit 1.
+mkdir -p "$out/class" "$out/empty"
+printf 'bank\r\nEigo 0 1\r\nWe @go\r\nprompt\r\n' >"$out/class/eigo.dat"
+printf '%s\r\nEigo\r\nkim\r\n0,1,0,0,0,0\r\n2,2\r\n' "$out/class/eigo.dat" >"$out/class/$(printf '\x90\xac\x90\xd1').RET"
+run "$exe" --class "$out/class" --csv "$out/class.csv" --cp932
+[ "$rc" -eq 0 ] || fail "--class --csv: exit $rc: $(cat "$out/stderr")"
+printf '\x90\xac\x90\xd1.RET,kim,Eigo,100,1,1,100,100,\r\n' >"$out/row"
+LC_ALL=C grep -qF "$(cat "$out/row")" "$out/class.csv" || fail "--class --csv: $(cat "$out/class.csv")"
+run "$exe" --class "$out/empty" --csv "$out/empty.csv"
+[ "$rc" -eq 1 ] && grep -q 'empty に成績ファイル (\*.ret) がありません' "$out/stderr" ||
+  fail "--class of an empty folder: exit $rc: $(cat "$out/stderr")"
+run "$exe" --class "$out/empty"
+[ "$rc" -eq 1 ] && grep -q 'がありません' "$out/stderr" || fail "--class window of nothing: exit $rc"
+
 [ "$failed" -eq 0 ] && echo "command line ok"
 exit "$failed"

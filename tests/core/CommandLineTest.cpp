@@ -52,6 +52,24 @@ TEST(CommandLineParse, RefusesWhatItDoesNotUnderstand) {
   EXPECT_EQ(UsageErrorOf({"-platform"}), "'-platform' needs a value");
 }
 
+// A class: its places wherever they stand, the CSV's file after --csv; a
+// window without --csv, none with it.
+TEST(CommandLineParse, ClassTakesPlacesAndTheCsvFileAfterItsFlag) {
+  const CommandLine cl = ParseCommandLine({"--csv", "out.csv", "--class", "a", "b", "--cp932"});
+  EXPECT_EQ(cl.command, Command::Class);
+  EXPECT_EQ(cl.files, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(cl.csvOut, "out.csv");
+  EXPECT_TRUE(cl.Has("--cp932"));
+  EXPECT_FALSE(NeedsDesktop(cl));
+  EXPECT_TRUE(NeedsDesktop(ParseCommandLine({"--class", "a"})));
+  EXPECT_TRUE(NeedsDesktop(ParseCommandLine({"--class"})));
+  EXPECT_EQ(UsageErrorOf({"--class", "a", "--csv"}), "'--csv' needs a file");
+  EXPECT_EQ(UsageErrorOf({"--class", "--csv", "o.csv"}), "--class --csv needs PLACE...");
+  EXPECT_EQ(UsageErrorOf({"--class", "a", "--cp932"}), "--cp932 needs --csv OUT.csv");
+  EXPECT_EQ(UsageErrorOf({"--check", "a.dat", "--csv", "o.csv"}),
+            "'--csv' belongs to another command");
+}
+
 SessionEnv Env(std::string type, std::string wayland, std::string display, std::string qpa = "") {
   return {std::move(type), std::move(wayland), std::move(display), std::move(qpa)};
 }

@@ -50,10 +50,26 @@ TEST(MainKeysTest, RecordCommandsDoNothingWithoutARecord) {
   test::TestProgram t;
   t.StartUp();
   t.sound.played.clear();
-  for (int key : {vk::kF4, vk::kF5, vk::kF6, vk::kF7, vk::kF8, vk::kEscape, int{'A'}}) t.Key(key);
+  for (int key : {vk::kF4, vk::kF5, vk::kF6, vk::kF7, vk::kEscape, int{'A'}}) t.Key(key);
   EXPECT_TRUE(t.sound.played.empty());
   EXPECT_FALSE(t.app.frmSel.form.Visible || t.app.frmQues.form.Visible ||
                t.app.frmOption.form.Visible || t.app.frmScoreTable.form.Visible);
+}
+
+// A teacher needs no record of their own: F8 is there from the start, asks
+// the front end for the class window, and leaves the open record alone.
+TEST(MainKeysTest, F8OpensTheClassWindowWithOrWithoutARecord) {
+  test::TestProgram t;
+  int opened = 0;
+  t.app.frmMain.OpenClassView = [&] { ++opened; };
+  t.Key(vk::kF8);
+  EXPECT_EQ(opened, 0);  // not before the start-up sequence shows the commands
+  t.StartUp();
+  EXPECT_TRUE(t.app.frmMain.pnlClass.Visible);
+  t.sound.played.clear();
+  t.Key(vk::kF8);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(t.sound.played, (std::vector<test::PlayedCue>{test::cues::kCommand}));
 }
 
 TEST(MainKeysTest, F9OpensHelpThenRedraws) {

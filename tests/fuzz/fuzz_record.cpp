@@ -1,5 +1,7 @@
 // A record file of any bytes. What parses must write out and read back to
 // the same bytes: a record saved and opened again is the record that was saved.
+// The class view makes a row of any bytes: never a throw, a reason on one
+// line when there are no figures, rates within 0 to 100 when there are.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,13 +9,44 @@
 
 #include "data/RecordFile.h"
 #include "platform/Error.h"
+#include "screens/ClassTable.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 using namespace vcq;
 
+namespace {
+
+// A bank of layout 1: two lessons, three questions.
+const Bank& ClassBank() {
+  static const Bank bank = [] {
+    Bank b;
+    LessonFlags sel{};
+    LoadBankText(b, sel,
+                 "x\r\nT 1 3\r\n2\r\nA\r\nB\r\n0\r\n@a\r\np\r\n\r\n1\r\n@b\r\np\r\n\r\n"
+                 "1\r\n@c\r\np\r\n\r\n",
+                 "bank.dat");
+    return b;
+  }();
+  return bank;
+}
+
+void CheckClassRow(std::string_view bytes) {
+  for (const Bank* bank : {&ClassBank(), static_cast<const Bank*>(nullptr)}) {
+    const ClassRow row = MakeClassRow(bytes, "fuzz.ret", bank, "no bank");
+    FUZZ_CHECK(row.hasLessons == row.problem.empty());
+    FUZZ_CHECK(row.problem.find('\n') == std::string::npos);
+    for (int L = 0; L < kMaxLessons; ++L)
+      FUZZ_CHECK(row.lessonRate[L] >= 0 && row.lessonRate[L] <= 100);
+    if (row.hasTotals) FUZZ_CHECK(row.whole.Rate() >= 0 && row.whole.Rate() <= 100);
+  }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > 64 * 1024) return 0;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  CheckClassRow(bytes);
   RecordFile first;
   try {
     first = ParseRecord(bytes, "fuzz.ret");

@@ -1,0 +1,18 @@
+// The class table on paper or in a PDF: A4, one bank after another, each
+// table split over pages with its header row repeated, and the date and the
+// folder at the head of every page.
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+
+namespace vcq {
+struct ClassTable;
+}
+
+namespace vcq::ui {
+
+void PrintClass(QPrinter& printer, const ClassTable& table, const QString& date);
+
+}  // namespace vcq::ui
