@@ -89,6 +89,39 @@ TEST(WindowsNames, TheBankIsTheFileWindowsWouldOpen) {
 }
 
 struct WindowsRecord : ::testing::Test {
+// Given a record whose first line is a relative Windows path, the bank
+// should be found from the record's folder with Windows' name rules, before
+// a file of the same name beside the record; a path that climbs above the
+// root, or runs into a loop of links, finds nothing along it.
+TEST(WindowsNames, ARelativeWindowsPathIsFollowedFromTheRecordsFolder) {
+  test::TempDir dir;
+  fs::create_directories(dir / "rec/sub");
+  fs::create_directories(dir / "banks");
+  test::WriteBytes(dir / "banks/eigo1.dat", kBank);
+  test::WriteBytes(dir / "rec/eigo1.dat", kOtherBank);  // the same name beside the record
+  test::WriteBytes(dir / "rec/sub/表示.dat", kBank);    // 表 ends in the byte '\'
+  fs::create_directory_symlink("loop", dir / "rec/loop");
+
+  const Found up = Find(dir, "..\\BANKS\\Eigo1.DAT");
+  EXPECT_EQ(up.how, How::Relative);
+  EXPECT_EQ(up.path, dir / "banks/eigo1.dat");
+  EXPECT_TRUE(FindBank("..\\banks\\eigo1.dat", dir / "rec/r.ret").KeepsLine());
+  EXPECT_EQ(Find(dir, Sj(".\\Sub\\表示.dat")).path, dir / "rec/sub/表示.dat");
+  EXPECT_EQ(Find(dir, Sj("sub\\表示.DAT.")).path, dir / "rec/sub/表示.dat");
+  EXPECT_EQ(Find(dir, "..\\nowhere\\eigo1.dat").how, How::Beside);  // as before
+
+  // Down from the root to the real bank finds it; from above the root, the
+  // climb stops there and the bank beside the record is taken.
+  std::string down;
+  for (const auto& part : fs::path(dir / "banks").relative_path()) down += part.string() + "\\";
+  const fs::path rec = fs::path(dir / "rec").relative_path();
+  std::string climb;
+  for (auto it = rec.begin(); it != rec.end(); ++it) climb += "..\\";
+  EXPECT_EQ(Find(dir, climb + down + "eigo1.dat").how, How::Relative);
+  EXPECT_EQ(Find(dir, climb + "..\\" + down + "eigo1.dat").path, dir / "rec/eigo1.dat");
+  EXPECT_EQ(Find(dir, "loop\\loop\\loop\\eigo1.dat").path, dir / "rec/eigo1.dat");
+}
+
   WindowsRecord() : t(dir.path().string()) { t.StartUp(); }
   void Open(const std::string& record) {
     t.dialogs.files.push_back(record);
