@@ -57,11 +57,12 @@ SessionEnv Env(std::string type, std::string wayland, std::string display, std::
 }
 
 // On a Wayland session with Xwayland the windows go to X11, where they can
-// be placed; the learner's own choice and sessions without X stay as they are.
+// be placed, with Wayland next should DISPLAY name no running X server; the
+// learner's own choice and sessions without X stay as they are.
 TEST(DesktopSession, ChoosesX11OnWaylandWhenAnXServerIsThere) {
-  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), false), "xcb");
-  EXPECT_EQ(ChosenPlatform(Env("", "wayland-1", ":1"), false), "xcb");
-  EXPECT_EQ(ChosenPlatform(Env("wayland", "", ":0"), false), "xcb");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), false), "xcb;wayland");
+  EXPECT_EQ(ChosenPlatform(Env("", "wayland-1", ":1"), false), "xcb;wayland");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "", ":0"), false), "xcb;wayland");
   EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ""), false), "");
   EXPECT_EQ(ChosenPlatform(Env("x11", "", ":0"), false), "");
   EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0", "wayland"), false), "");
