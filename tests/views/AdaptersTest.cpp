@@ -1,9 +1,12 @@
 // The Qt adapters of the ports and the key translation.
+#include <QApplication>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "data/Cp932.h"
 #include "platform/VirtualKeys.h"
+#include "ui/HelpWindow.h"
 #include "ui/KeyTranslation.h"
 #include "ui/QtDialogs.h"
 #include "ui/QtTimerPort.h"
@@ -91,6 +94,24 @@ class AdaptersTest : public QObject {
     QCOMPARE(ui::QtFilter("問題 | *.dat"), QString("問題 (*.dat)"));
     QCOMPARE(ui::QtFilter("成績 |*.ret"), QString("成績 (*.ret)"));
     QCOMPARE(ui::QtFilter("Text|*.txt;*.dat|All|*.*"), QString("Text (*.txt *.dat);;All (*.*)"));
+  }
+
+  // Given the help document in its window, at the usual font size and at
+  // one and a half times it, no line of it should be wider than the window:
+  // no paragraph runs past the right edge behind a horizontal scroll bar.
+  void theHelpFitsItsWindow() {
+    ui::HelpWindow help(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
+    for (qreal scale : {1.0, 1.5}) {
+      QFont font = QApplication::font();
+      font.setPointSizeF(font.pointSizeF() * scale);
+      help.setFont(font);
+      help.ShowContents();
+      QVERIFY(help.toPlainText().contains("CSV"));
+      QApplication::processEvents();
+      QVERIFY2(help.document()->idealWidth() <= help.viewport()->width(),
+               qPrintable(QString::number(help.document()->idealWidth())));
+      QCOMPARE(help.horizontalScrollBar()->maximum(), 0);
+    }
   }
 
   void typedTextDropsWhatCp932Lacks() {
