@@ -2,9 +2,10 @@
 // path here, or the Windows path of the machine it was made on. The bank is
 // looked for at that path, then along it folder by folder as Windows matches
 // names (a relative Windows path, `..\banks\eigo1.dat`, from the record's
-// folder; a path that climbs above the root finds nothing), then beside the record under the first
-// line's file name, again as Windows matches names. Each folder is read at most once; a name that
-// matches exactly wins over names that match only as Windows matches them.
+// folder; a path that climbs above the root finds nothing), then beside
+// the record under the first line's file name, again as Windows matches
+// names. Each folder is read at most once; a name that matches exactly wins
+// over names that match only as Windows matches them.
 #pragma once
 
 #include <string>
