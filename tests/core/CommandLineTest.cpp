@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/CommandLine.h"
 #include "app/DesktopSession.h"
 
 namespace vcq {
 namespace {
 
-std::string UsageErrorOf(const std::vector<std::string>& args) {
+std::string UsageErrorOf(const std::vector<std::string>& args, Lang lang = Lang::En) {
   try {
-    ParseCommandLine(args);
+    ParseCommandLine(args, lang);
   } catch (const UsageError& e) {
     return e.what();
   }
@@ -50,6 +52,36 @@ TEST(CommandLineParse, RefusesWhatItDoesNotUnderstand) {
   EXPECT_EQ(UsageErrorOf({"--help", "--check", "a.dat"}),
             "'--help' and '--check' cannot be given together");
   EXPECT_EQ(UsageErrorOf({"-platform"}), "'-platform' needs a value");
+}
+
+bool IsAscii(std::string_view s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+// Under a Japanese locale every usage error, the usage and the help are
+// Japanese; under any other they are English, with no Japanese word in them.
+TEST(CommandLineParse, SpeaksOneLanguagePerLocale) {
+  EXPECT_EQ(LangOfLocale("ja_JP.UTF-8"), Lang::Ja);
+  EXPECT_EQ(LangOfLocale("C.UTF-8"), Lang::En);
+  EXPECT_EQ(UsageErrorOf({"--bogus"}, Lang::Ja), "'--bogus' というオプションはありません");
+  EXPECT_EQ(UsageErrorOf({"--check"}, Lang::Ja), "--check には 問題.dat... が必要です");
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--bogus"},
+                                              {"a.ret", "b.ret"},
+                                              {"--check"},
+                                              {"--help", "x"},
+                                              {"--export", "a", "b", "c"},
+                                              {"--help", "--check", "a.dat"},
+                                              {"-platform"},
+                                              {"--check", "a.dat", "--force"},
+                                              {"--import", "a", "b", "c"},
+                                              {"--import", "a", "b", "--carry"}}) {
+    const std::string en = UsageErrorOf(bad), ja = UsageErrorOf(bad, Lang::Ja);
+    EXPECT_TRUE(IsAscii(en)) << en;
+    EXPECT_FALSE(IsAscii(ja)) << ja;
+  }
+  EXPECT_TRUE(IsAscii(Usage(Lang::En)) && IsAscii(HelpText(Lang::En)));
+  EXPECT_TRUE(Usage(Lang::Ja).starts_with("使い方: vcquick"));
+  EXPECT_NE(HelpText(Lang::Ja).find("この説明を表示"), std::string_view::npos);
 }
 
 SessionEnv Env(std::string type, std::string wayland, std::string display, std::string qpa = "") {
