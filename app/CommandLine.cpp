@@ -2,18 +2,34 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <string>
 
 namespace vcq {
 
-const char* const kUsage =
+namespace {
+
+// Each text of the command line in both its languages, side by side, so
+// that neither drifts from the other. "{}" stands for the arguments, in turn.
+struct Said {
+  std::string_view en, ja;
+};
+
+constexpr Said kUsageText{
     "usage: vcquick [FILE.ret]\n"
     "       vcquick --check FILE.dat...\n"
     "       vcquick --export BANK.dat [OUT.csv] [--force]\n"
     "       vcquick --import IN.csv OUT.dat [--force [--carry RECORD_OR_FOLDER...]]\n"
     "       vcquick --class [PLACE...] [--csv OUT.csv [--cp932]]\n"
-    "       vcquick --help | --version\n";
+    "       vcquick --help | --version\n",
+    "使い方: vcquick [成績.ret]\n"
+    "        vcquick --check 問題.dat...\n"
+    "        vcquick --export 問題.dat [表.csv] [--force]\n"
+    "        vcquick --import 表.csv 問題.dat [--force [--carry 成績かフォルダ...]]\n"
+    "        vcquick --class [場所...] [--csv 表.csv [--cp932]]\n"
+    "        vcquick --help | --version\n"};
 
-const char* const kHelpText =
+constexpr Said kHelp{
     "VCQuick: a keyboard-driven drill of English words and phrases.\n"
     "\n"
     "  FILE.ret         open this study record once the program has started\n"
@@ -36,7 +52,79 @@ const char* const kHelpText =
     "  --version        print the version and exit\n"
     "\n"
     "Keys: F1 quit, F2 open a record, F3 new record, F4 range, F5 drill,\n"
-    "F6 options, F7 score table, F8 class, F9 help. See vcquick(1).\n";
+    "F6 options, F7 score table, F8 class, F9 help. See vcquick(1).\n",
+    "VCQuick: キーボードで英語の単語と熟語を覚える練習プログラムです。\n"
+    "\n"
+    "  成績.ret         起動したあと、この成績ファイルを開きます\n"
+    "  --check 問題...  問題ファイルを点検し、見つかった箇所を表示します (画面は開きません)\n"
+    "  --export 問題 [表.csv] [--force]\n"
+    "                   問題ファイルを表計算ソフト用の CSV にします (表.csv を省くと標準出力へ)。\n"
+    "                   すでにある表.csv は --force のときだけ置き換えます\n"
+    "  --import 表.csv 問題.dat [--force]\n"
+    "                   CSV かタブ区切りのテキストから問題ファイルを作り、--check と同じく\n"
+    "                   点検します。すでにある問題.dat は --force のときだけ置き換えます\n"
+    "    --carry 成績かフォルダ...\n"
+    "                   その問題ファイルを使う成績 (同じフォルダのものと、書いたもの) の\n"
+    "                   進み具合を、問題の新しい場所に移します\n"
+    "  --class [場所...] [--csv 表.csv [--cp932]]\n"
+    "                   クラスの成績ファイル (フォルダの *.ret) を読むだけで一覧にします。\n"
+    "                   --csv のときは画面を開かずに表を書き出します\n"
+    "  --help           この説明を表示して終わります\n"
+    "  --version        版を表示して終わります\n"
+    "\n"
+    "キー: F1 終了、F2 成績を開く、F3 新しい成績、F4 範囲、F5 問題へ、\n"
+    "F6 設定、F7 成績表、F8 クラス、F9 ヘルプ。詳しくは vcquick(1)。\n"};
+
+constexpr Said kOneRecord{"only one record can be opened at a time",
+                          "成績は一度に一つしか開けません"};
+constexpr Said kNeedsFiles{"{} needs {}", "{} には {} が必要です"};
+constexpr Said kNoFile{"{} takes no file", "{} にはファイルを指定できません"};
+constexpr Said kOnlyFiles{"{} takes only {}", "{} に指定できるのは {} だけです"};
+constexpr Said kTogether{"'{}' and '{}' cannot be given together",
+                         "'{}' と '{}' は一緒に指定できません"};
+constexpr Said kNeedsValue{"'{}' needs a value", "'{}' には値が必要です"};
+constexpr Said kUnknown{"unknown option '{}'", "'{}' というオプションはありません"};
+constexpr Said kOtherCommand{"'{}' belongs to another command",
+                             "'{}' はほかのコマンドのオプションです"};
+constexpr Said kImportFiles{
+    "--import takes only IN.csv OUT.dat (records to carry follow --carry)",
+    "--import に指定できるのは 表.csv 問題.dat だけです (移す成績は --carry の後に書きます)"};
+constexpr Said kNeedsAFile{"'{}' needs a file", "'{}' にはファイルが必要です"};
+constexpr Said kCp932NeedsCsv{"--cp932 needs --csv OUT.csv",
+                              "--cp932 には --csv 表.csv が必要です"};
+constexpr Said kCsvNeedsPlace{"--class --csv needs PLACE...",
+                              "--class --csv には 場所... が必要です"};
+constexpr Said kCarryForce{"--carry replaces OUT.dat: it needs --force",
+                           "--carry は 問題.dat を置き換えるので --force が必要です"};
+
+std::string Say(const Said& said, Lang lang, std::initializer_list<std::string_view> args = {}) {
+  const std::string_view text = lang == Lang::Ja ? said.ja : said.en;
+  std::string out;
+  auto arg = args.begin();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.substr(i, 2) == "{}" && arg != args.end()) {
+      out += *arg++;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+Lang LangOfLocale(std::string_view messagesLocale) {
+  return messagesLocale.starts_with("ja") ? Lang::Ja : Lang::En;
+}
+
+std::string_view Usage(Lang lang) {
+  return lang == Lang::Ja ? kUsageText.ja : kUsageText.en;
+}
+
+std::string_view HelpText(Lang lang) {
+  return lang == Lang::Ja ? kHelp.ja : kHelp.en;
+}
 
 namespace {
 
@@ -48,18 +136,31 @@ struct CommandSpec {
   Command command;
   int minFiles;
   int maxFiles;                           // kAny: no limit
-  std::string_view operands;              // how the usage names the files
+  Said operands;                          // how the usage names the files
   std::array<std::string_view, 2> flags;  // its own flags; "" for none
 };
 
-constexpr CommandSpec kRun{"", "", Command::Run, 0, 1, "FILE.ret", {}};
+constexpr CommandSpec kRun{"", "", Command::Run, 0, 1, {"FILE.ret", "成績.ret"}, {}};
 const std::array kCommands{
-    CommandSpec{"--help", "-h", Command::Help, 0, 0, "", {}},
-    CommandSpec{"--version", "-V", Command::Version, 0, 0, "", {}},
-    CommandSpec{"--check", "", Command::Check, 1, kAny, "FILE.dat...", {}},
-    CommandSpec{"--export", "", Command::Export, 1, 2, "BANK.dat [OUT.csv]", {"--force"}},
-    CommandSpec{"--import", "", Command::Import, 2, kAny, "IN.csv OUT.dat", {"--force", "--carry"}},
-    CommandSpec{"--class", "", Command::Class, 0, kAny, "PLACE...", {"--csv", "--cp932"}},
+    CommandSpec{"--help", "-h", Command::Help, 0, 0, {}, {}},
+    CommandSpec{"--version", "-V", Command::Version, 0, 0, {}, {}},
+    CommandSpec{"--check", "", Command::Check, 1, kAny, {"FILE.dat...", "問題.dat..."}, {}},
+    CommandSpec{"--export",
+                "",
+                Command::Export,
+                1,
+                2,
+                {"BANK.dat [OUT.csv]", "問題.dat [表.csv]"},
+                {"--force"}},
+    CommandSpec{"--import",
+                "",
+                Command::Import,
+                2,
+                kAny,
+                {"IN.csv OUT.dat", "表.csv 問題.dat"},
+                {"--force", "--carry"}},
+    CommandSpec{
+        "--class", "", Command::Class, 0, kAny, {"PLACE...", "場所..."}, {"--csv", "--cp932"}},
 };
 
 // Flags followed by a file of their own.
@@ -116,19 +217,16 @@ bool IsFlagOfAny(std::string_view arg) {
                      [&](const CommandSpec& c) { return IsFlagOf(c, arg); });
 }
 
-std::string Quoted(std::string_view s) {
-  return "'" + std::string(s) + "'";
-}
-
-void CheckFileCount(const CommandSpec& c, int n) {
+void CheckFileCount(const CommandSpec& c, int n, Lang lang) {
   if (c.command == Command::Run) {
-    if (n > c.maxFiles) throw UsageError("only one record can be opened at a time");
+    if (n > c.maxFiles) throw UsageError(Say(kOneRecord, lang));
     return;
   }
-  if (n < c.minFiles) throw UsageError(std::string(c.name) + " needs " + std::string(c.operands));
+  const std::string_view operands = lang == Lang::Ja ? c.operands.ja : c.operands.en;
+  if (n < c.minFiles) throw UsageError(Say(kNeedsFiles, lang, {c.name, operands}));
   if (c.maxFiles != kAny && n > c.maxFiles) {
-    if (c.maxFiles == 0) throw UsageError(std::string(c.name) + " takes no file");
-    throw UsageError(std::string(c.name) + " takes only " + std::string(c.operands));
+    if (c.maxFiles == 0) throw UsageError(Say(kNoFile, lang, {c.name}));
+    throw UsageError(Say(kOnlyFiles, lang, {c.name, operands}));
   }
 }
 
@@ -138,7 +236,7 @@ bool CommandLine::Has(std::string_view flag) const {
   return std::find(flags.begin(), flags.end(), flag) != flags.end();
 }
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+CommandLine ParseCommandLine(const std::vector<std::string>& args, Lang lang) {
   CommandLine out;
   const CommandSpec* chosen = &kRun;
   bool onlyFiles = false;  // after "--", a name that starts with '-' is a file
@@ -150,13 +248,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       onlyFiles = true;
     } else if (const CommandSpec* c = FindCommand(a)) {
       if (chosen != &kRun && chosen != c)
-        throw UsageError(Quoted(chosen->name) + " and " + Quoted(c->name) +
-                         " cannot be given together");
+        throw UsageError(Say(kTogether, lang, {chosen->name, c->name}));
       chosen = c;
     } else if (const ToolkitOption* t = FindToolkitOption(a)) {
       out.toolkit.push_back(a);
       if (t->takesValue) {
-        if (i + 1 == args.size()) throw UsageError(Quoted(a) + " needs a value");
+        if (i + 1 == args.size()) throw UsageError(Say(kNeedsValue, lang, {a}));
         out.toolkit.push_back(args[++i]);
       }
       const std::string_view name = a.starts_with("--") ? std::string_view(a).substr(1) : a;
@@ -165,26 +262,24 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (IsFlagOfAny(a)) {
       out.flags.push_back(a);
       if (std::find(kValueFlags.begin(), kValueFlags.end(), a) != kValueFlags.end()) {
-        if (i + 1 == args.size()) throw UsageError(Quoted(a) + " needs a file");
+        if (i + 1 == args.size()) throw UsageError(Say(kNeedsAFile, lang, {a}));
         out.csvOut = args[++i];
       }
     } else {
-      throw UsageError("unknown option " + Quoted(a));
+      throw UsageError(Say(kUnknown, lang, {a}));
     }
   }
   for (const std::string& f : out.flags)
-    if (!IsFlagOf(*chosen, f)) throw UsageError(Quoted(f) + " belongs to another command");
-  CheckFileCount(*chosen, static_cast<int>(out.files.size()));
+    if (!IsFlagOf(*chosen, f)) throw UsageError(Say(kOtherCommand, lang, {f}));
+  CheckFileCount(*chosen, static_cast<int>(out.files.size()), lang);
   // Records to carry follow --carry, which replaces a bank: it needs --force.
   if (chosen->command == Command::Import) {
-    if (out.files.size() > 2 && !out.Has("--carry"))
-      throw UsageError("--import takes only IN.csv OUT.dat (records to carry follow --carry)");
-    if (out.Has("--carry") && !out.Has("--force"))
-      throw UsageError("--carry replaces OUT.dat: it needs --force");
+    if (out.files.size() > 2 && !out.Has("--carry")) throw UsageError(Say(kImportFiles, lang));
+    if (out.Has("--carry") && !out.Has("--force")) throw UsageError(Say(kCarryForce, lang));
   }
   // Without a place the window asks for a folder; a file has no one to ask.
-  if (out.Has("--cp932") && !out.Has("--csv")) throw UsageError("--cp932 needs --csv OUT.csv");
-  if (out.Has("--csv") && out.files.empty()) throw UsageError("--class --csv needs PLACE...");
+  if (out.Has("--cp932") && !out.Has("--csv")) throw UsageError(Say(kCp932NeedsCsv, lang));
+  if (out.Has("--csv") && out.files.empty()) throw UsageError(Say(kCsvNeedsPlace, lang));
   out.command = chosen->command;
   return out;
 }

@@ -39,8 +39,13 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// `args` without the program's name. Throws UsageError.
-CommandLine ParseCommandLine(const std::vector<std::string>& args);
+// The language the command line speaks: Japanese under a Japanese locale
+// (`messagesLocale` as setlocale names LC_MESSAGES), English under any other.
+enum class Lang { En, Ja };
+Lang LangOfLocale(std::string_view messagesLocale);
+
+// `args` without the program's name. Throws UsageError, in `lang`.
+CommandLine ParseCommandLine(const std::vector<std::string>& args, Lang lang = Lang::En);
 
 // Whether the command opens windows; the others never need a display.
 bool NeedsDesktop(Command c);
@@ -48,8 +53,8 @@ bool NeedsDesktop(Command c);
 bool NeedsDesktop(const CommandLine& cl);
 
 // The synopsis, printed after a UsageError and at the head of --help.
-extern const char* const kUsage;
+std::string_view Usage(Lang lang);
 // The rest of --help.
-extern const char* const kHelpText;
+std::string_view HelpText(Lang lang);
 
 }  // namespace vcq

@@ -8,6 +8,7 @@
 #include "app/RecordCarrying.h"
 #include "app/RecordSteps.h"
 #include "data/AtomicSave.h"
+#include "data/BankCsv.h"
 #include "data/BankDiff.h"
 #include "data/FileIdentity.h"
 #include "data/LineReader.h"
@@ -24,10 +25,14 @@ namespace {
 // An error box of more lines would run off the screen; --import lists all.
 constexpr std::size_t kShownProblems = 15;
 
-bool IsCsv(const fs::path& p) {
+bool HasExtension(const fs::path& p, std::string_view lower) {
   std::string ext = p.extension().string();
   for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
-  return ext == ".csv";
+  return ext == lower;
+}
+
+bool IsCsv(const fs::path& p) {
+  return HasExtension(p, ".csv");
 }
 
 std::string ProblemsMessage(const fs::path& csv, const fs::path& dat,
@@ -94,11 +99,24 @@ void OfferCarry(Program& app, const std::string& dat, const std::vector<Question
 
 std::optional<std::string> BankFileForPick(Program& app, const std::string& picked) {
   const fs::path csv(picked);
-  if (!IsCsv(csv)) return picked;
+  std::string bytes;
+  if (!IsCsv(csv)) {
+    // A sheet saved as `.txt` or `.tsv` is known by its rows; a `.dat` is a
+    // bank whatever it holds, so that the import never writes over its sheet.
+    if (HasExtension(csv, ".dat")) return picked;
+    try {
+      bytes = ReadCsvFile(picked);
+    } catch (const Error&) {
+      return picked;  // the bank's loader says why it cannot be read
+    }
+    if (!LooksLikeBankSheet(bytes)) return picked;
+  } else {
+    bytes = ReadCsvFile(picked);
+  }
   const std::string here = csv.parent_path().string();
   const std::string folder = NewRecordFolder(here, app.paths.learnerDir);
   const fs::path dat = fs::path(folder) / csv.filename().replace_extension(".dat");
-  const ImportedBank bank = ImportBank(ReadCsvFile(picked), csv.filename().string());
+  const ImportedBank bank = ImportBank(bytes, csv.filename().string());
   if (!bank.problems.empty()) throw IoError(ProblemsMessage(csv, dat, bank.problems));
   std::error_code ec;
   const bool replacing = fs::exists(dat, ec);

@@ -10,7 +10,7 @@ bool HasDesktop(const SessionEnv& env, bool displayGiven) {
 std::string ChosenPlatform(const SessionEnv& env, bool platformGiven) {
   if (platformGiven || !env.qpaPlatform.empty()) return {};
   const bool wayland = env.sessionType == "wayland" || !env.waylandDisplay.empty();
-  return wayland && !env.display.empty() ? "xcb" : "";
+  return wayland && !env.display.empty() ? "xcb;wayland" : "";
 }
 
 }  // namespace vcq

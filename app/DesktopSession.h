@@ -20,8 +20,10 @@ bool HasDesktop(const SessionEnv& env, bool displayGiven);
 // The toolkit platform to ask for, or "" for the toolkit's own choice. The
 // windows are placed exactly (the drill screen over the main window, the
 // secondary windows centred), which a Wayland client cannot do; on a
-// Wayland session with an X server beside it (Xwayland), X11 it is. A
-// platform the learner set is left alone.
+// Wayland session with an X server beside it (Xwayland), X11 it is, with
+// Wayland after it in the toolkit's list, so that a DISPLAY left over from
+// an X server that is gone falls back to Wayland. A platform the learner
+// set is left alone.
 std::string ChosenPlatform(const SessionEnv& env, bool platformGiven);
 
 }  // namespace vcq

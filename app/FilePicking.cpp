@@ -43,21 +43,35 @@ void OfferUtf8Names(Program& app, const std::string& folder,
   try {
     const std::string key = Canonical(folder).string();
     if (app.namesOffered.contains(key)) return;
-    std::vector<Cp932Named> entries = Cp932NamedEntries(folder);
+    UnpackedEntries found = Cp932NamedEntries(folder);
+    std::vector<Cp932Named>& entries = found.renamable;
     std::erase_if(entries, [&](const Cp932Named& e) { return InUse(e, inUse); });
-    if (entries.empty()) return;
+    if (entries.empty() && found.unsure.empty() && found.colliding.empty()) return;
     app.namesOffered.insert(key);
+    std::string untouched;
+    if (!found.unsure.empty()) {
+      untouched += "\n\n次のファイルは元の名前が決められないため、そのままにします:";
+      for (const std::string& u : found.unsure) untouched += "\n　" + u;
+    }
+    if (!found.colliding.empty()) {
+      untouched += "\n\n次の名前はほかのファイルと重なるため、そのままにします:";
+      for (const std::string& c : found.colliding) untouched += "\n　" + c;
+    }
+    const std::string head = "フォルダ「" + DisplayPath(folder) +
+                             "」には、Windows で付けた名前が正しく読めない"
+                             "ファイルがあり、ファイルを選ぶ画面に出ないか、違う名前で出ます。";
+    if (entries.empty()) {
+      app.ports.dialogs.ShowInfo(head + untouched);
+      return;
+    }
     std::string list;
     for (std::size_t i = 0; i < entries.size() && i < kListed; ++i)
       list += "　" + fs::path(entries[i].to).filename().string() + (entries[i].folder ? "/" : "") +
               "\n";
     if (entries.size() > kListed)
       list += "　ほか " + std::to_string(entries.size() - kListed) + " 件\n";
-    if (!app.ports.dialogs.AskYesNo(
-            "フォルダ「" + DisplayPath(folder) +
-            "」には、Windows の文字コード (Shift-JIS) の名前のままのファイルがあり、"
-            "ファイルを選ぶ画面に出ません。\n\n" +
-            list + "\nこれらの名前を UTF-8 に変えますか"))
+    if (!app.ports.dialogs.AskYesNo(head + "\n\n" + list +
+                                    "\nこれらを Windows での名前 (UTF-8) に変えますか" + untouched))
       return;
     const std::vector<std::string> failed = RenameToUtf8(entries);
     if (!failed.empty()) {

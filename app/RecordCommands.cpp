@@ -172,9 +172,10 @@ void TfrmMain::cmdFileCreate() {
   app_.Play(cue::kCommand);
   NewCancel = 0;
   if (!SaveIfOpen(kGoOnWithoutSaving)) return;
-  auto picked =
-      PickFile(app_, {"取り組む問題を選んでください。", "問題 | *.dat;*.csv", app_.paths.workDir},
-               {ChosenBankPath()});
+  auto picked = PickFile(
+      app_,
+      {"取り組む問題を選んでください。", "問題 | *.dat;*.csv;*.tsv;*.txt", app_.paths.workDir},
+      {ChosenBankPath()});
   if (picked) {
     app_.paths.workDir = FolderOf(*picked);
     picked = BankFileForPick(app_, *picked);

@@ -9,6 +9,7 @@
 #include "data/Csv.h"
 #include "data/LineReader.h"
 #include "data/TextUtil.h"
+#include "data/Utf16.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -68,8 +69,14 @@ std::string Quoted(std::string_view utf8) {
 // Builds the bank from the rows, collecting problems.
 class Importer {
  public:
-  CsvBank Run(const std::vector<CsvRow>& rows) {
-    for (const CsvRow& row : rows) {
+  // `raw`, when the sheet is CP932, holds its cells as they were, row for
+  // row beside `rows` (their UTF-8 reading): texts are taken from there, so
+  // that a character CP932 has twice (∵ 0x81E6 and 0x879A) keeps its code.
+  Importer(const std::vector<CsvRow>& rows, const std::vector<CsvRow>* raw)
+      : rows_(rows), raw_(raw) {}
+
+  CsvBank Run() {
+    for (const CsvRow& row : rows_) {
       if (row.Empty()) continue;
       if (!header_) {
         if (!InfoRow(row)) {
@@ -104,8 +111,13 @@ class Importer {
     if (k >= row.cells.size()) return {};
     const std::string& cell = row.cells[k];
     const CsvPlace at{row.row, static_cast<int>(k) + 1};
-    Utf8Text t = Utf8ToCp932(cell);
-    if (!t.bad.empty()) Problem(at, DescribeBadChar(cell, t.bad.front()));
+    Utf8Text t;
+    if (raw_) {
+      t.cp932 = (*raw_)[static_cast<std::size_t>(&row - rows_.data())].cells[k];
+    } else {
+      t = Utf8ToCp932(cell);
+      if (!t.bad.empty()) Problem(at, DescribeBadChar(cell, t.bad.front()));
+    }
     const std::string& text = t.cp932;
     std::string flat;
     flat.reserve(text.size());
@@ -289,6 +301,8 @@ class Importer {
     std::string prompt, sent, choice, note;
   };
 
+  const std::vector<CsvRow>& rows_;
+  const std::vector<CsvRow>* raw_;
   CsvBank out_;
   std::optional<int> firstRow_, titleRow_, kindRow_, header_;
   std::string first_, title_;
@@ -323,33 +337,42 @@ std::string BankToCsv(std::string_view bankBytes, const std::string& fileName) {
   // The load has shown that a UTF-8 bank converts whole.
   const std::string converted =
       LooksLikeUtf8(bankBytes) ? Utf8ToCp932(bankBytes).cp932 : std::string();
-  LineReader in(converted.empty() ? bankBytes : std::string_view(converted), fileName);
+  const std::string_view cp932 = converted.empty() ? bankBytes : std::string_view(converted);
+  // A bank that uses the second code of a character CP932 has twice (∵
+  // 0x879A, 黑 0xEEEC, ￢ 0xFA54) would come back from UTF-8 with the
+  // first: its CSV is written in CP932, which the import keeps byte for byte.
+  const bool keepCp932 = Utf8ToCp932(ToUtf8(cp932)).cp932 != cp932;
+  auto text = [&](std::string_view t) { return keepCp932 ? std::string(t) : ToUtf8(t); };
+  auto label = [&](std::string_view utf8) { return keepCp932 ? Sj(utf8) : std::string(utf8); };
+  LineReader in(cp932, fileName);
   constexpr std::size_t kWhole = std::string_view::npos;
 
   const Columns cols = ColumnsOf(form);
   const std::size_t width = std::max<std::size_t>(3, static_cast<std::size_t>(cols.count));
-  std::string out(kUtf8Bom);
+  std::string out(keepCp932 ? std::string_view() : kUtf8Bom);
   out.reserve(bankBytes.size() * 2);
   auto row = [&](std::vector<std::string> cells) {
     cells.resize(std::max(cells.size(), width));
     AppendCsvRow(out, cells);
   };
-  row({std::string(kCsvFirstLine), ToUtf8(in.NextView(kWhole))});
+  row({label(kCsvFirstLine), text(in.NextView(kWhole))});
   const FieldViews header = SplitBlankViews(in.NextView(kHeaderBytes));
-  row({std::string(kCsvTitle), ToUtf8(header.Words[0])});
-  row({std::string(kCsvKind), std::to_string(bank.DataKind), KindNote(form)});
-  auto names = [&](std::string_view label, std::int32_t count) {
+  row({label(kCsvTitle), text(header.Words[0])});
+  row({label(kCsvKind), std::to_string(bank.DataKind), label(KindNote(form))});
+  auto names = [&](std::string_view name, std::int32_t count) {
     in.NextView(kWhole);
     for (std::int32_t i = 0; i < count; ++i)
-      row({std::string(label), std::to_string(i), ToUtf8(in.NextView(kWhole))});
+      row({label(name), std::to_string(i), text(in.NextView(kWhole))});
   };
   if (HasLessons(form)) names(kCsvLesson, bank.LesCount);
   if (HasSecondClass(form)) names(kCsvSecond, bank.LesCount2);
   row({});
-  row(CsvColumns(form));
+  std::vector<std::string> columns = CsvColumns(form);
+  for (std::string& c : columns) c = label(c);
+  row(std::move(columns));
   for (std::int32_t q = 0; q < bank.QuesCount; ++q) {
     std::vector<std::string> cells(static_cast<std::size_t>(cols.count));
-    auto put = [&](int col) { cells[static_cast<std::size_t>(col)] = ToUtf8(in.NextView(kWhole)); };
+    auto put = [&](int col) { cells[static_cast<std::size_t>(col)] = text(in.NextView(kWhole)); };
     if (HasLessons(form)) {
       in.NextView(kWhole);
       cells[static_cast<std::size_t>(cols.lesson)] = std::to_string(bank.QuesLes[q]);
@@ -379,8 +402,18 @@ CsvPlace CsvBank::PlaceOf(int line, int field) const {
 
 CsvBank CsvToBank(std::string_view bytes) {
   CsvBank none;
-  const bool bom = bytes.starts_with(kUtf8Bom);
-  std::string_view text = bom ? bytes.substr(kUtf8Bom.size()) : bytes;
+  const bool utf16 = HasUtf16Bom(bytes);
+  Utf16Text wide;
+  if (utf16) {
+    wide = Utf16ToUtf8(bytes);
+    if (!wide.problem.empty()) {
+      none.problems.push_back({{wide.line, 0}, wide.problem});
+      return none;
+    }
+    bytes = wide.utf8;
+  }
+  const bool bom = utf16 || bytes.starts_with(kUtf8Bom);
+  std::string_view text = bytes.starts_with(kUtf8Bom) ? bytes.substr(kUtf8Bom.size()) : bytes;
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
     none.problems.push_back({{}, "空のファイルです"});
     return none;
@@ -389,9 +422,10 @@ CsvBank CsvToBank(std::string_view bytes) {
     none.problems.push_back({{}, "テキストのファイルではありません (0 のバイトがあります)"});
     return none;
   }
-  // CP932 text is read as UTF-8 too: the row names and column names are
-  // then the same bytes, and every cell converts back.
+  // CP932 text is read as UTF-8 too, for the row names, column names and
+  // numbers; its texts are taken from its own cells.
   std::string fromCp932;
+  std::optional<CsvTable> raw;
   if (!bom && !LooksLikeUtf8(text)) {
     fromCp932 = ToUtf8(text);
     if (fromCp932.find("\xEF\xBF\xBD") != std::string::npos) {
@@ -399,6 +433,7 @@ CsvBank CsvToBank(std::string_view bytes) {
           {{}, "UTF-8 としても Shift-JIS (CP932) としても読めない文字があります"});
       return none;
     }
+    raw = ReadCsv(text, GuessSeparator(text));
     text = fromCp932;
   }
   const CsvTable table = ReadCsv(text, GuessSeparator(text));
@@ -406,11 +441,33 @@ CsvBank CsvToBank(std::string_view bytes) {
     none.problems.push_back({{table.openRow, table.openCol}, "「\"」で始まった欄が閉じていません"});
     return none;
   }
-  return Importer().Run(table.rows);
+  return Importer(table.rows, raw ? &raw->rows : nullptr).Run();
+}
+
+bool LooksLikeBankSheet(std::string_view bytes) {
+  if (HasUtf16Bom(bytes)) return true;
+  if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+  const char sep = GuessSeparator(bytes);
+  std::string_view line;
+  while (!bytes.empty() && line.find_first_not_of(" \t,") == std::string_view::npos) {
+    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    line = bytes.substr(0, end);
+    bytes.remove_prefix(std::min(end + 1, bytes.size()));
+  }
+  const std::size_t cut = line.find(sep);
+  if (cut == std::string_view::npos) return false;
+  std::string_view first = Trim(line.substr(0, cut));
+  if (first.size() >= 2 && first.front() == '"' && first.back() == '"')
+    first = first.substr(1, first.size() - 2);
+  const std::string label = LooksLikeUtf8(first) ? std::string(first) : ToUtf8(first);
+  for (std::string_view l : {kCsvFirstLine, kCsvTitle, kCsvKind, kCsvLesson, kCsvSecond})
+    if (label == l) return true;
+  return false;
 }
 
 std::string FormatCsvProblem(const std::string& csvName, const CsvProblem& p) {
   if (p.at.row <= 0) return csvName + ": " + p.message;
+  if (p.at.col <= 0) return csvName + ":" + std::to_string(p.at.row) + ": " + p.message;
   return csvName + ":" + std::to_string(p.at.row) + ":" + std::to_string(p.at.col) + ": " +
          p.message;
 }

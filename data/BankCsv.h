@@ -23,14 +23,14 @@ inline constexpr std::string_view kCsvSecond = "第二分類名";
 std::vector<std::string> CsvColumns(int form);
 
 // The CSV of a bank file's bytes (CP932 or UTF-8): UTF-8 with a byte-order
-// mark, CR LF. Imported again, a bank the checker passes comes back byte for
-// byte, except for what is not in the form the import writes: CP932 for
-// UTF-8, CR LF for LF, one blank between the header's three fields and
-// between two numbers, numbers without sign or leading blanks, a line end
-// after the last line, and nothing after the last question or an end mark.
-// Texts are written whole, even past their byte limits, so that an import
-// names what is too long. A bank that cannot be loaded, or of an unknown
-// layout, is the loader's error.
+// mark, CR LF; CP932 for a bank that uses the second code of a character
+// CP932 has twice (∵ 0x879A beside 0x81E6), which UTF-8 cannot tell apart. Imported again, a bank
+// the checker passes comes back byte for byte, except for what is not in the form the import
+// writes: CP932 for UTF-8, CR LF for LF, one blank between the header's three fields and between
+// two numbers, numbers without sign or leading blanks, a line end after the last line, and nothing
+// after the last question or an end mark. Texts are written whole, even past their byte limits, so
+// that an import names what is too long. A bank that cannot be loaded, or of an unknown layout, is
+// the loader's error.
 std::string BankToCsv(std::string_view bankBytes, const std::string& fileName);
 
 // A cell of the CSV, both 1-based; row 0 for the file as a whole.
@@ -56,14 +56,21 @@ struct CsvBank {
 };
 
 // Reads CSV or tab-separated text in UTF-8 (with or without the byte-order
-// mark) or CP932, with any line ends, and makes the bank file it describes.
+// mark), CP932 (whose texts keep their codes) or UTF-16 with its mark
+// (Excel's Unicode text), with any line ends, and makes the bank file it describes.
 // What cannot be made into a bank (an empty or binary file, a missing or
 // wrong row, a cell that is not a number, a character without a CP932 form,
 // more rows than the tables hold) is a problem; what a bank file can hold
 // but the program would refuse or cut is left to the bank checker.
 CsvBank CsvToBank(std::string_view csvBytes);
 
-// "name:row:col: message", or "name: message" for the whole file.
+// True when the bytes look like a bank's sheet rather than a bank: UTF-16
+// with its mark (a bank never is), or a first row whose first cell, before
+// a comma or tab, names one of the rows that open a sheet (「題名」 …).
+bool LooksLikeBankSheet(std::string_view bytes);
+
+// "name:row:col: message", "name:row: message" for a whole row, or
+// "name: message" for the whole file.
 std::string FormatCsvProblem(const std::string& csvName, const CsvProblem& p);
 
 }  // namespace vcq

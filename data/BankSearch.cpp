@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 
 #include "data/Cp932.h"
 #include "data/WindowsNames.h"
@@ -92,20 +93,37 @@ std::string_view FileNameOf(std::string_view line) {
   return line.substr(start);
 }
 
-// Along the path of the first line, each part found as Windows finds it.
-Match Walk(Listings& listings, std::string_view line, const fs::path& recordFolder) {
-  fs::path at = line.starts_with('/') ? fs::path("/") : recordFolder;
+// The folder above `at`; nothing above the root, where a path that climbs
+// further stops.
+std::optional<fs::path> Up(const fs::path& at) {
+  fs::path p = fs::absolute(at).lexically_normal();
+  if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();
+  if (p == p.root_path()) return std::nullopt;
+  return p.parent_path();
+}
+
+// The parts of a path, split at '/' (and at '\' in a Windows path) by
+// characters: in CP932 a trail byte can be '\'.
+std::vector<std::string_view> PartsOf(std::string_view line, bool windows) {
   std::vector<std::string_view> parts;
-  for (std::size_t start = 0; start <= line.size();) {
-    const std::size_t slash = std::min(line.find('/', start), line.size());
-    if (slash > start) parts.push_back(line.substr(start, slash - start));
-    start = slash + 1;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= line.size(); i += i < line.size() ? CharLen(line, i) : 1) {
+    if (i < line.size() && line[i] != '/' && !(windows && line[i] == '\\')) continue;
+    if (i > start) parts.push_back(line.substr(start, i - start));
+    start = i + 1;
   }
+  return parts;
+}
+
+// Along the parts of a path from `at`, each found as Windows finds it.
+Match Walk(Listings& listings, const std::vector<std::string_view>& parts, fs::path at) {
   for (std::size_t i = 0; i < parts.size(); ++i) {
     const bool last = i + 1 == parts.size();
     if (!last && parts[i] == ".") continue;
     if (!last && parts[i] == "..") {
-      at = at.parent_path();
+      const std::optional<fs::path> up = Up(at);
+      if (!up) return {};
+      at = *up;
       continue;
     }
     Match m = Lookup(listings, at, parts[i], !last);
@@ -113,6 +131,15 @@ Match Walk(Listings& listings, std::string_view line, const fs::path& recordFold
     at = m.path;
   }
   return {at.string(), {}};
+}
+
+// `..\banks\eigo1.dat`, `.\eigo1.dat`, `banks\eigo1.dat`: a path from the
+// record's folder as Windows writes it.
+bool IsRelativeWindowsPath(std::string_view line) {
+  if (line.empty() || line[0] == '\\' || line[0] == '/' || IsWindowsPath(line)) return false;
+  for (std::size_t i = 0; i < line.size(); i += CharLen(line, i))
+    if (line[i] == '\\') return true;
+  return false;
 }
 
 std::string Listed(const std::vector<std::string>& names) {
@@ -129,7 +156,15 @@ BankSearch FindBank(std::string_view firstLine, const std::string& recordPath) {
       fs::path(recordPath).has_parent_path() ? fs::path(recordPath).parent_path() : fs::path(".");
   Listings listings(s.unreadable);
   std::vector<std::string> unsure;
-  if (!firstLine.empty() && !IsWindowsPath(firstLine)) {
+  if (IsRelativeWindowsPath(firstLine)) {
+    Match m = Walk(listings, PartsOf(firstLine, true), folder);
+    if (!m.path.empty()) {
+      s.how = BankSearch::How::Relative;
+      s.path = m.path;
+      return s;
+    }
+    unsure = std::move(m.several);
+  } else if (!firstLine.empty() && !IsWindowsPath(firstLine)) {
     fs::path p(ToUtf8(firstLine));
     if (p.is_relative()) p = folder / p;
     if (IsKind(p, false)) {
@@ -137,7 +172,8 @@ BankSearch FindBank(std::string_view firstLine, const std::string& recordPath) {
       s.path = p.string();
       return s;
     }
-    Match m = Walk(listings, firstLine, folder);
+    Match m = Walk(listings, PartsOf(firstLine, false),
+                   firstLine.starts_with('/') ? fs::path("/") : folder);
     if (!m.path.empty()) {
       s.how = BankSearch::How::AlongPath;
       s.path = m.path;

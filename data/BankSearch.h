@@ -1,9 +1,11 @@
 // Where a record's bank is. A record names its bank in its first line: a
 // path here, or the Windows path of the machine it was made on. The bank is
 // looked for at that path, then along it folder by folder as Windows matches
-// names, then beside the record under the first line's file name, again as
-// Windows matches names. Each folder is read at most once; a name that
-// matches exactly wins over names that match only as Windows matches them.
+// names (a relative Windows path, `..\banks\eigo1.dat`, from the record's
+// folder; a path that climbs above the root finds nothing), then beside
+// the record under the first line's file name, again as Windows matches
+// names. Each folder is read at most once; a name that matches exactly wins
+// over names that match only as Windows matches them.
 #pragma once
 
 #include <string>
@@ -16,6 +18,7 @@ struct BankSearch {
   enum class How {
     AtPath,     // where the first line says
     AlongPath,  // along that path, as Windows matches names
+    Relative,   // along a relative Windows path from the record's folder
     Beside,     // beside the record, by the first line's file name
     Missing,    // nowhere
     Ambiguous,  // several files match and none exactly
@@ -25,9 +28,11 @@ struct BankSearch {
   std::vector<std::string> matching;  // Ambiguous: the files that match
   std::string unreadable;             // a folder that could not be read, and why
 
-  bool Found() const { return how == How::AtPath || how == How::AlongPath || how == How::Beside; }
+  bool Found() const { return how != How::Missing && how != How::Ambiguous; }
   // The first line still finds the bank where it was made: it is saved as it is.
-  bool KeepsLine() const { return how == How::AtPath || how == How::Beside; }
+  bool KeepsLine() const {
+    return how == How::AtPath || how == How::Relative || how == How::Beside;
+  }
 };
 
 // `firstLine` is the record's first line (CP932), `recordPath` the record.

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "data/Cp932.h"
+#include "data/UnpackedNames.h"
 #include "data/WindowsNames.h"
 
 namespace vcq {
@@ -33,24 +34,48 @@ int RenameNoReplace(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-std::vector<Cp932Named> Cp932NamedEntries(const std::string& folder) {
-  std::vector<Cp932Named> out;
+UnpackedEntries Cp932NamedEntries(const std::string& folder) {
+  UnpackedEntries out;
+  std::vector<Cp932Named>& found = out.renamable;
   std::error_code ec;
   fs::directory_iterator dir(folder, ec);
   for (fs::directory_iterator end; !ec && dir != end; dir.increment(ec)) {
     const std::string name = dir->path().filename().string();
-    if (!IsCp932Name(name)) continue;
+    const std::optional<RealName> real = RealNameOf(name);
+    if (!real) continue;
     std::error_code ignored;
     const fs::file_status st = fs::status(dir->path(), ignored);
-    const std::string key = WindowsKeyOfName(name);
+    const std::string key = WindowsKey(ToCp932(real->readings[0]));
     const bool wanted = fs::is_directory(st) || (fs::is_regular_file(st) &&
                                                  (key.ends_with(".dat") || key.ends_with(".ret")));
     if (!wanted) continue;
-    out.push_back({dir->path().string(), (dir->path().parent_path() / ToUtf8(name)).string(),
-                   fs::is_directory(st)});
+    if (!real->Sure()) {
+      std::string both;
+      for (const std::string& r : real->readings) both += (both.empty() ? "「" : "か「") + r + "」";
+      out.unsure.push_back(both);
+      continue;
+    }
+    found.push_back({dir->path().string(), (dir->path().parent_path() / real->readings[0]).string(),
+                     fs::is_directory(st)});
   }
-  std::sort(out.begin(), out.end(),
+  std::sort(found.begin(), found.end(),
             [](const Cp932Named& a, const Cp932Named& b) { return a.to < b.to; });
+  // A real name that a file already has, or that two files would get, is
+  // left alone: the learner renames by hand, knowing which is which.
+  std::vector<Cp932Named> kept;
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    struct stat st;
+    const std::string& to = found[i].to;
+    const bool twice =
+        (i > 0 && found[i - 1].to == to) || (i + 1 < found.size() && found[i + 1].to == to);
+    if (!twice && ::lstat(to.c_str(), &st) != 0) {
+      kept.push_back(found[i]);
+      continue;
+    }
+    const std::string shown = "「" + fs::path(to).filename().string() + "」";
+    if (out.colliding.empty() || out.colliding.back() != shown) out.colliding.push_back(shown);
+  }
+  found = std::move(kept);
   return out;
 }
 

@@ -1,6 +1,7 @@
 #include "data/WindowsNames.h"
 
 #include "data/Cp932.h"
+#include "data/UnpackedNames.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -45,7 +46,12 @@ std::string EachPart(const std::string& path, Part part) {
 }  // namespace
 
 std::optional<std::string> Cp932FormOfName(std::string_view name) {
-  if (IsUtf8(name)) return Canonical(name);
+  if (IsUtf8(name))
+    if (auto form = Canonical(name)) return form;
+  // A name as an unpacker left it: the name it had on Windows.
+  if (const std::optional<RealName> real = RealNameOf(name); real && real->Sure())
+    return Canonical(real->readings[0]);
+  if (IsUtf8(name)) return std::nullopt;
   if (auto utf8 = DecodedCp932(name)) return Canonical(*utf8);
   return std::nullopt;
 }

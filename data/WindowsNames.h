@@ -14,8 +14,10 @@
 namespace vcq {
 
 // The CP932 form of a file name as the file system holds it: a UTF-8 name
-// converted, the bytes of a CP932 name as they are. Nothing when the name is
-// neither, or has a character CP932 cannot hold.
+// converted, the bytes of a CP932 name as they are, and a name an unpacker
+// mangled (data/UnpackedNames) as it was on Windows, when that is sure.
+// Nothing when the name is none of these, or has a character CP932 cannot
+// hold.
 std::optional<std::string> Cp932FormOfName(std::string_view name);
 
 // True when `name` is no UTF-8 but CP932 bytes (a name from a Windows zip).

@@ -1,9 +1,13 @@
 #include "ui/MainWindowView.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QTransform>
 
 #include "ui/Accessible.h"
 #include "ui/CommandButton.h"
@@ -211,16 +215,26 @@ void MainWindowView::PaintMapMarks(QPainter& p) {
 }
 
 void MainWindowView::PaintScoreMap(QPainter& p) {
-  // Drawn as the map's rectangles are meant: a one-pixel outline on the
-  // first and the last row and column inside (left, top) .. (right, bottom),
-  // both exclusive, and the fill within. Two fills hit exactly those pixels,
-  // where a pen would depend on how the painter rounds.
+  // Drawn as the map's rectangles are meant: an outline on the first and the
+  // last row and column inside (left, top) .. (right, bottom), both
+  // exclusive, and the fill within. Two fills hit exactly those pixels,
+  // where a pen would depend on how the painter rounds. At a scale factor
+  // (1.5) the edges are put on device pixels first and the outline is the
+  // same whole number of them everywhere, so that no border is thinner
+  // than its neighbour.
+  const qreal scale = p.deviceTransform().m11();
+  const int width = std::max(1, static_cast<int>(std::lround(scale)));
+  auto device = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+  p.save();
+  p.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale), true);
   for (const MapRect& r : paintedMap_) {
     if (r.right <= r.left || r.bottom <= r.top) continue;
-    const QRect outer(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    const QRect outer(QPoint(device(r.left), device(r.top)),
+                      QPoint(device(r.right) - 1, device(r.bottom) - 1));
     p.fillRect(outer, Qc(r.pen));
-    p.fillRect(outer.adjusted(1, 1, -1, -1), Qc(r.fill));
+    p.fillRect(outer.adjusted(width, width, -width, -width), Qc(r.fill));
   }
+  p.restore();
 }
 
 void MainWindowView::keyPressEvent(QKeyEvent* e) {

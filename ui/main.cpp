@@ -73,16 +73,18 @@ std::string Env(const char* name) {
 int main(int argc, char** argv) {
   // Before anything prints: system messages (strerror) in the learner's language.
   std::setlocale(LC_ALL, "");
+  const vcq::Lang lang = vcq::LangOfLocale(std::setlocale(LC_MESSAGES, nullptr));
   vcq::CommandLine cl;
   try {
-    cl = vcq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    cl = vcq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), lang);
   } catch (const vcq::UsageError& e) {
-    std::fprintf(stderr, "vcquick: %s\n%s", e.what(), vcq::kUsage);
+    std::fprintf(stderr, "vcquick: %s\n%s", e.what(), std::string(vcq::Usage(lang)).c_str());
     return 2;
   }
   switch (cl.command) {
     case vcq::Command::Help:
-      std::printf("%s\n%s", vcq::kUsage, vcq::kHelpText);
+      std::printf("%s\n%s", std::string(vcq::Usage(lang)).c_str(),
+                  std::string(vcq::HelpText(lang)).c_str());
       return 0;
     case vcq::Command::Version:
       std::fputs("vcquick " VCQ_VERSION "\n", stdout);

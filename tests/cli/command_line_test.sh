@@ -19,12 +19,17 @@ run() {
 }
 lines() { wc -l <"$out/$1"; }
 
-run "$exe" --bogus
+run env LANG=C LC_ALL= "$exe" --bogus
 [ "$rc" -eq 2 ] || fail "--bogus: exit $rc, not 2"
 [ "$(head -1 "$out/stderr")" = "vcquick: unknown option '--bogus'" ] || fail "--bogus: $(head -1 "$out/stderr")"
 grep -q '^usage: vcquick \[FILE.ret\]$' "$out/stderr" || fail "--bogus: no usage"
 
-run "$exe" a.ret b.ret
+run env LANG=ja_JP.UTF-8 LC_ALL= "$exe" --bogus
+[ "$(head -1 "$out/stderr")" = "vcquick: '--bogus' というオプションはありません" ] ||
+  fail "--bogus under ja_JP.UTF-8: $(head -1 "$out/stderr")"
+grep -q '^使い方: vcquick' "$out/stderr" || fail "--bogus under ja_JP.UTF-8: no Japanese usage"
+
+run env LANG=C LC_ALL= "$exe" a.ret b.ret
 [ "$rc" -eq 2 ] || fail "two records: exit $rc, not 2"
 grep -q '^usage:' "$out/stderr" || fail "two records: no usage"
 

@@ -71,8 +71,8 @@ TEST(BankCsvTest, RoundTripChangesOnlyWhatIsNotCanonical) {
             test::Lines({"", "英語〜 0 2", "I @am", "私は", "You @are", "あなたは"}));
 }
 
-// Given the same bank as Japanese Excel, LibreOffice, an editor and a copy of
-// cells save it, every one should import to the same bank.
+// Given the same bank as Japanese Excel (as CSV and as Unicode text),
+// LibreOffice, an editor and a copy of cells save it, every one should import to the same bank.
 TEST(BankCsvTest, EveryCsvDialectImportsToTheSameBank) {
   const std::string expected = test::Lines({"先生の問題集 (表計算で作成)",
                                             "表計算の問題 3 3",
@@ -98,10 +98,25 @@ TEST(BankCsvTest, EveryCsvDialectImportsToTheSameBank) {
                                             "We @put @off the meeting.",
                                             ""});
   for (const char* name : {"excel-cp932.csv", "utf8-bom.csv", "utf8.csv", "cells.tsv",
-                           "cp932-lf.csv", "line-breaks.csv"}) {
+                           "cp932-lf.csv", "line-breaks.csv", "excel-unicode.txt", "utf16be.txt"}) {
     SCOPED_TRACE(name);
     EXPECT_EQ(Imported(test::ReadBytes(std::string(VCQ_TEST_DATA) + "/csv/" + name)), expected);
   }
+}
+
+// Given a bank the checker passes that uses both codes of characters CP932
+// has twice, export and import through files should give back every code.
+TEST(BankCsvTest, TwinCodesOfCp932ComeBackAsTheyWere) {
+  test::TempDir dir;
+  // ∵ 0x879A and 0x81E6, 黑 0xEEEC and 0xFB5C, ￢ 0xFA54, 0xEEF9 and 0x81CA, Ⅰ 0xFA4A.
+  const std::string twins = "\x87\x9A\x81\xE6\xEE\xEC\xFB\x5C\xFA\x54\xEE\xF9\x81\xCA\xFA\x4A";
+  const std::string bank = "\r\n" + Sj("双子") + " 0 1\r\nI @am " + twins + "\r\n" + twins + "\r\n";
+  ASSERT_EQ(CheckBank(bank, "b.dat").size(), 0u);
+  test::WriteBytes(dir / "b.dat", bank);
+  std::string out, err;
+  ASSERT_EQ(RunBankExport(dir / "b.dat", dir / "b.csv", out, err), 0) << err;
+  ASSERT_EQ(RunBankImport(dir / "b.csv", dir / "back.dat", false, out, err), 0) << err;
+  EXPECT_EQ(test::ReadBytes(dir / "back.dat"), bank);
 }
 
 // A small layout-1 CSV with one question; `edit` changes its text.
@@ -115,6 +130,21 @@ std::string FirstProblem(std::string_view csv) {
   const ImportedBank b = ImportBank(csv, "x.csv");
   EXPECT_TRUE(b.bytes.empty());
   return b.problems.empty() ? "(none)" : b.problems.front();
+}
+
+// Given a UTF-16 sheet cut in the middle of a character or holding half a
+// surrogate pair, the import should say so at its row and write nothing.
+TEST(BankCsvTest, BrokenUtf16IsOneLineAtItsRow) {
+  const std::string data = std::string(VCQ_TEST_DATA) + "/csv/";
+  EXPECT_EQ(FirstProblem(test::ReadBytes(data + "utf16be.txt") + "a"),
+            "x.csv:12: UTF-16 のファイルが文字の途中 (奇数のバイト数) で終わっています");
+  std::string half = test::ReadBytes(data + "excel-unicode.txt");
+  half.insert(half.find(std::string("\r\0\n\0", 4)) + 4,
+              "\x00\xD8"
+              "a\0",
+              4);
+  EXPECT_EQ(FirstProblem(half),
+            "x.csv:2: UTF-16 の文字の前半 (上位サロゲート) の後に後半がありません");
 }
 
 // Given each kind of bad input, the import should name it in one line at its
@@ -211,9 +241,9 @@ TEST(BankCsvTest, TheImportCommandWritesAWholeBankOrNothing) {
 
 struct CsvPick : ::testing::Test {
   CsvPick() : t(dir.path().string()) { t.StartUp(); }
-  void NewRecord(const std::string& file) {
+  void NewRecord(const std::string& file, const std::string& record = "rec") {
     t.dialogs.files.push_back(dir / file);
-    for (const char* answer : {"p", "rec"})
+    for (const std::string& answer : {std::string("p"), record})
       t.dialogs.inputs.push_back([this, answer] {
         t.app.frmInput.MaskEdit1Change(answer);
         t.app.frmInput.FormKeyDown(vk::kReturn);
@@ -255,6 +285,26 @@ TEST_F(CsvPick, ACsvPickedForANewRecordBecomesItsBank) {
             "「bad.csv」は問題ファイルにできません:\n"
             "bad.csv:6:3: 問題 0 の解答文に「@」の付いた空所がありません");
   EXPECT_FALSE(fs::exists(dir / "bad.dat"));
+}
+
+// Given a sheet saved as `.txt` (Excel's Unicode text) or `.tsv` picked in
+// F3's bank dialog, it should be imported; a bank in a `.txt` stays a bank.
+TEST_F(CsvPick, ASheetIsKnownByItsRowsWhateverItsExtension) {
+  const std::string data = std::string(VCQ_TEST_DATA) + "/csv/";
+  test::WriteBytes(dir / "words.txt", test::ReadBytes(data + "excel-unicode.txt"));
+  test::WriteBytes(dir / "cells.tsv", test::ReadBytes(data + "cells.tsv"));
+  test::WriteBytes(dir / "plain.txt",
+                   test::ReadBytes(std::string(VCQ_ASSETS) + "/banks/eigo1.dat"));
+  for (const char* name : {"words", "cells"}) {
+    NewRecord(std::string(name) + (name[0] == 'w' ? ".txt" : ".tsv"), name);
+    ASSERT_EQ(t.dialogs.errors, std::vector<std::string>{});
+    EXPECT_EQ(t.app.bank.QuesFileName, dir / (std::string(name) + ".dat"));
+    EXPECT_EQ(test::ReadBytes(dir / (std::string(name) + ".dat")),
+              Imported(test::ReadBytes(data + "cells.tsv")));
+  }
+  NewRecord("plain.txt", "plain");
+  EXPECT_EQ(t.app.bank.QuesFileName, dir / "plain.txt");
+  EXPECT_FALSE(fs::exists(dir / "plain.dat"));
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ TEST(BankDialogTest, F3LoadsTheChosenBankAndReportsABrokenOne) {
   t.Key(vk::kF3);
   ASSERT_EQ(t.dialogs.fileDialogs.size(), 1u);
   EXPECT_EQ(t.dialogs.fileDialogs[0].title, "取り組む問題を選んでください。");
-  EXPECT_EQ(t.dialogs.fileDialogs[0].filter, "問題 | *.dat;*.csv");
+  EXPECT_EQ(t.dialogs.fileDialogs[0].filter, "問題 | *.dat;*.csv;*.tsv;*.txt");
   EXPECT_EQ(t.dialogs.fileDialogs[0].folder, dir.path().string());
   ASSERT_EQ(t.dialogs.errors.size(), 1u);
   EXPECT_NE(t.dialogs.errors[0].find("bad.dat」の 2 行目"), std::string::npos);

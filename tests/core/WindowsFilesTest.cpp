@@ -11,6 +11,7 @@
 #include "app/CommandLineRecord.h"
 #include "data/BankSearch.h"
 #include "data/Cp932.h"
+#include "data/UnpackedNames.h"
 #include "platform/VirtualKeys.h"
 #include "tests/support/TestProgram.h"
 #include "tests/support/TextFiles.h"
@@ -86,6 +87,39 @@ TEST(WindowsNames, TheBankIsTheFileWindowsWouldOpen) {
   EXPECT_EQ(Find(dir, "../Banks/Level 1/basic.dat").how, How::AtPath);
   EXPECT_EQ(Find(dir, "../banks/level 1/basic.dat").how, How::AlongPath);
   EXPECT_EQ(Find(dir, ToCp932(dir / "rec/基本〜応用.dat")).how, How::AlongPath);
+}
+
+// Given a record whose first line is a relative Windows path, the bank
+// should be found from the record's folder with Windows' name rules, before
+// a file of the same name beside the record; a path that climbs above the
+// root, or runs into a loop of links, finds nothing along it.
+TEST(WindowsNames, ARelativeWindowsPathIsFollowedFromTheRecordsFolder) {
+  test::TempDir dir;
+  fs::create_directories(dir / "rec/sub");
+  fs::create_directories(dir / "banks");
+  test::WriteBytes(dir / "banks/eigo1.dat", kBank);
+  test::WriteBytes(dir / "rec/eigo1.dat", kOtherBank);  // the same name beside the record
+  test::WriteBytes(dir / "rec/sub/表示.dat", kBank);    // 表 ends in the byte '\'
+  fs::create_directory_symlink("loop", dir / "rec/loop");
+
+  const Found up = Find(dir, "..\\BANKS\\Eigo1.DAT");
+  EXPECT_EQ(up.how, How::Relative);
+  EXPECT_EQ(up.path, dir / "banks/eigo1.dat");
+  EXPECT_TRUE(FindBank("..\\banks\\eigo1.dat", dir / "rec/r.ret").KeepsLine());
+  EXPECT_EQ(Find(dir, Sj(".\\Sub\\表示.dat")).path, dir / "rec/sub/表示.dat");
+  EXPECT_EQ(Find(dir, Sj("sub\\表示.DAT.")).path, dir / "rec/sub/表示.dat");
+  EXPECT_EQ(Find(dir, "..\\nowhere\\eigo1.dat").how, How::Beside);  // as before
+
+  // Down from the root to the real bank finds it; from above the root, the
+  // climb stops there and the bank beside the record is taken.
+  std::string down;
+  for (const auto& part : fs::path(dir / "banks").relative_path()) down += part.string() + "\\";
+  const fs::path rec = fs::path(dir / "rec").relative_path();
+  std::string climb;
+  for (auto it = rec.begin(); it != rec.end(); ++it) climb += "..\\";
+  EXPECT_EQ(Find(dir, climb + down + "eigo1.dat").how, How::Relative);
+  EXPECT_EQ(Find(dir, climb + "..\\" + down + "eigo1.dat").path, dir / "rec/eigo1.dat");
+  EXPECT_EQ(Find(dir, "loop\\loop\\loop\\eigo1.dat").path, dir / "rec/eigo1.dat");
 }
 
 struct WindowsRecord : ::testing::Test {
@@ -276,6 +310,50 @@ TEST_F(WindowsRecord, Cp932NamesAreRenamedOnlyWhenTheLearnerSaysSo) {
   EXPECT_EQ(later.app.rec.OkLevel[0], 2);
   later.Key(vk::kF1);
   EXPECT_EQ(test::ReadBytes(dir / "zip/花子.ret"), win);
+}
+
+// Given a class folder from a Windows zip as Debian's unzip leaves it (code
+// page 850 written as Latin-1) and as Python's zipfile leaves it (code page
+// 437 written as UTF-8), the record should find its bank through the
+// mangled names, and F2 should offer the real names, naming those it cannot
+// tell or that another file has; after Yes the record opens with its bank.
+TEST_F(WindowsRecord, NamesAsLinuxUnpackersLeaveThemGetTheirRealNames) {
+  fs::create_directories(dir / "zip");
+  const std::string taro = "\xE9\xA2\xE9\xD9\xE9\xF1.ret";  // たろう, or 鬚鰮鴦 read as CP932
+  const std::string eigo =
+      "\xEBp\xEE\xDB"
+      "1.DAT";                             // 英語1 from unzip
+  const std::string hyogen = "ò\\î╗.dat";  // 表現 from Python's zipfile
+  const std::string win = WinRecord(Sj("C:\\VCQ\\英語1.DAT"));
+  test::WriteBytes(dir / ("zip/" + taro), win);
+  test::WriteBytes(dir / ("zip/" + eigo), kBank);
+  test::WriteBytes(dir / ("zip/" + hyogen), kOtherBank);
+  test::WriteBytes(dir / "zip/\xEB\xC8\xC4q.ret", win);  // 花子 from unzip, which exists
+  test::WriteBytes(dir / "zip/花子.ret", win);
+  test::WriteBytes(dir / "zip/\xE9\xA6.ret", win);  // げ, こ, さ or others: unzip made them one
+
+  EXPECT_EQ(RealNameOf(taro)->readings, std::vector<std::string>{"たろう.ret"});
+  EXPECT_EQ(RealNameOf(hyogen)->readings, std::vector<std::string>{"表現.dat"});
+  EXPECT_FALSE(RealNameOf("\xE9\xA2\xE9.ret"));  // no reading is CP932
+  EXPECT_FALSE(RealNameOf("表現.dat"));
+  const BankSearch before = FindBank(Sj("C:\\VCQ\\英語1.DAT"), dir / ("zip/" + taro));
+  EXPECT_EQ(before.path, dir / ("zip/" + eigo));
+
+  t.app.paths.workDir = dir / "zip";
+  t.dialogs.yesNo.push_back(true);
+  t.dialogs.files.push_back(dir / "zip/たろう.ret");
+  t.Key(vk::kF2);
+  ASSERT_EQ(t.dialogs.questions.size(), 1u);
+  const std::string& q = t.dialogs.questions[0];
+  for (const char* shown :
+       {"たろう.ret", "英語1.DAT", "表現.dat", "「花子.ret」", "「げ.ret」か「こ.ret」"})
+    EXPECT_NE(q.find(shown), std::string::npos) << shown << "\n" << q;
+  EXPECT_EQ(q.find("鬚"), std::string::npos);
+  ASSERT_TRUE(t.dialogs.errors.empty()) << t.dialogs.errors[0];
+  EXPECT_EQ(t.app.bank.QuesFileName, dir / "zip/英語1.DAT");
+  EXPECT_EQ(t.app.rec.OkLevel[0], 2);
+  EXPECT_TRUE(fs::exists(dir / "zip/表現.dat"));
+  EXPECT_TRUE(fs::exists(dir / "zip/\xEB\xC8\xC4q.ret"));  // left as it was
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QtTest>
+#include <cmath>
+#include <set>
 
 #include "tests/support/MemoryRecord.h"
 #include "tests/support/TestProgram.h"
@@ -110,6 +112,38 @@ class MapViewTest : public QObject {
     QCOMPARE(f.Label(0)->geometry().top(), 102);
     QCOMPARE(f.Label(19)->geometry().top(), 368);
     QVERIFY(f.Label(19)->isVisibleTo(&f.gui.MainWindow()));
+  }
+
+  // Given the window painted at 1.25, 1.5 and 2 times its size, as under
+  // QT_SCALE_FACTOR, every cell's four borders should have one width, the
+  // same in every cell, normal and dense layouts alike.
+  void bordersHaveOneWidthAtEveryScale() {
+    for (const std::vector<int>& lessons : {std::vector<int>{50, 40}, std::vector<int>(20, 30)}) {
+      Fixture f(lessons);
+      for (qreal scale : {1.25, 1.5, 2.0}) {
+        QImage img(f.gui.MainWindow().size() * scale, QImage::Format_RGB32);
+        img.setDevicePixelRatio(scale);
+        f.gui.MainWindow().render(&img);
+        img.setDevicePixelRatio(1);
+        std::set<int> widths;
+        for (int q = 0; const MapRect* r = test::CellOf(f.t, q); ++q) {
+          const int x = static_cast<int>((r->left + r->right) / 2.0 * scale);
+          const int y = static_cast<int>((r->top + r->bottom) / 2.0 * scale);
+          auto run = [&](QPoint from, QPoint step) {
+            int n = 0;
+            for (QPoint p = from; img.pixelColor(p) == kBlack; p += step) ++n;
+            return n;
+          };
+          const int left = static_cast<int>(std::lround(r->left * scale));
+          const int top = static_cast<int>(std::lround(r->top * scale));
+          const int right = static_cast<int>(std::lround(r->right * scale)) - 1;
+          const int bottom = static_cast<int>(std::lround(r->bottom * scale)) - 1;
+          widths.insert({run({left, y}, {1, 0}), run({right, y}, {-1, 0}), run({x, top}, {0, 1}),
+                         run({x, bottom}, {0, -1})});
+        }
+        QCOMPARE(widths, (std::set<int>{static_cast<int>(std::lround(scale))}));
+      }
+    }
   }
 
   // A new record drawn over an old one: the wipe clears the old cells, so

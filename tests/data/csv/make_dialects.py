@@ -48,3 +48,6 @@ def cp932(text):
 (HERE / "cells.tsv").write_bytes(table("\t", "\n", False, True).encode())
 (HERE / "cp932-lf.csv").write_bytes(cp932(table(",", "\n", False, False)))
 (HERE / "line-breaks.csv").write_bytes(b"\xef\xbb\xbf" + table(",", "\r\n", True, True).encode())
+# Excel's "Unicode テキスト": UTF-16 LE with its mark, tab-separated; and BE.
+(HERE / "excel-unicode.txt").write_bytes(b"\xff\xfe" + table("\t", "\r\n", True, True).encode("utf-16-le"))
+(HERE / "utf16be.txt").write_bytes(b"\xfe\xff" + table("\t", "\n", False, False).encode("utf-16-be"))
