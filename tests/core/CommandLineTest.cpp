@@ -70,61 +70,62 @@ TEST(CommandLineParse, ClassTakesPlacesAndTheCsvFileAfterItsFlag) {
   EXPECT_EQ(UsageErrorOf({"--class", "a", "--cp932"}), "--cp932 needs --csv OUT.csv");
   EXPECT_EQ(UsageErrorOf({"--check", "a.dat", "--csv", "o.csv"}),
             "'--csv' belongs to another command");
+}
 
-  bool IsAscii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return (c & 0x80) == 0; });
+bool IsAscii(std::string_view s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+// Under a Japanese locale every usage error, the usage and the help are
+// Japanese; under any other they are English, with no Japanese word in them.
+TEST(CommandLineParse, SpeaksOneLanguagePerLocale) {
+  EXPECT_EQ(LangOfLocale("ja_JP.UTF-8"), Lang::Ja);
+  EXPECT_EQ(LangOfLocale("C.UTF-8"), Lang::En);
+  EXPECT_EQ(UsageErrorOf({"--bogus"}, Lang::Ja), "'--bogus' というオプションはありません");
+  EXPECT_EQ(UsageErrorOf({"--check"}, Lang::Ja), "--check には 問題.dat... が必要です");
+  for (const std::vector<std::string>& bad : {std::vector<std::string>{"--bogus"},
+                                              {"a.ret", "b.ret"},
+                                              {"--check"},
+                                              {"--help", "x"},
+                                              {"--export", "a", "b", "c"},
+                                              {"--help", "--check", "a.dat"},
+                                              {"-platform"},
+                                              {"--check", "a.dat", "--force"},
+                                              {"--import", "a", "b", "c"},
+                                              {"--import", "a", "b", "--carry"}}) {
+    const std::string en = UsageErrorOf(bad), ja = UsageErrorOf(bad, Lang::Ja);
+    EXPECT_TRUE(IsAscii(en)) << en;
+    EXPECT_FALSE(IsAscii(ja)) << ja;
   }
+  EXPECT_TRUE(IsAscii(Usage(Lang::En)) && IsAscii(HelpText(Lang::En)));
+  EXPECT_TRUE(Usage(Lang::Ja).starts_with("使い方: vcquick"));
+  EXPECT_NE(HelpText(Lang::Ja).find("この説明を表示"), std::string_view::npos);
+}
 
-  // Under a Japanese locale every usage error, the usage and the help are
-  // Japanese; under any other they are English, with no Japanese word in them.
-  TEST(CommandLineParse, SpeaksOneLanguagePerLocale) {
-    EXPECT_EQ(LangOfLocale("ja_JP.UTF-8"), Lang::Ja);
-    EXPECT_EQ(LangOfLocale("C.UTF-8"), Lang::En);
-    EXPECT_EQ(UsageErrorOf({"--bogus"}, Lang::Ja), "'--bogus' というオプションはありません");
-    EXPECT_EQ(UsageErrorOf({"--check"}, Lang::Ja), "--check には 問題.dat... が必要です");
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--bogus"},
-                                                {"a.ret", "b.ret"},
-                                                {"--check"},
-                                                {"--help", "x"},
-                                                {"--export", "a", "b", "c"},
-                                                {"--help", "--check", "a.dat"},
-                                                {"-platform"},
-                                                {"--check", "a.dat", "--force"},
-                                                {"--import", "a", "b", "c"},
-                                                {"--import", "a", "b", "--carry"}}) {
-      const std::string en = UsageErrorOf(bad), ja = UsageErrorOf(bad, Lang::Ja);
-      EXPECT_TRUE(IsAscii(en)) << en;
-      EXPECT_FALSE(IsAscii(ja)) << ja;
-    }
-    EXPECT_TRUE(IsAscii(Usage(Lang::En)) && IsAscii(HelpText(Lang::En)));
-    EXPECT_TRUE(Usage(Lang::Ja).starts_with("使い方: vcquick"));
-    EXPECT_NE(HelpText(Lang::Ja).find("この説明を表示"), std::string_view::npos);
-  }
+SessionEnv Env(std::string type, std::string wayland, std::string display, std::string qpa = "") {
+  return {std::move(type), std::move(wayland), std::move(display), std::move(qpa)};
+}
 
-  SessionEnv Env(std::string type, std::string wayland, std::string display, std::string qpa = "") {
-    return {std::move(type), std::move(wayland), std::move(display), std::move(qpa)};
-  }
+// On a Wayland session with Xwayland the windows go to X11, where they can
+// be placed, with Wayland next should DISPLAY name no running X server; the
+// learner's own choice and sessions without X stay as they are.
+TEST(DesktopSession, ChoosesX11OnWaylandWhenAnXServerIsThere) {
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), false), "xcb;wayland");
+  EXPECT_EQ(ChosenPlatform(Env("", "wayland-1", ":1"), false), "xcb;wayland");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "", ":0"), false), "xcb;wayland");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ""), false), "");
+  EXPECT_EQ(ChosenPlatform(Env("x11", "", ":0"), false), "");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0", "wayland"), false), "");
+  EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), true), "");
 
-  // On a Wayland session with Xwayland the windows go to X11, where they can
-  // be placed, with Wayland next should DISPLAY name no running X server; the
-  // learner's own choice and sessions without X stay as they are.
-  TEST(DesktopSession, ChoosesX11OnWaylandWhenAnXServerIsThere) {
-    EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), false), "xcb;wayland");
-    EXPECT_EQ(ChosenPlatform(Env("", "wayland-1", ":1"), false), "xcb;wayland");
-    EXPECT_EQ(ChosenPlatform(Env("wayland", "", ":0"), false), "xcb;wayland");
-    EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ""), false), "");
-    EXPECT_EQ(ChosenPlatform(Env("x11", "", ":0"), false), "");
-    EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0", "wayland"), false), "");
-    EXPECT_EQ(ChosenPlatform(Env("wayland", "wayland-0", ":0"), true), "");
-
-    EXPECT_FALSE(HasDesktop(Env("tty", "", ""), false));
-    EXPECT_TRUE(HasDesktop(Env("tty", "", ""), true));
-    EXPECT_TRUE(HasDesktop(Env("", "", "", "offscreen"), false));
-    EXPECT_TRUE(HasDesktop(Env("", "wayland-0", ""), false));
-    EXPECT_EQ(NoDesktopMessage("C"),
-              "vcquick: VCQuick needs a desktop session (no display could be reached)");
-    EXPECT_EQ(NoDesktopMessage("ja_JP.UTF-8").substr(0, 17), "vcquick: VCQuick ");
-  }
+  EXPECT_FALSE(HasDesktop(Env("tty", "", ""), false));
+  EXPECT_TRUE(HasDesktop(Env("tty", "", ""), true));
+  EXPECT_TRUE(HasDesktop(Env("", "", "", "offscreen"), false));
+  EXPECT_TRUE(HasDesktop(Env("", "wayland-0", ""), false));
+  EXPECT_EQ(NoDesktopMessage("C"),
+            "vcquick: VCQuick needs a desktop session (no display could be reached)");
+  EXPECT_EQ(NoDesktopMessage("ja_JP.UTF-8").substr(0, 17), "vcquick: VCQuick ");
+}
 
 }  // namespace
 }  // namespace vcq

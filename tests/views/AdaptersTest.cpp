@@ -121,73 +121,74 @@ class AdaptersTest : public QObject {
                  if (button->text() == QStringLiteral("別の場所に保存...")) button->click();
              }),
              std::size_t{0});
+  }
 
-    // Given the help document in its window, at the usual font size and at
-    // one and a half times it, no line of it should be wider than the window:
-    // no paragraph runs past the right edge behind a horizontal scroll bar.
-    void theHelpFitsItsWindow() {
-      ui::HelpWindow help(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
-      for (qreal scale : {1.0, 1.5}) {
-        QFont font = QApplication::font();
-        font.setPointSizeF(font.pointSizeF() * scale);
-        help.setFont(font);
-        help.ShowContents();
-        QVERIFY(help.toPlainText().contains("CSV"));
-        QApplication::processEvents();
-        QVERIFY2(help.document()->idealWidth() <= help.viewport()->width(),
-                 qPrintable(QString::number(help.document()->idealWidth())));
-        QCOMPARE(help.horizontalScrollBar()->maximum(), 0);
-      }
+  // Given the help document in its window, at the usual font size and at
+  // one and a half times it, no line of it should be wider than the window:
+  // no paragraph runs past the right edge behind a horizontal scroll bar.
+  void theHelpFitsItsWindow() {
+    ui::HelpWindow help(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
+    for (qreal scale : {1.0, 1.5}) {
+      QFont font = QApplication::font();
+      font.setPointSizeF(font.pointSizeF() * scale);
+      help.setFont(font);
+      help.ShowContents();
+      QVERIFY(help.toPlainText().contains("CSV"));
+      QApplication::processEvents();
+      QVERIFY2(help.document()->idealWidth() <= help.viewport()->width(),
+               qPrintable(QString::number(help.document()->idealWidth())));
+      QCOMPARE(help.horizontalScrollBar()->maximum(), 0);
     }
+  }
 
-    void typedTextDropsWhatCp932Lacks() {
-      QCOMPARE(ui::Cp932Of(QStringLiteral("aあ😀ｱ한b")), std::string("a") + Sj("あｱ") + "b");
-    }
+  void typedTextDropsWhatCp932Lacks() {
+    QCOMPARE(ui::Cp932Of(QStringLiteral("aあ😀ｱ한b")), std::string("a") + Sj("あｱ") + "b");
+  }
 
-    void keys_data() {
-      QTest::addColumn<int>("key");
-      QTest::addColumn<int>("modifiers");
-      QTest::addColumn<QString>("text");
-      QTest::addColumn<int>("vk");
-      QTest::addColumn<int>("typed");  // -1: none
-      const int none = Qt::NoModifier;
-      QTest::newRow("F1") << int(Qt::Key_F1) << none << "" << vk::kF1 << -1;
-      QTest::newRow("F9") << int(Qt::Key_F9) << none << "" << vk::kF9 << -1;
-      QTest::newRow("F12") << int(Qt::Key_F12) << none << "" << vk::kF12 << -1;
-      QTest::newRow("a") << int(Qt::Key_A) << none << "a" << int('A') << int('a');
-      QTest::newRow("shift z") << int(Qt::Key_Z) << int(Qt::ShiftModifier) << "Z" << int('Z')
-                               << int('Z');
-      QTest::newRow("7") << int(Qt::Key_7) << none << "7" << int('7') << int('7');
-      QTest::newRow("keypad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << 0x67
-                                << int('7');
-      QTest::newRow("return") << int(Qt::Key_Return) << none << "\r" << vk::kReturn << int('\r');
-      QTest::newRow("enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << vk::kReturn
-                             << int('\r');
-      QTest::newRow("esc") << int(Qt::Key_Escape) << none << "\x1b" << vk::kEscape << 27;
-      QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "\b" << vk::kBack << 8;
-      QTest::newRow("delete") << int(Qt::Key_Delete) << none << "\x7f" << vk::kDelete << -1;
-      QTest::newRow("page down") << int(Qt::Key_PageDown) << none << "" << vk::kNext << -1;
-      QTest::newRow("left") << int(Qt::Key_Left) << none << "" << vk::kLeft << -1;
-      QTest::newRow("shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "" << vk::kShift
-                             << -1;
-      QTest::newRow("space") << int(Qt::Key_Space) << none << " " << vk::kSpace << int(' ');
-      QTest::newRow("apostrophe") << int(Qt::Key_Apostrophe) << none << "'" << 0 << int('\'');
-      QTest::newRow("half-width ka") << int(Qt::Key_unknown) << none << "ｶ" << 0 << 0xB6;
-      QTest::newRow("hiragana") << int(Qt::Key_unknown) << none << "あ" << 0 << -1;
-    }
+  void keys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("vk");
+    QTest::addColumn<int>("typed");  // -1: none
+    const int none = Qt::NoModifier;
+    QTest::newRow("F1") << int(Qt::Key_F1) << none << "" << vk::kF1 << -1;
+    QTest::newRow("F9") << int(Qt::Key_F9) << none << "" << vk::kF9 << -1;
+    QTest::newRow("F12") << int(Qt::Key_F12) << none << "" << vk::kF12 << -1;
+    QTest::newRow("a") << int(Qt::Key_A) << none << "a" << int('A') << int('a');
+    QTest::newRow("shift z") << int(Qt::Key_Z) << int(Qt::ShiftModifier) << "Z" << int('Z')
+                             << int('Z');
+    QTest::newRow("7") << int(Qt::Key_7) << none << "7" << int('7') << int('7');
+    QTest::newRow("keypad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << 0x67
+                              << int('7');
+    QTest::newRow("return") << int(Qt::Key_Return) << none << "\r" << vk::kReturn << int('\r');
+    QTest::newRow("enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << vk::kReturn
+                           << int('\r');
+    QTest::newRow("esc") << int(Qt::Key_Escape) << none << "\x1b" << vk::kEscape << 27;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "\b" << vk::kBack << 8;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << none << "\x7f" << vk::kDelete << -1;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << none << "" << vk::kNext << -1;
+    QTest::newRow("left") << int(Qt::Key_Left) << none << "" << vk::kLeft << -1;
+    QTest::newRow("shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "" << vk::kShift
+                           << -1;
+    QTest::newRow("space") << int(Qt::Key_Space) << none << " " << vk::kSpace << int(' ');
+    QTest::newRow("apostrophe") << int(Qt::Key_Apostrophe) << none << "'" << 0 << int('\'');
+    QTest::newRow("half-width ka") << int(Qt::Key_unknown) << none << "ｶ" << 0 << 0xB6;
+    QTest::newRow("hiragana") << int(Qt::Key_unknown) << none << "あ" << 0 << -1;
+  }
 
-    void keys() {
-      QFETCH(int, key);
-      QFETCH(int, modifiers);
-      QFETCH(QString, text);
-      QFETCH(int, vk);
-      QFETCH(int, typed);
-      const QKeyEvent e(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-      const ui::KeyStroke k = ui::TranslateKey(e);
-      QCOMPARE(k.vk, vk);
-      QCOMPARE(k.typed ? int(static_cast<unsigned char>(*k.typed)) : -1, typed);
-    }
-  };
+  void keys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, vk);
+    QFETCH(int, typed);
+    const QKeyEvent e(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+    const ui::KeyStroke k = ui::TranslateKey(e);
+    QCOMPARE(k.vk, vk);
+    QCOMPARE(k.typed ? int(static_cast<unsigned char>(*k.typed)) : -1, typed);
+  }
+};
 
-  QTEST_MAIN(AdaptersTest)
+QTEST_MAIN(AdaptersTest)
 #include "AdaptersTest.moc"
