@@ -1,11 +1,10 @@
 #include "app/BankCheck.h"
 
+#include "data/Answers.h"
 #include "data/Bank.h"
 #include "data/Cp932.h"
 #include "data/LineReader.h"
 #include "data/TextUtil.h"
-#include "drill/DrillState.h"
-#include "drill/TypedAnswer.h"
 #include "platform/Error.h"
 
 namespace vcq {

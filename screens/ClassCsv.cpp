@@ -43,10 +43,10 @@ void HardRows(std::string& out, const ClassSection& s) {
   for (const HardQuestion& h : s.hard) {
     const std::string lesson =
         h.lesson >= 0 && h.lesson < s.lessons ? ToUtf8(s.lessonName[h.lesson]) : "";
-    AppendCsvRow(out,
-                 {ToUtf8(s.title), std::to_string(h.ques + 1), lesson, ToUtf8(h.prompt),
-                  ToUtf8(h.sentence), std::to_string(h.atLevel[1]), std::to_string(h.atLevel[3]),
-                  std::to_string(h.atLevel[2]), std::to_string(h.atLevel[0])});
+    std::vector<std::string> row = {ToUtf8(s.title), std::to_string(h.ques + 1), lesson,
+                                    ToUtf8(h.prompt), ToUtf8(h.sentence)};
+    for (LevelKind k : kHardLevelColumns) row.push_back(std::to_string(h.atLevel[k]));
+    AppendCsvRow(out, row);
   }
 }
 

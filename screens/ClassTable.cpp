@@ -37,11 +37,6 @@ std::string ChangedBankMessage(const std::string& path, const Bank& b, const Rec
          Shape(b.DataKind, b.QuesCount) + "です";
 }
 
-// A level as the score map colours it: anything unknown is "never answered".
-int LevelIndex(std::int32_t level) {
-  return level >= 0 && level <= 2 ? level + 1 : 0;
-}
-
 std::int64_t Mean(std::int64_t sum, int n) {
   return n == 0 ? 0 : (2 * sum + n) / (2 * n);  // rounded half up; rates are never negative
 }
@@ -91,7 +86,7 @@ void FindHardQuestions(ClassSection& s, LoadedBank& lb) {
   std::vector<std::array<std::int32_t, 4>> at(static_cast<std::size_t>(b.QuesCount));
   for (const RecordFile* f : lb.counted)
     for (std::int32_t q = 0; q < b.QuesCount; ++q)
-      ++at[q][LevelIndex(q < f->QuesCount ? f->OkLevel[q] : -1)];
+      ++at[q][KindOfLevel(q < f->QuesCount ? f->OkLevel[q] : kLevelUnanswered)];
   std::vector<std::int32_t> order;
   for (std::int32_t q = 0; q < b.QuesCount; ++q)
     if (at[q][1] > 0) order.push_back(q);
@@ -176,7 +171,7 @@ static ClassRow RowOfRecord(RecordFile& f, const std::string& path, const Bank* 
   row.fileName = FileNameOf(path);
   row.player = f.PlayerName;
   // Questions the record does not count yet are questions never answered.
-  for (std::int32_t q = f.QuesCount; q < kMaxQuestions; ++q) f.OkLevel[q] = -1;
+  for (std::int32_t q = f.QuesCount; q < kMaxQuestions; ++q) f.OkLevel[q] = kLevelUnanswered;
   // What needs no bank: the record's own questions, as one lesson.
   Bank alone;
   alone.QuesCount = f.QuesCount;

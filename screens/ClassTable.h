@@ -38,9 +38,13 @@ struct HardQuestion {
   std::int32_t lesson = 0;
   std::string prompt;    // CP932, as the drill shows it
   std::string sentence;  // CP932, gaps as the drill shows them before an answer
-  // Learners at each level: never answered, wrong, right once, mastered.
-  std::array<std::int32_t, 4> atLevel{};
+  // Learners at each kind of level (KindOfLevel).
+  std::array<std::int32_t, kLevelKinds> atLevel{};
 };
+// The order in which every table of the hard questions shows atLevel: the
+// wrong ones first, as they are ranked.
+inline constexpr std::array<LevelKind, kLevelKinds> kHardLevelColumns = {
+    kKindWrong, kKindMastered, kKindOnce, kKindUnanswered};
 
 // The class's figures over the rows that have them.
 struct ClassFigures {
