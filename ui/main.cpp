@@ -200,7 +200,7 @@ int main(int argc, char** argv) {
                            qEnvironmentVariableIsSet("VCQ_HIGH_CONTRAST"));
 
   vcq::ui::Gui gui(app);
-  dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });
+  dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.ViewOf<vcq::ui::PlayerNameView>(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   app.frmMain.OpenClassView = [&gui] { vcq::ui::AskForClass(&gui.MainWindow()); };
   gui.onClosed = [] { QCoreApplication::quit(); };

@@ -50,15 +50,17 @@ class DrillViewTest : public QObject {
       d.t.clock.Advance(2000);
       d.sound().clear();
     }
-    QWidget& DrillScreen() { return gui.DrillScreen(); }
+    QWidget& DrillScreen() { return gui.ViewOf<ui::DrillScreenView>(); }
     template <typename T = QWidget>
     T* Child(const QString& name) {
-      T* w = gui.DrillScreen().findChild<T*>(name);
+      T* w = gui.ViewOf<ui::DrillScreenView>().findChild<T*>(name);
       if (!w) qFatal("no control %s", qPrintable(name));
       return w;
     }
     QString Text(const QString& name) { return Child<QLabel>(name)->text(); }
-    bool Shown(const QString& name) { return Child(name)->isVisibleTo(&gui.DrillScreen()); }
+    bool Shown(const QString& name) {
+      return Child(name)->isVisibleTo(&gui.ViewOf<ui::DrillScreenView>());
+    }
     TfrmQues& core() { return d.t.app.frmQues; }
 
     test::TempDir dir;
@@ -122,7 +124,7 @@ class DrillViewTest : public QObject {
     QCOMPARE(f.Child("s8")->geometry(), QRect(4, 192, 237, 23));
     using namespace ui::mirror;
     test::ExpectEveryWidgetMirrorsItsControl(
-        f.gui.DrillScreen().Mirrors(),
+        f.gui.ViewOf<ui::DrillScreenView>().Mirrors(),
         kCaption | kBackground | kTextColor | kFontSize | kPlace | kVisible | kFitText, {},
         [&] { f.gui.SyncAll(); });
   }
