@@ -4,6 +4,7 @@
 #include "data/Bank.h"
 #include "data/Cp932.h"
 #include "data/LineReader.h"
+#include "data/QuesLines.h"
 #include "data/TextUtil.h"
 #include "platform/Error.h"
 
@@ -11,10 +12,14 @@ namespace vcq {
 
 namespace {
 
+constexpr Said kTooLong{"{} is longer than {} bytes ({} bytes are cut off)",
+                        "{}が {} バイトを超えています ({} バイトが切り捨てられます)"};
+
 class Checker {
  public:
-  Checker(std::string_view bytes, const std::string& fileName)
-      : bytes_(bytes),
+  Checker(std::string_view bytes, const std::string& fileName, Lang lang)
+      : lang_(lang),
+        bytes_(bytes),
         fileName_(fileName),
         utf8_(LooksLikeUtf8(bytes)),
         converted_(utf8_ ? Utf8ToCp932(bytes) : Utf8Text{}),
@@ -23,7 +28,7 @@ class Checker {
 
   std::vector<BankProblem> Run() {
     if (utf8_) {
-      problems_.push_back({0, "UTF-8 として読みます", true});
+      problems_.push_back({0, Say({"read as UTF-8", "UTF-8 として読みます"}, lang_), true});
       // Line numbers are those of the CP932 text, which has the same lines.
       const std::string_view read = bytes_.substr(0, bytes_.find('\x1A'));
       for (const BadChar& bad : converted_.bad)
@@ -36,7 +41,7 @@ class Checker {
       // With its bad characters as '?' a UTF-8 bank is checked on as CP932.
       LoadBankText(bank, sel, converted_.bad.empty() ? bytes_ : text_, fileName_);
     } catch (const Error& e) {
-      Add(0, std::string("読み込めません: ") + e.what());
+      Add(0, Say({"cannot be loaded: {}", "読み込めません: {}"}, {e.text()}));
       return problems_;
     }
     Walk(bank);
@@ -44,8 +49,8 @@ class Checker {
   }
 
  private:
-  void Add(int line, std::string message, int field = 0) {
-    problems_.push_back({line, std::move(message), false, field});
+  void Add(int line, const Text& message, int field = 0) {
+    problems_.push_back({line, message.In(lang_), false, field});
   }
 
   // In a file with CR line ends a lone LF stays inside its line: an author
@@ -56,77 +61,77 @@ class Checker {
     for (std::size_t i = 0; i < text.size(); ++i)
       if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
         Add(LineOf(text, i),
-            "改行が LF だけの行と CR LF の行が混ざっています (LF だけでは行は終わりません)");
+            Say({"lines ending in LF alone are mixed with lines ending in CR LF (LF alone ends "
+                 "no line)",
+                 "改行が LF だけの行と CR LF の行が混ざっています (LF だけでは行は終わりません)"}));
         return;
       }
   }
 
-  std::string Read(std::size_t limit, const char* what) {
+  std::string Read(std::size_t limit, const Said& what) {
     std::string s = in_.Next(limit);
     if (in_.LostBytes() > 0)
-      Add(in_.LineNo(), std::string(what) + "が " + std::to_string(limit) +
-                            " バイトを超えています (" + std::to_string(in_.LostBytes()) +
-                            " バイトが切り捨てられます)");
+      Add(in_.LineNo(),
+          Say(kTooLong, {what, std::to_string(limit), std::to_string(in_.LostBytes())}));
     return s;
   }
 
   void Walk(const Bank& b) {
-    Read(kHeaderBytes, "1 行目");
-    const std::string header = Read(kHeaderBytes, "見出し行");
+    Read(kHeaderBytes, {"line 1", "1 行目"});
+    const std::string header = Read(kHeaderBytes, {"the header line", "見出し行"});
     try {
       const std::string_view title = SplitBlankViews(header).Words[0];
       if (title.size() > kTitleBytes)
-        Add(2, "題名が " + std::to_string(kTitleBytes) + " バイトを超えています (" +
-                   std::to_string(title.size() - CutBytes(title, kTitleBytes).size()) +
-                   " バイトが切り捨てられます)");
+        Add(2, Say(kTooLong, {Said{"the title", "題名"}, std::to_string(kTitleBytes),
+                              std::to_string(title.size() - CutBytes(title, kTitleBytes).size())}));
     } catch (const RangeError&) {
       // the load has refused such a header already
     }
     if (!IsKnownLayout(b.DataForm)) {
-      Add(2, "種類 " + std::to_string(b.DataKind) + " の形式 (下 1 桁) は 0 から 3 ではありません");
+      Add(2, Say(kUnknownForm, {std::to_string(b.DataKind)}));
       return;
     }
     if (HasLessons(b.DataForm)) {
-      Read(kHeaderBytes, "分野の数");
-      for (int i = 0; i < b.LesCount; ++i) Read(kNameBytes, "分野名");
+      Read(kHeaderBytes, kFieldLesCount);
+      for (int i = 0; i < b.LesCount; ++i) Read(kNameBytes, {"a lesson name", "分野名"});
       if (HasSecondClass(b.DataForm)) {
-        Read(kHeaderBytes, "第二分類の数");
-        for (int i = 0; i < b.LesCount2; ++i) Read(kNameBytes, "第二分類名");
+        Read(kHeaderBytes, kFieldLesCount2);
+        for (int i = 0; i < b.LesCount2; ++i)
+          Read(kNameBytes, {"a second class name", "第二分類名"});
       }
     }
+    const QuesLines lines = QuesLinesOf(b.DataForm);
     for (int q = 0; q < b.QuesCount; ++q) {
-      if (HasLessons(b.DataForm)) {
-        Read(kHeaderBytes, "番号の行");
-        CheckLesson(q, b.QuesLes[q], b.LesCount, "分野番号", 0);
-        if (HasSecondClass(b.DataForm))
-          CheckLesson(q, b.QuesLes2[q], b.LesCount2, "第二分類番号", 1);
+      if (lines.numbers > 0) {
+        Read(kHeaderBytes, {"the line of numbers", "番号の行"});
+        CheckLesson(q, b.QuesLes[q], b.LesCount, kFieldLesson, 0);
+        if (lines.numbers > 1) CheckLesson(q, b.QuesLes2[q], b.LesCount2, kFieldLesson2, 1);
       }
-      std::string sent, choices;
-      int sentLine = 0, choiceLine = 0;
-      if (HasChoices(b.DataForm)) {
-        Read(kTextBytes, "問題文");
-        choices = Read(kTextBytes, "選択肢");
-        choiceLine = in_.LineNo();
+      std::array<std::string, kQuesTexts> text;
+      std::array<int, kQuesTexts> at{};
+      for (int k = 0; k < lines.count; ++k) {
+        const QuesText t = lines.texts[k];
+        text[t] = Read(kTextBytes, QuesTextName(t));
+        at[t] = in_.LineNo();
       }
-      sent = Read(kTextBytes, "解答文");
-      sentLine = in_.LineNo();
-      if (!HasChoices(b.DataForm)) Read(kTextBytes, "問題文");
-      if (HasLessons(b.DataForm)) Read(kTextBytes, "解説");
       if (in_.PastEnd()) {
-        Add(in_.LineNo(), "問題 " + std::to_string(q) + " の途中でファイルが終わっています");
+        Add(in_.LineNo(),
+            Say({"the file ends inside question {}", "問題 {} の途中でファイルが終わっています"},
+                {std::to_string(q)}));
         return;
       }
       const bool choice = HasChoices(b.DataForm) && b.QuesLes2[q] == 0;
-      CheckSentence(q, sent, sentLine, choice);
-      if (choice) CheckChoices(q, sent, choices, choiceLine);
+      CheckSentence(q, text[kSentText], at[kSentText], choice);
+      if (choice) CheckChoices(q, text[kSentText], text[kChoiceText], at[kChoiceText]);
     }
   }
 
-  void CheckLesson(int q, std::int32_t n, std::int32_t count, const char* what, int field) {
+  void CheckLesson(int q, std::int32_t n, std::int32_t count, const Said& what, int field) {
     if (n < 0 || n >= count)
       Add(in_.LineNo(),
-          "問題 " + std::to_string(q) + " の" + what + " " + std::to_string(n) + " は 0 から " +
-              std::to_string(count - 1) + " の範囲にありません",
+          Say({"question {}: {} {} is not in 0 to {}",
+               "問題 {} の{} {} は 0 から {} の範囲にありません"},
+              {std::to_string(q), what, std::to_string(n), std::to_string(count - 1)}),
           field);
   }
 
@@ -135,8 +140,9 @@ class Checker {
     try {
       words = SplitBlank(sent);
     } catch (const RangeError&) {
-      Add(line, "問題 " + std::to_string(q) + " の解答文の単語が " + std::to_string(kMaxFields) +
-                    " を超えています");
+      Add(line, Say({"question {}: the answer sentence has more than {} words",
+                     "問題 {} の解答文の単語が {} を超えています"},
+                    {std::to_string(q), std::to_string(kMaxFields)}));
       return;
     }
     int gaps = 0;
@@ -148,18 +154,25 @@ class Checker {
       const std::string gap = DropFirst(w);
       for (char c : gap)
         if (!IsAnswerChar(c)) {
-          Add(line, "問題 " + std::to_string(q) + " の空所「" + ToUtf8(gap) +
-                        "」には入力できない文字があります");
+          Add(line, Say({"question {}: the gap '{}' holds a character that cannot be typed",
+                         "問題 {} の空所「{}」には入力できない文字があります"},
+                        {std::to_string(q), ToUtf8(gap)}));
           break;
         }
       if (gap.size() > static_cast<std::size_t>(kMaxKeys))
-        Add(line, "問題 " + std::to_string(q) + " の空所「" + ToUtf8(gap) + "」は " +
-                      std::to_string(kMaxKeys) + " 文字より長く、入力しきれません");
+        Add(line, Say({"question {}: the gap '{}' is longer than {} characters and cannot be typed "
+                       "in full",
+                       "問題 {} の空所「{}」は {} 文字より長く、入力しきれません"},
+                      {std::to_string(q), ToUtf8(gap), std::to_string(kMaxKeys)}));
     }
     if (choice && gaps == 0)
-      Add(line, "問題 " + std::to_string(q) + " は選択問題ですが「@」の付いた答がありません");
+      Add(line, Say({"question {} is a choice question but has no answer marked '@'",
+                     "問題 {} は選択問題ですが「@」の付いた答がありません"},
+                    {std::to_string(q)}));
     else if (gaps == 0)
-      Add(line, "問題 " + std::to_string(q) + " の解答文に「@」の付いた空所がありません");
+      Add(line, Say({"question {}: the answer sentence has no gap marked '@'",
+                     "問題 {} の解答文に「@」の付いた空所がありません"},
+                    {std::to_string(q)}));
   }
 
   void CheckChoices(int q, const std::string& sent, const std::string& list, int line) {
@@ -167,29 +180,30 @@ class Checker {
     try {
       items = SplitBlank(list);
     } catch (const RangeError&) {
-      Add(line, "問題 " + std::to_string(q) + " の選択肢が " + std::to_string(kMaxFields) +
-                    " を超えています");
+      Add(line, Say({"question {}: more than {} choices", "問題 {} の選択肢が {} を超えています"},
+                    {std::to_string(q), std::to_string(kMaxFields)}));
       return;
     }
     if (items.Count() > kChoicePanels)
-      Add(line, "問題 " + std::to_string(q) + " の選択肢が " + std::to_string(items.Count()) +
-                    " 個あります (表示されるのは 9 個まで)");
+      Add(line, Say({"question {}: {} choices (at most 9 are shown)",
+                     "問題 {} の選択肢が {} 個あります (表示されるのは 9 個まで)"},
+                    {std::to_string(q), std::to_string(items.Count())}));
     std::string answer;
-    Fields words;
     try {
-      words = SplitBlank(sent);
+      answer = ExpectedPick(SplitBlank(sent));
     } catch (const RangeError&) {
       return;  // the sentence's own check has reported it
     }
-    for (int i = 0; i < words.Count(); ++i)
-      if (FirstIs(words.Words[i], "@")) answer = UnderToBlank(DropFirst(words.Words[i]));
     if (answer.empty()) return;
+    // Each choice as its panel shows it, judged as a pick is.
     for (int i = 0; i < items.Count(); ++i)
-      if (LowerCp932(CutBytes(UnderToBlank(items.Words[i]), kChoiceBytes)) == LowerCp932(answer))
-        return;
-    Add(line, "問題 " + std::to_string(q) + " の答「" + ToUtf8(answer) + "」が選択肢にありません");
+      if (SameAnswer(CutBytes(UnderToBlank(items.Words[i]), kChoiceBytes), answer)) return;
+    Add(line, Say({"question {}: the answer '{}' is not among the choices",
+                   "問題 {} の答「{}」が選択肢にありません"},
+                  {std::to_string(q), ToUtf8(answer)}));
   }
 
+  Lang lang_;
   std::string_view bytes_;
   std::string fileName_;
   bool utf8_;
@@ -201,8 +215,8 @@ class Checker {
 
 }  // namespace
 
-std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName) {
-  return Checker(bytes, fileName).Run();
+std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName, Lang lang) {
+  return Checker(bytes, fileName, lang).Run();
 }
 
 bool HasProblem(const std::vector<BankProblem>& problems) {
@@ -211,24 +225,26 @@ bool HasProblem(const std::vector<BankProblem>& problems) {
   return false;
 }
 
-std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems) {
+std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems,
+                           Lang lang) {
   std::string out;
   for (const BankProblem& p : problems)
     out += fileName + (p.line > 0 ? ":" + std::to_string(p.line) : std::string()) + ": " +
            p.message + "\n";
-  if (!HasProblem(problems)) out += fileName + ": 問題は見つかりませんでした\n";
+  if (!HasProblem(problems))
+    out += fileName + ": " + Say({"no problem found", "問題は見つかりませんでした"}, lang) + "\n";
   return out;
 }
 
-int RunBankCheck(const std::vector<std::string>& files, std::string& out) {
+int RunBankCheck(const std::vector<std::string>& files, std::string& out, Lang lang) {
   int status = 0;
   for (const std::string& f : files) {
     try {
-      auto problems = CheckBank(ReadWholeFile(f), f);
-      out += FormatProblems(f, problems);
+      auto problems = CheckBank(ReadWholeFile(f), f, lang);
+      out += FormatProblems(f, problems, lang);
       if (HasProblem(problems)) status = 1;
     } catch (const Error& e) {
-      out += f + ": " + e.what() + "\n";
+      out += f + ": " + e.In(lang) + "\n";
       status = 1;
     }
   }

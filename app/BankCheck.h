@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Said.h"
+
 namespace vcq {
 
 struct BankProblem {
@@ -15,14 +17,17 @@ struct BankProblem {
   int field = 0;        // on a line of two numbers, 1 for the second
 };
 
-std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName);
+// The messages are in `lang`.
+std::vector<BankProblem> CheckBank(std::string_view bytes, const std::string& fileName,
+                                   Lang lang = Lang::Ja);
 
 // "file:line: message" lines for each problem and note, and
 // "file: 問題は見つかりませんでした" when there is no problem.
-std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems);
+std::string FormatProblems(const std::string& fileName, const std::vector<BankProblem>& problems,
+                           Lang lang = Lang::Ja);
 
 // Checks each file and prints the result; returns the exit status (0 when
 // every bank is clean, notes aside, 1 when any has a problem or cannot be read).
-int RunBankCheck(const std::vector<std::string>& files, std::string& out);
+int RunBankCheck(const std::vector<std::string>& files, std::string& out, Lang lang = Lang::Ja);
 
 }  // namespace vcq

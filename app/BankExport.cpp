@@ -14,7 +14,7 @@
 namespace vcq {
 
 int RunBankExport(const std::string& bankPath, const std::string& outPath, std::string& out,
-                  std::string& err, bool force) {
+                  std::string& err, bool force, Lang lang) {
   try {
     const std::string csv = BankToCsv(ReadWholeFile(bankPath), bankPath);
     if (outPath.empty()) {
@@ -22,20 +22,23 @@ int RunBankExport(const std::string& bankPath, const std::string& outPath, std::
       const FileStamp stdOut = StampOfOpen(STDOUT_FILENO), bank = StampOf(bankPath);
       if (stdOut.exists && bank.exists && stdOut.device == bank.device &&
           stdOut.inode == bank.inode)
-        throw IoError("標準出力が書き出す元の問題ファイル「" + bankPath + "」そのものです");
+        throw IoError(Say({"standard output is the bank '{}' itself",
+                           "標準出力が書き出す元の問題ファイル「{}」そのものです"},
+                          {bankPath}));
       out += csv;
       return 0;
     }
     if (SameFile(bankPath, outPath))
-      throw IoError("「" + outPath + "」は書き出す元の問題ファイルそのものです");
+      throw IoError(Say({"'{}' is the bank being exported itself",
+                         "「{}」は書き出す元の問題ファイルそのものです"},
+                        {outPath}));
     RequirePlainOrAbsent(outPath);
     std::error_code ec;
-    if (!force && std::filesystem::exists(outPath, ec))
-      throw IoError("「" + outPath + "」はすでにあります。置き換えるには --force を付けてください");
+    if (!force && std::filesystem::exists(outPath, ec)) throw IoError(Say(kExists, {outPath}));
     WriteFileAtomically(outPath, csv);
     return 0;
   } catch (const Error& e) {
-    err += std::string(e.what()) + "\n";
+    err += e.In(lang) + "\n";
     return 1;
   }
 }

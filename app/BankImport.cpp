@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/BankCheck.h"
+#include "app/BankExport.h"
 #include "app/RecordCarrying.h"
 #include "data/AtomicSave.h"
 #include "data/BankCsv.h"
@@ -24,10 +25,11 @@ std::string ReadCsvFile(const std::string& path) {
   return ReadPlainFile(path, kMaxCsvBytes);
 }
 
-ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
+ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName, Lang lang) {
   ImportedBank result;
   const CsvBank csv = CsvToBank(csvBytes);
-  for (const CsvProblem& p : csv.problems) result.problems.push_back(FormatCsvProblem(csvName, p));
+  for (const CsvProblem& p : csv.problems)
+    result.problems.push_back(FormatCsvProblem(csvName, p, lang));
   if (csv.bytes.empty()) return result;
   // A cell already reported (a character without a CP932 form, a number
   // that is none) is not reported again for what it became.
@@ -36,33 +38,36 @@ ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName) {
       if (p.at.row == at.row && p.at.col == at.col) return true;
     return false;
   };
-  for (const BankProblem& p : CheckBank(csv.bytes, csvName)) {
+  for (const BankProblem& p : CheckBank(csv.bytes, csvName, lang)) {
     const CsvPlace at = csv.PlaceOf(p.line, p.field);
     if (!p.note && !reported(at))
-      result.problems.push_back(FormatCsvProblem(csvName, {at, p.message}));
+      result.problems.push_back(FormatCsvProblem(csvName, {at, Text::Same(p.message)}, lang));
   }
   if (result.problems.empty()) result.bytes = csv.bytes;
   return result;
 }
 
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
-                  std::string& out, std::string& err, const CarryRequest& carry) {
+                  std::string& out, std::string& err, const CarryRequest& carry, Lang lang) {
   try {
     if (SameFile(csvPath, bankPath))
-      throw IoError("「" + bankPath + "」は読み込む元の CSV そのものです");
+      throw IoError(
+          Say({"'{}' is the CSV being imported itself", "「{}」は読み込む元の CSV そのものです"},
+              {bankPath}));
     std::error_code ec;
     RequirePlainOrAbsent(bankPath);
     const bool replacing = std::filesystem::exists(bankPath, ec);
-    if (!force && replacing)
-      throw IoError("「" + bankPath +
-                    "」はすでにあります。置き換えるには --force を付けてください");
-    const ImportedBank bank = ImportBank(ReadCsvFile(csvPath), csvPath);
+    if (!force && replacing) throw IoError(Say(kExists, {bankPath}));
+    const ImportedBank bank = ImportBank(ReadCsvFile(csvPath), csvPath, lang);
     for (const std::string& p : bank.problems) err += p + "\n";
     if (!bank.problems.empty()) return 1;
     if (!replacing) {
       WriteFileAtomically(bankPath, bank.bytes);
       if (carry.wanted)
-        out += "「" + bankPath + "」は新しい問題ファイルです。移す成績はありません\n";
+        out += Say({"'{}' is a new bank: there are no records to carry",
+                    "「{}」は新しい問題ファイルです。移す成績はありません"},
+                   lang, {bankPath}) +
+               "\n";
       return 0;
     }
     // The bank replaced: which question became which, told by their texts.
@@ -71,16 +76,22 @@ int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool 
       before = ReadQuestionKeys(ReadWholeFile(bankPath), bankPath);
     } catch (const Error& e) {
       if (carry.wanted)
-        throw IoError("前の問題ファイルが読めないため、成績を移せません: " + std::string(e.what()));
+        throw IoError(Say({"the records cannot be carried, as the bank before cannot be read: {}",
+                           "前の問題ファイルが読めないため、成績を移せません: {}"},
+                          {e.text()}));
     }
     const BankDiff diff = DiffQuestions(before, ReadQuestionKeys(bank.bytes, bankPath));
     const std::vector<std::string> records = RecordsOfBank(bankPath, carry.places);
-    out += "「" + bankPath + "」: " + DescribeDiff(diff) + "\n";
+    out += Say({"'{}': {}", "「{}」: {}"}, lang, {bankPath, DescribeDiff(diff)}) + "\n";
     WriteFileAtomically(bankPath, bank.bytes);
     if (!carry.wanted) {
       if (!records.empty() && !diff.Unchanged())
-        out += "この問題ファイルを使う成績が " + std::to_string(records.size()) +
-               " 件あります。進み具合を問題に合わせて移すには --carry を付けてください\n";
+        out += Say({"{} records use this bank: to carry their progress to the questions, add "
+                    "--carry",
+                    "この問題ファイルを使う成績が {} 件あります。進み具合を問題に合わせて移すには "
+                    "--carry を付けてください"},
+                   lang, {std::to_string(records.size())}) +
+               "\n";
       return 0;
     }
     Bank after;
@@ -89,11 +100,15 @@ int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool 
     LoadBankText(after, sel, bank.bytes, bankPath);
     const CarryReport report =
         CarryRecords(records, static_cast<std::int32_t>(before.size()), diff, after);
-    for (const std::string& line : report.lines) out += line + "\n";
-    if (records.empty()) out += "この問題ファイルを使う成績は見つかりませんでした\n";
+    for (const Text& line : report.lines) out += line.In(lang) + "\n";
+    if (records.empty())
+      out += Say({"no record of this bank was found",
+                  "この問題ファイルを使う成績は見つかりませんでした"},
+                 lang) +
+             "\n";
     return report.failed > 0 ? 1 : 0;
   } catch (const Error& e) {
-    err += std::string(e.what()) + "\n";
+    err += e.In(lang) + "\n";
     return 1;
   }
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Said.h"
+
 namespace vcq {
 
 struct ImportedBank {
@@ -15,7 +17,8 @@ struct ImportedBank {
 
 // The bank a CSV (or tab-separated) text describes, and every problem of it,
 // each named at its row and column of the CSV. `csvName` is for messages.
-ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName);
+ImportedBank ImportBank(std::string_view csvBytes, const std::string& csvName,
+                        Lang lang = Lang::Ja);
 
 // A CSV file a learner names, read whole if it is a plain file of a size a
 // spreadsheet's bank can have (IoError naming it otherwise).
@@ -35,6 +38,7 @@ struct CarryRequest {
 // for carried), 1 when there is any problem (nothing is written when the
 // CSV has one).
 int RunBankImport(const std::string& csvPath, const std::string& bankPath, bool force,
-                  std::string& out, std::string& err, const CarryRequest& carry = {});
+                  std::string& out, std::string& err, const CarryRequest& carry = {},
+                  Lang lang = Lang::Ja);
 
 }  // namespace vcq

@@ -2,19 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <string>
 
 namespace vcq {
 
 namespace {
 
-// Each text of the command line in both its languages, side by side, so
-// that neither drifts from the other. "{}" stands for the arguments, in turn.
-struct Said {
-  std::string_view en, ja;
-};
-
+// Each text of the command line in both its languages (platform/Said.h).
 constexpr Said kUsageText{
     "usage: vcquick [FILE.ret]\n"
     "       vcquick --check FILE.dat...\n"
@@ -96,21 +90,6 @@ constexpr Said kCsvNeedsPlace{"--class --csv needs PLACE...",
                               "--class --csv には 場所... が必要です"};
 constexpr Said kCarryForce{"--carry replaces OUT.dat: it needs --force",
                            "--carry は 問題.dat を置き換えるので --force が必要です"};
-
-std::string Say(const Said& said, Lang lang, std::initializer_list<std::string_view> args = {}) {
-  const std::string_view text = lang == Lang::Ja ? said.ja : said.en;
-  std::string out;
-  auto arg = args.begin();
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.substr(i, 2) == "{}" && arg != args.end()) {
-      out += *arg++;
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
 
 }  // namespace
 

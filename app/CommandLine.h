@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Said.h"
+
 namespace vcq {
 
 enum class Command {
@@ -41,7 +43,6 @@ class UsageError : public std::runtime_error {
 
 // The language the command line speaks: Japanese under a Japanese locale
 // (`messagesLocale` as setlocale names LC_MESSAGES), English under any other.
-enum class Lang { En, Ja };
 Lang LangOfLocale(std::string_view messagesLocale);
 
 // `args` without the program's name. Throws UsageError, in `lang`.

@@ -61,10 +61,10 @@ void OfferCarry(Program& app, const std::string& dat, const std::vector<Question
     ++count;
   const std::string name = fs::path(dat).filename().string();
   if (count == 0) {
-    app.ports.dialogs.ShowInfo("「" + name + "」を置き換えました: " + DescribeDiff(diff));
+    app.ports.dialogs.ShowInfo("「" + name + "」を置き換えました: " + DescribeDiff(diff).ja);
     return;
   }
-  if (!app.ports.dialogs.AskYesNo("「" + name + "」を置き換えました: " + DescribeDiff(diff) +
+  if (!app.ports.dialogs.AskYesNo("「" + name + "」を置き換えました: " + DescribeDiff(diff).ja +
                                   "。\nこの問題ファイルを使う成績 " + std::to_string(count) +
                                   " 件の進み具合を、問題の新しい場所に移しますか"))
     return;
@@ -76,7 +76,7 @@ void OfferCarry(Program& app, const std::string& dat, const std::vector<Question
   const CarryReport report = CarryRecords(records, static_cast<std::int32_t>(before.size()), diff,
                                           after, openOnIt ? app.rec.hold : RecordHold());
   std::string lines;
-  for (const std::string& l : report.lines) lines += "\n" + l;
+  for (const Text& l : report.lines) lines += "\n" + l.ja;
   if (openOnIt) {
     // The open record moves in memory and is saved at once, so that what was
     // learned since it was opened goes with it.

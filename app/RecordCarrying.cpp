@@ -67,13 +67,14 @@ CarryReport CarryRecords(const std::vector<std::string>& records, std::int32_t q
                          const BankDiff& diff, const Bank& after, const RecordHold& open) {
   CarryReport report;
   for (const std::string& path : records) {
-    const std::string name = "「" + path + "」";
     if (open.Covers(path)) continue;
     try {
       LoadedRecord r = ReadRecordOnly(path);
       if (r.file.QuesCount != questionsBefore) {
-        report.lines.push_back(name + ": 問題数が前の問題ファイルと違う (" +
-                               std::to_string(r.file.QuesCount) + " 問) ため、移しません");
+        report.lines.push_back(
+            Say({"'{}': not carried, as its question count ({}) is not the old bank's",
+                 "「{}」: 問題数が前の問題ファイルと違う ({} 問) ため、移しません"},
+                {path, std::to_string(r.file.QuesCount)}));
         ++report.failed;
         continue;
       }
@@ -82,10 +83,14 @@ CarryReport CarryRecords(const std::vector<std::string>& records, std::int32_t q
       rec.Values() = CarryValues(r.file.Values(), r.file.LesCount, r.file.LesCount2, diff, after);
       rec.BankLine = found.KeepsLine() ? r.file.QuesFileLine : std::string();
       WriteFileAtomically(path, FormatRecord(ToRecordFile(after, rec)), {}, nullptr, &r.place.hold);
-      report.lines.push_back(name + ": 新しい問題の順に移しました");
+      report.lines.push_back(Say(
+          {"'{}': carried to the new order of the questions", "「{}」: 新しい問題の順に移しました"},
+          {path}));
       ++report.carried;
     } catch (const Error& e) {
-      report.lines.push_back(name + ": 移せません (" + e.what() + ")。元のままです");
+      report.lines.push_back(Say(
+          {"'{}': cannot be carried ({}); left as it was", "「{}」: 移せません ({})。元のままです"},
+          {path, e.text()}));
       ++report.failed;
     }
   }

@@ -27,7 +27,7 @@ std::vector<std::string> RecordsOfBank(const std::string& bankPath,
 // holds (carried in memory by its owner), is left alone. One line a record
 // (UTF-8), saying what became of it; a failure leaves that record whole.
 struct CarryReport {
-  std::vector<std::string> lines;
+  std::vector<Text> lines;  // one a record
   int carried = 0;
   int failed = 0;
 };

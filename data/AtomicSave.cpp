@@ -102,6 +102,13 @@ class Folder {
 
 }  // namespace
 
+// The steps of a save, as its errors name them.
+constexpr Said kSaveCreating{"creating", "作成"};
+constexpr Said kSaveSettingPermissions{"setting permissions", "権限の設定"};
+constexpr Said kSaveWriting{"writing", "書き込み"};
+constexpr Said kSaveReplacing{"replacing", "置き換え"};
+constexpr Said kSaveSyncingFolder{"syncing the folder", "フォルダの同期"};
+
 FileOps::FileOps()
     : write([](int fd, const char* data, unsigned long size) {
         return static_cast<long>(::write(fd, data, size));
@@ -115,8 +122,9 @@ FileOps::FileOps()
 void WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops,
                          FileStamp* written, const RecordHold* hold) {
   static std::atomic<unsigned> serial{0};
-  auto fail = [&](const std::string& what) {
-    throw IoError("「" + path + "」を保存できません (" + what + "): " + std::strerror(errno));
+  auto fail = [&](const Said& what) {
+    throw IoError(Say({"cannot save '{}' ({}): {}", "「{}」を保存できません ({}): {}"},
+                      {path, what, SystemMessage(errno)}));
   };
   // Through a link, the file it leads to is replaced, from a temporary file
   // beside that file: a rename only replaces within one folder.
@@ -125,7 +133,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
   const std::filesystem::path targetPath(target);
   const std::string name = targetPath.filename().string();
   const Folder folder(targetPath.parent_path().string());
-  if (folder.Fd() < 0) fail("作成");
+  if (folder.Fd() < 0) fail(kSaveCreating);
   RemoveLeftoverTemps(folder.Fd(), name);
   const std::string temp = TempPrefix(name) + std::to_string(::getpid()) + "-" +
                            std::to_string(serial++) + std::string(kTempSuffix);
@@ -134,13 +142,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
   // Private until its permissions are set; a new record gets 0666 less the umask.
   int fd = ::openat(folder.Fd(), temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                     replacing ? 0600 : 0666);
-  if (fd < 0) fail("作成");
+  if (fd < 0) fail(kSaveCreating);
   auto removeTemp = [&] {
     int saved = errno;
     ::unlinkat(folder.Fd(), temp.c_str(), 0);
     errno = saved;
   };
-  auto abandon = [&](const std::string& what) {
+  auto abandon = [&](const Said& what) {
     int saved = errno;
     ::close(fd);
     errno = saved;
@@ -152,28 +160,28 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
     if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
       [[maybe_unused]] int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     }
-    if (::fchmod(fd, old.st_mode & 07777) != 0) abandon("権限の設定");
+    if (::fchmod(fd, old.st_mode & 07777) != 0) abandon(kSaveSettingPermissions);
   }
   for (std::size_t done = 0; done < bytes.size();) {
     long n = ops.write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       if (n == 0) errno = EIO;
-      abandon("書き込み");
+      abandon(kSaveWriting);
     }
     done += static_cast<std::size_t>(n);
   }
-  if (ops.fsync(fd) != 0) abandon("書き込み");
+  if (ops.fsync(fd) != 0) abandon(kSaveWriting);
   const FileStamp stamp = StampOfOpen(fd);
   // Held before it is the record, so that no other program can take it.
   RecordHold::Successor next = hold ? hold->LockSuccessor(fd) : RecordHold::Successor{};
   if (::close(fd) != 0) {
     removeTemp();
-    fail("書き込み");
+    fail(kSaveWriting);
   }
   if (ops.rename(folder.Fd(), temp.c_str(), name.c_str()) != 0) {
     removeTemp();
-    fail("置き換え");
+    fail(kSaveReplacing);
   }
   if (hold) hold->Follow(std::move(next));
   if (written) {
@@ -184,7 +192,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes, const 
     *written = same ? renamed : stamp;
   }
   // Until the folder is on disk, a power cut may bring back the old name.
-  if (ops.fsyncFolder(folder.Fd()) != 0) fail("フォルダの同期");
+  if (ops.fsyncFolder(folder.Fd()) != 0) fail(kSaveSyncingFolder);
 }
 
 }  // namespace vcq

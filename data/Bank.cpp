@@ -40,7 +40,7 @@ class LoadLines {
   std::string Next(std::size_t limit) { return std::string(NextView(limit)); }
   // Skipped: not even converted.
   void Skip() { in_.Skip(); }
-  std::string Here() const { return in_.Here(); }
+  Text Here() const { return in_.Here(); }
   const LineReader& Reader() const { return in_; }
 
  private:
@@ -55,15 +55,15 @@ FieldViews SplitLine(const LoadLines& in, std::string_view line, char sep) {
 }
 
 std::int32_t QuestionNumber(std::string_view field, const LoadLines& in, std::int32_t q,
-                            const char* what) {
+                            const Said& what) {
   return vcq::QuestionNumber(field, in.Reader(), q, what);
 }
 
-void CheckCount(const LoadLines& in, std::int32_t n, int max, const char* what) {
+void CheckCount(const LoadLines& in, std::int32_t n, int max, const Said& what) {
   vcq::CheckCount(in.Reader(), n, max, what);
 }
 
-std::int32_t ReadCount(LoadLines& in, std::size_t limit, int max, const char* what) {
+std::int32_t ReadCount(LoadLines& in, std::size_t limit, int max, const Said& what) {
   // Read before Here() is taken, which names the line read.
   const std::string_view line = in.NextView(limit);
   const std::int32_t n = ParseInt(line, in.Here(), what);
@@ -88,7 +88,7 @@ void CheckUnchanged(const Bank& bank, const LineReader& in, std::string_view hea
   const auto kind = TryParseInt(f.Words[1]);
   const auto count = TryParseInt(f.Words[2]);
   if (kind != bank.DataKind || count != bank.QuesCount)
-    throw IoError(in.Here() + "問題ファイルが開いた時から変わっています (種類 " +
+    throw IoError(in.Here().ja + "問題ファイルが開いた時から変わっています (種類 " +
                   std::to_string(bank.DataKind) + "・問題数 " + std::to_string(bank.QuesCount) +
                   " のはずです)。成績を開き直してください。");
 }
@@ -103,7 +103,7 @@ std::string_view Cp932Text(std::string_view bytes, const std::string& fileName,
   const std::string_view read = bytes.substr(0, bytes.find('\x1A'));
   for (const BadChar& bad : t.bad)
     if (bad.pos < read.size())
-      throw ConvertError(Where(fileName, LineOf(read, bad.pos)) + DescribeBadChar(bytes, bad));
+      throw ConvertError(Where(fileName, LineOf(read, bad.pos)) + DescribeBadChar(bytes, bad).ja);
   converted = std::move(t.cp932);
   return converted;
 }
@@ -130,12 +130,12 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
                fileName, byLine);
   in.Next(kHeaderBytes);
   FieldViews header = SplitLine(in, in.NextView(kHeaderBytes), ' ');
-  const std::string at = in.Here();
+  const Text at = in.Here();
   next.BankTitle = std::string(CutBytes(header.Words[0], kTitleBytes));
-  next.DataKind = ParseInt(header.Words[1], at, "種類");
-  next.QuesCount = ParseInt(header.Words[2], at, "問題数");
+  next.DataKind = ParseInt(header.Words[1], at, kFieldKind);
+  next.QuesCount = ParseInt(header.Words[2], at, kFieldQuesCount);
   next.DataForm = next.DataKind % 10;
-  CheckCount(in, next.QuesCount, kMaxQuestions, "問題数");
+  CheckCount(in, next.QuesCount, kMaxQuestions, kFieldQuesCount);
   next.LesCount = 0;
   next.LesCount2 = 0;
   next.LesLines = 0;
@@ -146,10 +146,10 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
     next.LesCount = 1;
     next.LesName[0] = Sj("全問題");
   } else if (IsKnownLayout(form)) {
-    next.LesCount = ReadCount(in, kHeaderBytes, kMaxLessons, "分野の数");
+    next.LesCount = ReadCount(in, kHeaderBytes, kMaxLessons, kFieldLesCount);
     ReadNames(in, next.LesCount, next.LesName);
     if (HasSecondClass(form)) {
-      next.LesCount2 = ReadCount(in, kHeaderBytes, kMaxLessons, "第二分類の数");
+      next.LesCount2 = ReadCount(in, kHeaderBytes, kMaxLessons, kFieldLesCount2);
       ReadNames(in, next.LesCount2, next.LesName2);
     }
     next.LesLines = HasSecondClass(form) ? next.LesCount + next.LesCount2 + 2 : next.LesCount + 1;
@@ -157,14 +157,14 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
     for (std::int32_t q = 0; q < next.QuesCount; ++q) {
       std::string_view line = in.NextView(kHeaderBytes);
       if (lines.numbers < 2) {
-        next.QuesLes[q] = QuestionNumber(line, in, q, "分野番号");
+        next.QuesLes[q] = QuestionNumber(line, in, q, kFieldLesson);
       } else if (auto pair = PlainPair(line, ' ')) {
         next.QuesLes[q] = pair->first;
         next.QuesLes2[q] = pair->second;
       } else {
         FieldViews nums = SplitLine(in, line, ' ');
-        next.QuesLes[q] = QuestionNumber(nums.Words[0], in, q, "分野番号");
-        next.QuesLes2[q] = QuestionNumber(nums.Words[1], in, q, "第二分類番号");
+        next.QuesLes[q] = QuestionNumber(nums.Words[0], in, q, kFieldLesson);
+        next.QuesLes2[q] = QuestionNumber(nums.Words[1], in, q, kFieldLesson2);
       }
       for (int k = 0; k < lines.count; ++k) in.Skip();
     }
@@ -233,7 +233,7 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
     for (int j = 0; j < count; ++j) {
       if (Batch[j] != q) continue;
       if (in.PastEnd() && !unchanged)
-        throw IoError(in.Here() + "問題 " + std::to_string(q) +
+        throw IoError(in.Here().ja + "問題 " + std::to_string(q) +
                       " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
                       "います。成績を開き直してください。");
       bank.BatchSent[j] = keep(texts[kSentText]);

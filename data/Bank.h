@@ -10,6 +10,7 @@
 
 #include "data/Limits.h"
 #include "data/LineReader.h"
+#include "platform/Said.h"
 
 namespace vcq {
 
@@ -23,6 +24,9 @@ using BatchSlots = std::array<std::int32_t, kBatchSize>;
 constexpr bool IsKnownLayout(std::int32_t form) {
   return form >= 0 && form <= 3;
 }
+// What the checker and the sheets say of a kind whose layout is none of them.
+constexpr Said kUnknownForm{"the form (last digit) of kind {} is not 0 to 3",
+                            "種類 {} の形式 (下 1 桁) は 0 から 3 ではありません"};
 constexpr bool IsPlainLayout(std::int32_t form) {
   return form == 0;
 }

@@ -59,13 +59,13 @@ std::string_view Trim(std::string_view s) {
 
 // A cell shown in a message: its first 60 bytes, never half a character,
 // on one line.
-std::string Quoted(std::string_view utf8) {
+std::string Shown(std::string_view utf8) {
   std::size_t n = std::min<std::size_t>(utf8.size(), 60);
   while (n < utf8.size() && n > 0 && (static_cast<unsigned char>(utf8[n]) & 0xC0) == 0x80) --n;
   std::string shown(utf8.substr(0, n));
   for (char& c : shown)
     if (c == '\r' || c == '\n') c = ' ';  // a message is one line
-  return "「" + shown + "」";
+  return shown;
 }
 
 // Builds the bank from the rows, collecting problems.
@@ -89,9 +89,10 @@ class Importer {
       if (!Question(row)) break;
     }
     if (!header_ && out_.problems.empty())
-      Problem({},
-              "列名の行 (「" + Joined(CsvColumns(kind_ ? *kind_ % 10 : 1)) + "」) がありません");
-    if (!titleRow_ && out_.problems.empty()) Problem({}, "「題名」の行がありません");
+      Problem({}, Say({"no row of column names ('{}')", "列名の行 (「{}」) がありません"},
+                      {Joined(CsvColumns(kind_ ? *kind_ % 10 : 1))}));
+    if (!titleRow_ && out_.problems.empty())
+      Problem({}, Say({"no '{}' row", "「{}」の行がありません"}, {kCsvTitle}));
     if (header_ && titleRow_) Build();
     return Done();
   }
@@ -103,13 +104,13 @@ class Importer {
     return s;
   }
 
-  void Problem(CsvPlace at, std::string message) {
+  void Problem(CsvPlace at, vcq::Text message) {
     out_.problems.push_back({at, std::move(message)});
   }
 
   // A cell's text in CP932; a character without a CP932 form is a problem.
   // A line break inside a cell becomes a blank: a bank line holds none.
-  std::string Text(const CsvRow& row, std::size_t k) {
+  std::string CellText(const CsvRow& row, std::size_t k) {
     if (k >= row.cells.size()) return {};
     const std::string& cell = row.cells[k];
     const CsvPlace at{row.row, static_cast<int>(k) + 1};
@@ -133,15 +134,17 @@ class Importer {
       }
     }
     if (flat.find('\x1A') != std::string::npos)
-      Problem(at, "文字 0x1A (Ctrl-Z) は使えません (問題ファイルの終わりの印です)");
+      Problem(at, Say({"the character 0x1A (Ctrl-Z) cannot be used (it marks the end of a bank)",
+                       "文字 0x1A (Ctrl-Z) は使えません (問題ファイルの終わりの印です)"}));
     return flat;
   }
 
-  std::optional<std::int32_t> Number(const CsvRow& row, std::size_t k, std::string_view what) {
+  std::optional<std::int32_t> Number(const CsvRow& row, std::size_t k, const SaidArg& what) {
     const std::string_view cell = k < row.cells.size() ? Trim(row.cells[k]) : std::string_view();
     if (auto n = TryParseInt(cell)) return n;
     Problem({row.row, static_cast<int>(k) + 1},
-            std::string(what) + "には整数が必要ですが" + Quoted(cell) + "でした");
+            Say({"{} needs a whole number, not '{}'", "{}には整数が必要ですが「{}」でした"},
+                {what.text, Shown(cell)}));
     return std::nullopt;
   }
 
@@ -149,32 +152,36 @@ class Importer {
   bool InfoRow(const CsvRow& row) {
     const std::string_view label = Trim(row.cells[0]);
     auto once = [&](std::optional<int>& seen) {
-      if (seen) Problem({row.row, 1}, "「" + std::string(label) + "」の行が 2 つあります");
+      if (seen) Problem({row.row, 1}, Say({"two '{}' rows", "「{}」の行が 2 つあります"}, {label}));
       seen = row.row;
     };
     if (label == kCsvFirstLine) {
       once(firstRow_);
-      first_ = Text(row, 1);
+      first_ = CellText(row, 1);
     } else if (label == kCsvTitle) {
       once(titleRow_);
-      title_ = Text(row, 1);
+      title_ = CellText(row, 1);
     } else if (label == kCsvKind) {
       once(kindRow_);
-      kind_ = Number(row, 1, "種類");
+      kind_ = Number(row, 1, kFieldKind);
     } else if (label == kCsvLesson || label == kCsvSecond) {
       const bool second = label == kCsvSecond;
       std::vector<Name>& names = second ? les2_ : les_;
       if (names.size() == static_cast<std::size_t>(kMaxLessons)) {
-        Problem({row.row, 1},
-                std::string(label) + "は " + std::to_string(kMaxLessons) + " 個までです");
+        Problem({row.row, 1}, Say({"'{}' rows: at most {}", "{}は {} 個までです"},
+                                  {label, std::to_string(kMaxLessons)}));
         return true;
       }
-      auto n = Number(row, 1, label == kCsvLesson ? "分野名の番号" : "第二分類名の番号");
+      auto n =
+          Number(row, 1,
+                 label == kCsvLesson ? Said{"the lesson name's number", "分野名の番号"}
+                                     : Said{"the second class name's number", "第二分類名の番号"});
       if (n && *n != static_cast<std::int32_t>(names.size()))
-        Problem({row.row, 2}, std::string(label) + "の番号は 0 から順に付けます: ここは " +
-                                  std::to_string(names.size()) + " のはずですが " +
-                                  std::to_string(*n) + " でした");
-      names.push_back({Text(row, 2), row.row});
+        Problem({row.row, 2},
+                Say({"'{}' rows are numbered from 0 in turn: this one should be {}, not {}",
+                     "{}の番号は 0 から順に付けます: ここは {} のはずですが {} でした"},
+                    {label, std::to_string(names.size()), std::to_string(*n)}));
+      names.push_back({CellText(row, 2), row.row});
     } else {
       return false;
     }
@@ -186,34 +193,41 @@ class Importer {
   bool Header(const CsvRow& row) {
     if (!kind_) {
       if (!kindRow_)
-        Problem({row.row, 1}, "「種類」の行がこの行より前にありません (" + Quoted(row.cells[0]) +
-                                  " は行の名前ではありません)");
+        Problem({row.row, 1},
+                Say({"no '{}' row before this one ('{}' names no row)",
+                     "「{}」の行がこの行より前にありません (「{}」 は行の名前ではありません)"},
+                    {kCsvKind, Shown(row.cells[0])}));
       return false;
     }
     form_ = *kind_ % 10;
     if (!IsKnownLayout(form_)) {
-      Problem({*kindRow_, 2},
-              "種類 " + std::to_string(*kind_) + " の形式 (下 1 桁) は 0 から 3 ではありません");
+      Problem({*kindRow_, 2}, Say(kUnknownForm, {std::to_string(*kind_)}));
       return false;
     }
     if (!HasLessons(form_) && !les_.empty())
-      Problem({les_.front().row, 1}, "形式 0 の問題集には分野名の行を書けません");
+      Problem({les_.front().row, 1}, Say({"a bank of form 0 has no '{}' rows",
+                                          "形式 0 の問題集には分野名の行を書けません"},
+                                         {kCsvLesson}));
     if (!HasSecondClass(form_) && !les2_.empty())
-      Problem({les2_.front().row, 1},
-              "形式 " + std::to_string(form_) + " の問題集には第二分類名の行を書けません");
+      Problem({les2_.front().row, 1}, Say({"a bank of form {} has no '{}' rows",
+                                           "形式 {} の問題集には第二分類名の行を書けません"},
+                                          {std::to_string(form_), kCsvSecond}));
     cols_ = ColumnsOf(form_);
     const std::vector<std::string> names = CsvColumns(form_);
     for (std::size_t k = 0; k < row.cells.size(); ++k) {
       const std::string_view cell = Trim(row.cells[k]);
       if (k < names.size() ? cell == names[k] : cell.empty()) continue;
-      Problem({row.row, static_cast<int>(k) + 1}, "列名が違います: 形式 " + std::to_string(form_) +
-                                                      " の列は「" + Joined(names) + "」です");
+      Problem({row.row, static_cast<int>(k) + 1},
+              Say({"wrong column name: the columns of form {} are '{}'",
+                   "列名が違います: 形式 {} の列は「{}」です"},
+                  {std::to_string(form_), Joined(names)}));
       return false;
     }
     if (row.cells.size() < names.size()) {
       Problem({row.row, static_cast<int>(row.cells.size()) + 1},
-              "列名が足りません: 形式 " + std::to_string(form_) + " の列は「" + Joined(names) +
-                  "」です");
+              Say({"too few column names: the columns of form {} are '{}'",
+                   "列名が足りません: 形式 {} の列は「{}」です"},
+                  {std::to_string(form_), Joined(names)}));
       return false;
     }
     header_ = row.row;
@@ -227,17 +241,19 @@ class Importer {
     // checker's question numbers stay those of the rows.
     for (std::size_t k = n; k < row.cells.size(); ++k)
       if (!row.cells[k].empty()) {
-        Problem({row.row, static_cast<int>(k) + 1}, "列が多すぎます (形式 " +
-                                                        std::to_string(form_) + " は " +
-                                                        std::to_string(n) + " 列です)");
+        Problem({row.row, static_cast<int>(k) + 1},
+                Say({"too many columns (form {} has {})", "列が多すぎます (形式 {} は {} 列です)"},
+                    {std::to_string(form_), std::to_string(n)}));
         break;
       }
     if (row.cells.size() < n)
       Problem({row.row, static_cast<int>(row.cells.size()) + 1},
-              "列が足りません (形式 " + std::to_string(form_) + " は " + std::to_string(n) +
-                  " 列ですが " + std::to_string(row.cells.size()) + " 列しかありません)");
+              Say({"too few columns (form {} has {}, this row only {})",
+                   "列が足りません (形式 {} は {} 列ですが {} 列しかありません)"},
+                  {std::to_string(form_), std::to_string(n), std::to_string(row.cells.size())}));
     if (ques_.size() == static_cast<std::size_t>(kMaxQuestions)) {
-      Problem({row.row, 1}, "問題は " + std::to_string(kMaxQuestions) + " 問までです");
+      Problem({row.row, 1}, Say({"at most {} questions", "問題は {} 問までです"},
+                                {std::to_string(kMaxQuestions)}));
       return false;
     }
     Ques q;
@@ -245,7 +261,7 @@ class Importer {
     if (cols_.lesson >= 0) q.lesson = Number(row, cols_.lesson, CsvColumns(form_)[0]).value_or(0);
     if (cols_.second >= 0) q.second = Number(row, cols_.second, CsvColumns(form_)[1]).value_or(0);
     for (int t = 0; t < kQuesTexts; ++t)
-      if (cols_.text[t] >= 0) q.text[t] = Text(row, cols_.text[t]);
+      if (cols_.text[t] >= 0) q.text[t] = CellText(row, cols_.text[t]);
     ques_.push_back(std::move(q));
     return true;
   }
@@ -258,9 +274,11 @@ class Importer {
 
   void Build() {
     const int titleRow = *titleRow_;
-    if (title_.empty()) Problem({titleRow, 2}, "題名が空です");
+    if (title_.empty()) Problem({titleRow, 2}, Say({"the title is empty", "題名が空です"}));
     if (title_.find(' ') != std::string::npos)
-      Problem({titleRow, 2}, "題名に半角の空白は使えません (見出し行では空白が区切りです)");
+      Problem({titleRow, 2},
+              Say({"the title cannot hold a blank (blanks part the header line's fields)",
+                   "題名に半角の空白は使えません (見出し行では空白が区切りです)"}));
     // Without a title of one field the header line would read otherwise.
     if (title_.empty() || title_.find(' ') != std::string::npos) return;
     Line(firstRow_ ? first_ : title_, {firstRow_.value_or(titleRow), 2});
@@ -317,7 +335,7 @@ std::vector<std::string> CsvColumns(int form) {
   if (lines.numbers > 0) names.emplace_back("分野");
   if (lines.numbers > 1) names.emplace_back(HasChoices(form) ? "解答方法" : "第二分類");
   for (QuesText t : kSheetTextOrder)
-    if (lines.Has(t)) names.emplace_back(QuesTextName(t));
+    if (lines.Has(t)) names.emplace_back(QuesTextName(t).ja);
   return names;
 }
 
@@ -327,8 +345,7 @@ std::string BankToCsv(std::string_view bankBytes, const std::string& fileName) {
   LoadBankText(bank, sel, bankBytes, fileName);
   const std::int32_t form = bank.DataForm;
   if (!IsKnownLayout(form))
-    throw ConvertError(Where(fileName, 2) + "種類 " + std::to_string(bank.DataKind) +
-                       " の形式 (下 1 桁) は 0 から 3 ではありません");
+    throw ConvertError(WhereSaid(fileName, 2) + Say(kUnknownForm, {std::to_string(bank.DataKind)}));
   // The load has shown that a UTF-8 bank converts whole.
   const std::string converted =
       LooksLikeUtf8(bankBytes) ? Utf8ToCp932(bankBytes).cp932 : std::string();
@@ -394,7 +411,7 @@ CsvBank CsvToBank(std::string_view bytes) {
   Utf16Text wide;
   if (utf16) {
     wide = Utf16ToUtf8(bytes);
-    if (!wide.problem.empty()) {
+    if (!wide.problem.ja.empty()) {
       none.problems.push_back({{wide.line, 0}, wide.problem});
       return none;
     }
@@ -403,11 +420,13 @@ CsvBank CsvToBank(std::string_view bytes) {
   const bool bom = utf16 || bytes.starts_with(kUtf8Bom);
   std::string_view text = bytes.starts_with(kUtf8Bom) ? bytes.substr(kUtf8Bom.size()) : bytes;
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-    none.problems.push_back({{}, "空のファイルです"});
+    none.problems.push_back({{}, Say({"the file is empty", "空のファイルです"})});
     return none;
   }
   if (std::memchr(text.data(), '\0', text.size())) {
-    none.problems.push_back({{}, "テキストのファイルではありません (0 のバイトがあります)"});
+    none.problems.push_back({{},
+                             Say({"not a text file (it holds a 0 byte)",
+                                  "テキストのファイルではありません (0 のバイトがあります)"})});
     return none;
   }
   // CP932 text is read as UTF-8 too, for the row names, column names and
@@ -418,7 +437,9 @@ CsvBank CsvToBank(std::string_view bytes) {
     fromCp932 = ToUtf8(text);
     if (fromCp932.find("\xEF\xBF\xBD") != std::string::npos) {
       none.problems.push_back(
-          {{}, "UTF-8 としても Shift-JIS (CP932) としても読めない文字があります"});
+          {{},
+           Say({"some characters read neither as UTF-8 nor as Shift-JIS (CP932)",
+                "UTF-8 としても Shift-JIS (CP932) としても読めない文字があります"})});
       return none;
     }
     raw = ReadCsv(text, GuessSeparator(text));
@@ -426,7 +447,9 @@ CsvBank CsvToBank(std::string_view bytes) {
   }
   const CsvTable table = ReadCsv(text, GuessSeparator(text));
   if (table.openRow > 0) {
-    none.problems.push_back({{table.openRow, table.openCol}, "「\"」で始まった欄が閉じていません"});
+    none.problems.push_back(
+        {{table.openRow, table.openCol},
+         Say({"a cell opened with '\"' is not closed", "「\"」で始まった欄が閉じていません"})});
     return none;
   }
   return Importer(table.rows, raw ? &raw->rows : nullptr).Run();
@@ -453,11 +476,11 @@ bool LooksLikeBankSheet(std::string_view bytes) {
   return false;
 }
 
-std::string FormatCsvProblem(const std::string& csvName, const CsvProblem& p) {
-  if (p.at.row <= 0) return csvName + ": " + p.message;
-  if (p.at.col <= 0) return csvName + ":" + std::to_string(p.at.row) + ": " + p.message;
-  return csvName + ":" + std::to_string(p.at.row) + ":" + std::to_string(p.at.col) + ": " +
-         p.message;
+std::string FormatCsvProblem(const std::string& csvName, const CsvProblem& p, Lang lang) {
+  const std::string& message = p.message.In(lang);
+  if (p.at.row <= 0) return csvName + ": " + message;
+  if (p.at.col <= 0) return csvName + ":" + std::to_string(p.at.row) + ": " + message;
+  return csvName + ":" + std::to_string(p.at.row) + ":" + std::to_string(p.at.col) + ": " + message;
 }
 
 }  // namespace vcq

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Said.h"
+
 namespace vcq {
 
 // The labels of the rows before the column names (UTF-8).
@@ -40,7 +42,7 @@ struct CsvPlace {
 };
 struct CsvProblem {
   CsvPlace at;
-  std::string message;  // UTF-8
+  Text message;  // UTF-8
 };
 
 struct CsvBank {
@@ -71,6 +73,6 @@ bool LooksLikeBankSheet(std::string_view bytes);
 
 // "name:row:col: message", "name:row: message" for a whole row, or
 // "name: message" for the whole file.
-std::string FormatCsvProblem(const std::string& csvName, const CsvProblem& p);
+std::string FormatCsvProblem(const std::string& csvName, const CsvProblem& p, Lang lang = Lang::Ja);
 
 }  // namespace vcq

@@ -93,14 +93,16 @@ BankDiff DiffQuestions(const std::vector<QuestionKey>& before,
   return d;
 }
 
-std::string DescribeDiff(const BankDiff& d) {
-  if (d.Unchanged()) return "問題は前と同じです";
-  std::string s = "場所が変わった問題 " + std::to_string(d.moved) + "・書き直された問題 " +
-                  std::to_string(d.edited) + "・新しい問題 " + std::to_string(d.added) +
-                  "・なくなった問題 " + std::to_string(d.removed);
+Text DescribeDiff(const BankDiff& d) {
+  if (d.Unchanged()) return Say({"the questions are as before", "問題は前と同じです"});
+  Text s = Say({"questions moved {}, rewritten {}, new {}, gone {}",
+                "場所が変わった問題 {}・書き直された問題 {}・新しい問題 {}・なくなった問題 {}"},
+               {std::to_string(d.moved), std::to_string(d.edited), std::to_string(d.added),
+                std::to_string(d.removed)});
   if (d.twins > 0)
-    s += " (前の問題ファイルには同じ文の問題が " + std::to_string(d.twins) +
-         " 問あり、その順に合わせました)";
+    s += Say({" (the bank before had {} questions of the same sentence, matched in their order)",
+              " (前の問題ファイルには同じ文の問題が {} 問あり、その順に合わせました)"},
+             {std::to_string(d.twins)});
   return s;
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Said.h"
+
 namespace vcq {
 
 // What tells a question from the others (CP932).
@@ -39,6 +41,6 @@ BankDiff DiffQuestions(const std::vector<QuestionKey>& before,
                        const std::vector<QuestionKey>& after);
 
 // The diff in one line for a learner or a teacher (UTF-8).
-std::string DescribeDiff(const BankDiff& diff);
+Text DescribeDiff(const BankDiff& diff);
 
 }  // namespace vcq

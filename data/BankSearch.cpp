@@ -7,6 +7,7 @@
 
 #include "data/Cp932.h"
 #include "data/WindowsNames.h"
+#include "platform/Said.h"
 
 namespace vcq {
 
@@ -42,7 +43,8 @@ class Listings {
       it->second.push_back(std::move(e));
     }
     if (ec && unreadable_.empty())
-      unreadable_ = "フォルダ「" + DisplayPath(folder.string()) + "」を読めません: " + ec.message();
+      unreadable_ = "フォルダ「" + DisplayPath(folder.string()) +
+                    "」を読めません: " + SystemMessage(ec.value(), Lang::Ja);
     return it->second;
   }
 

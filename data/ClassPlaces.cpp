@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "data/WindowsNames.h"
+#include "platform/Said.h"
 
 namespace vcq {
 
@@ -22,7 +23,7 @@ std::string Joined(const std::string& folder, const char* name) {
 }
 
 std::string Unreadable(const std::string& place, int why) {
-  return "「" + DisplayPath(place) + "」を読めません (" + std::strerror(why) + ")";
+  return "「" + DisplayPath(place) + "」を読めません (" + SystemMessage(why, Lang::Ja) + ")";
 }
 
 }  // namespace

@@ -530,15 +530,17 @@ Utf8Text Utf8ToCp932(std::string_view bytes) {
   return r;
 }
 
-std::string DescribeBadChar(std::string_view bytes, const BadChar& bad) {
+Text DescribeBadChar(std::string_view bytes, const BadChar& bad) {
   char code[16];
   if (bad.codePoint < 0) {
     std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(bytes[bad.pos]));
-    return std::string("UTF-8 として読めないバイト ") + code + " があります";
+    return Say({"byte {} does not read as UTF-8", "UTF-8 として読めないバイト {} があります"},
+               {code});
   }
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(bad.codePoint));
-  return "「" + std::string(bytes.substr(bad.pos, bad.len)) + "」(" + code +
-         ") は Shift-JIS (CP932) で表せません";
+  return Say(
+      {"'{}' ({}) has no Shift-JIS (CP932) form", "「{}」({}) は Shift-JIS (CP932) で表せません"},
+      {bytes.substr(bad.pos, bad.len), code});
 }
 
 std::string LowerCp932(std::string_view s) {

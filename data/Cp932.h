@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Said.h"
+
 namespace vcq {
 
 constexpr bool IsLeadByte(unsigned char c) {
@@ -69,7 +71,7 @@ struct Utf8Text {
 // what follows them stay in place.
 Utf8Text Utf8ToCp932(std::string_view utf8);
 // "「😀」(U+1F600) は Shift-JIS (CP932) で表せません" and the like.
-std::string DescribeBadChar(std::string_view utf8, const BadChar& bad);
+Text DescribeBadChar(std::string_view utf8, const BadChar& bad);
 
 // Lower-casing as the Japanese locale does it: ASCII A-Z, full-width Ａ-Ｚ,
 // Greek and Cyrillic capitals; every other character unchanged.

@@ -63,8 +63,8 @@ std::string ResolveLinks(const std::string& path) {
     const fs::path next(target);
     p = next.is_absolute() ? next : p.parent_path() / next;
   }
-  errno = ELOOP;
-  throw IoError("「" + path + "」を開けません: " + std::strerror(errno));
+  throw IoError(
+      Say({"cannot open '{}': {}", "「{}」を開けません: {}"}, {path, SystemMessage(ELOOP)}));
 }
 
 }  // namespace vcq

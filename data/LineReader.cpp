@@ -51,8 +51,8 @@ std::string_view LineReader::NextView(std::size_t limit) {
   return kept;
 }
 
-std::string LineReader::Here() const {
-  return Where(fileName_, lineNo_);
+Text LineReader::Here() const {
+  return WhereSaid(fileName_, lineNo_);
 }
 
 int LineOf(std::string_view bytes, std::size_t pos) {
@@ -79,10 +79,12 @@ std::optional<std::int32_t> TryParseInt(std::string_view field) {
   return static_cast<std::int32_t>(value);
 }
 
-std::int32_t ParseInt(std::string_view field, const std::string& where, std::string_view what) {
+std::int32_t ParseInt(std::string_view field, const Text& where, const Said& what) {
   if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
   std::string shown = ToUtf8(CutBytes(field, 40));
-  throw ConvertError(where + std::string(what) + "には整数が必要ですが「" + shown + "」でした");
+  throw ConvertError(
+      where + Say({"{} needs a whole number, not '{}'", "{}には整数が必要ですが「{}」でした"},
+                  {what, shown}));
 }
 
 std::optional<std::pair<std::int32_t, std::int32_t>> PlainPair(std::string_view line, char sep) {
@@ -110,23 +112,25 @@ FieldViews SplitLine(const LineReader& in, std::string_view line, char sep) {
   try {
     return sep == ',' ? SplitCommaViews(line) : SplitBlankViews(line);
   } catch (const RangeError& e) {
-    throw RangeError(in.Here() + e.what());
+    throw RangeError(in.Here() + e.text());
   }
 }
 
 std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t q,
-                            const char* what) {
+                            const Said& what) {
   if (std::optional<std::int32_t> value = TryParseInt(field)) return *value;
-  return ParseInt(field, in.Here() + "問題 " + std::to_string(q) + " の", what);
+  return ParseInt(field, in.Here() + Say({"question {}: ", "問題 {} の"}, {std::to_string(q)}),
+                  what);
 }
 
-void CheckCount(const LineReader& in, std::int32_t n, int max, const char* what) {
+void CheckCount(const LineReader& in, std::int32_t n, int max, const Said& what) {
   if (n < 0 || n > max)
-    throw RangeError(in.Here() + what + "は 0 から " + std::to_string(max) + " までですが " +
-                     std::to_string(n) + " でした");
+    throw RangeError(in.Here() +
+                     Say({"{} must be 0 to {}, not {}", "{}は 0 から {} までですが {} でした"},
+                         {what, std::to_string(max), std::to_string(n)}));
 }
 
-std::int32_t ReadCount(LineReader& in, std::size_t limit, int max, const char* what) {
+std::int32_t ReadCount(LineReader& in, std::size_t limit, int max, const Said& what) {
   // Read before Here() is taken, which names the line read.
   const std::string_view line = in.NextView(limit);
   const std::int32_t n = ParseInt(line, in.Here(), what);

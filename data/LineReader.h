@@ -12,6 +12,7 @@
 
 #include "data/FileIdentity.h"
 #include "data/TextUtil.h"
+#include "platform/Said.h"
 
 namespace vcq {
 
@@ -37,7 +38,7 @@ class LineReader {
   std::size_t LostBytes() const { return lost_; }
 
   // "「file」の 12 行目: " for the line last read.
-  std::string Here() const;
+  Text Here() const;
 
  private:
   std::size_t Find(char c) const;
@@ -59,7 +60,7 @@ class LineReader {
 // A decimal integer that is the whole field: leading blanks and a sign are
 // allowed, nothing after the digits. Throws ConvertError naming the place
 // (`where`, as LineReader::Here gives it) and the value (`what`).
-std::int32_t ParseInt(std::string_view field, const std::string& where, std::string_view what);
+std::int32_t ParseInt(std::string_view field, const Text& where, const Said& what);
 // The same number, or nothing when the field is not one; a caller builds the
 // message of ParseInt only then.
 std::optional<std::int32_t> TryParseInt(std::string_view field);
@@ -76,14 +77,22 @@ FieldViews SplitLine(const LineReader& in, std::string_view line, char sep);
 
 // A number on the line of question `q`; the message naming the place is only
 // made for a field that is not a number.
+// The fields of banks and records, as messages name them.
+constexpr Said kFieldKind{"the kind", "種類"};
+constexpr Said kFieldQuesCount{"the question count", "問題数"};
+constexpr Said kFieldLesCount{"the lesson count", "分野の数"};
+constexpr Said kFieldLesCount2{"the second class count", "第二分類の数"};
+constexpr Said kFieldLesson{"the lesson number", "分野番号"};
+constexpr Said kFieldLesson2{"the second class number", "第二分類番号"};
+
 std::int32_t QuestionNumber(std::string_view field, const LineReader& in, std::int32_t q,
-                            const char* what);
+                            const Said& what);
 
 // A count read from the line last read must be 0 to `max`: RangeError
 // "<what>は 0 から <max> までですが <n> でした" naming the line otherwise.
-void CheckCount(const LineReader& in, std::int32_t n, int max, const char* what);
+void CheckCount(const LineReader& in, std::int32_t n, int max, const Said& what);
 // The next line, at most `limit` bytes of it, as such a count.
-std::int32_t ReadCount(LineReader& in, std::size_t limit, int max, const char* what);
+std::int32_t ReadCount(LineReader& in, std::size_t limit, int max, const Said& what);
 
 // The 1-based line of the file that holds byte `pos`, by the same line ends.
 int LineOf(std::string_view bytes, std::size_t pos);

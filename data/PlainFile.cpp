@@ -14,21 +14,26 @@ namespace vcq {
 
 namespace {
 
-std::string NotPlain(const std::string& path, mode_t mode) {
-  const char* what = S_ISDIR(mode)                    ? "フォルダです"
-                     : S_ISFIFO(mode)                 ? "名前付きパイプです"
-                     : S_ISSOCK(mode)                 ? "ソケットです"
-                     : S_ISCHR(mode) || S_ISBLK(mode) ? "装置です"
-                                                      : "特殊なファイルです";
-  return "「" + path + "」は通常のファイルではありません (" + what + ")";
+Text NotPlain(const std::string& path, mode_t mode) {
+  const Said what = S_ISDIR(mode)    ? Said{"a folder", "フォルダです"}
+                    : S_ISFIFO(mode) ? Said{"a named pipe", "名前付きパイプです"}
+                    : S_ISSOCK(mode) ? Said{"a socket", "ソケットです"}
+                    : S_ISCHR(mode) || S_ISBLK(mode) ? Said{"a device", "装置です"}
+                                                     : Said{"a special file", "特殊なファイルです"};
+  return Say({"'{}' is not a plain file ({})", "「{}」は通常のファイルではありません ({})"},
+             {path, what});
 }
 
-std::string TooLarge(const std::string& path, std::size_t limit) {
-  return "「" + path + "」は大きすぎます (" + std::to_string(limit >> 20) + " MiB を超えています)";
+Text TooLarge(const std::string& path, std::size_t limit) {
+  return Say({"'{}' is too large (over {} MiB)", "「{}」は大きすぎます ({} MiB を超えています)"},
+             {path, std::to_string(limit >> 20)});
 }
 
-[[noreturn]] void Fail(const std::string& path, const char* what, int err) {
-  throw IoError("「" + path + "」を" + what + ": " + std::strerror(err));
+constexpr Said kCannotOpen{"cannot open '{}': {}", "「{}」を開けません: {}"};
+constexpr Said kCannotRead{"cannot read '{}': {}", "「{}」を読めません: {}"};
+
+[[noreturn]] void Fail(const std::string& path, const Said& what, int err) {
+  throw IoError(Say(what, {path, SystemMessage(err)}));
 }
 
 }  // namespace
@@ -41,13 +46,13 @@ PlainFile PlainFile::Open(const std::string& path) {
   // Without waiting: a pipe put in its place meanwhile opens at once, and is
   // then refused like any other file that is not plain.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) Fail(path, "開けません", errno);
+  if (fd < 0) Fail(path, kCannotOpen, errno);
   PlainFile f(fd, 0);
-  if (::fstat(fd, &st) != 0) Fail(path, "開けません", errno);
+  if (::fstat(fd, &st) != 0) Fail(path, kCannotOpen, errno);
   if (!S_ISREG(st.st_mode)) throw IoError(NotPlain(path, st.st_mode));
   // Reads of a plain file wait for the disk as usual.
   const int flags = ::fcntl(fd, F_GETFL);
-  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(path, "開けません", errno);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) Fail(path, kCannotOpen, errno);
   f.size_ = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
   return f;
 }
@@ -84,7 +89,7 @@ FileBytes ReadPlainBytes(const std::string& path, std::size_t limit, FileStamp* 
     for (;;) {
       const ssize_t n = ::read(f.Fd(), into, size);
       if (n >= 0) return static_cast<std::size_t>(n);
-      if (errno != EINTR) Fail(path, "読めません", errno);
+      if (errno != EINTR) Fail(path, kCannotRead, errno);
     }
   };
   // Sized from the start: no growing and copying.

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "data/Bank.h"
+#include "platform/Said.h"
 
 namespace vcq {
 
@@ -47,10 +48,12 @@ constexpr QuesLines QuesLinesOf(std::int32_t form) {
 inline constexpr std::array<QuesText, kQuesTexts> kSheetTextOrder = {kPromptText, kSentText,
                                                                      kChoiceText, kNoteText};
 
-// A text's name in messages and as a column name (UTF-8).
-constexpr std::string_view QuesTextName(QuesText t) {
-  constexpr std::array<std::string_view, kQuesTexts> kNames = {"解答文", "問題文", "選択肢",
-                                                               "解説"};
+// A text's name in messages; the Japanese one is its column's name.
+constexpr Said QuesTextName(QuesText t) {
+  constexpr std::array<Said, kQuesTexts> kNames = {{{"the answer sentence", "解答文"},
+                                                    {"the prompt", "問題文"},
+                                                    {"the choices", "選択肢"},
+                                                    {"the note", "解説"}}};
   return kNames[static_cast<std::size_t>(t)];
 }
 

@@ -17,7 +17,7 @@ constexpr std::size_t kNumberLine = 80;
 constexpr std::size_t kWrittenLine = 120;
 constexpr std::size_t kWrittenNumber = 20;
 
-void ReadFlags(LineReader& in, std::int32_t count, LessonFlags& flags, const char* what) {
+void ReadFlags(LineReader& in, std::int32_t count, LessonFlags& flags, const Said& what) {
   for (std::int32_t i = 0; i < count; ++i) {
     const std::string_view line = in.NextView(kNumberLine);
     const std::optional<std::int32_t> value = TryParseInt(line);
@@ -39,23 +39,25 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
   r.BankTitle = in.Next(kTitleBytes);
   r.PlayerName = in.Next(kWholeLine);
   FieldViews head = SplitLine(in, in.NextView(kNumberLine), ',');
-  if (in.PastEnd()) throw IoError(in.Here() + "成績ファイルが途中で終わっています");
-  const std::string at = in.Here();
-  r.DataKind = ParseInt(head.Words[0], at, "種類");
-  r.QuesCount = ParseInt(head.Words[1], at, "問題数");
-  r.FreeMode = ParseInt(head.Words[2], at, "自由練習");
-  r.FlashTime = ParseInt(head.Words[3], at, "フラッシュ時間");
-  r.OrderMode = ParseInt(head.Words[4], at, "出題順");
-  r.OneLetter = ParseInt(head.Words[5], at, "一字表示");
+  if (in.PastEnd())
+    throw IoError(in.Here() +
+                  Say({"the record ends too early", "成績ファイルが途中で終わっています"}));
+  const Text at = in.Here();
+  r.DataKind = ParseInt(head.Words[0], at, kFieldKind);
+  r.QuesCount = ParseInt(head.Words[1], at, kFieldQuesCount);
+  r.FreeMode = ParseInt(head.Words[2], at, Said{"free practice", "自由練習"});
+  r.FlashTime = ParseInt(head.Words[3], at, Said{"the flash time", "フラッシュ時間"});
+  r.OrderMode = ParseInt(head.Words[4], at, Said{"the question order", "出題順"});
+  r.OneLetter = ParseInt(head.Words[5], at, Said{"the first-letter hint", "一字表示"});
   r.DataForm = r.DataKind % 10;
-  CheckCount(in, r.QuesCount, kMaxQuestions, "問題数");
+  CheckCount(in, r.QuesCount, kMaxQuestions, kFieldQuesCount);
   if (HasLessons(r.DataForm)) {
-    r.LesCount = ReadCount(in, kNumberLine, kMaxLessons, "分野の数");
-    ReadFlags(in, r.LesCount, r.LesSel, "分野の選択");
+    r.LesCount = ReadCount(in, kNumberLine, kMaxLessons, kFieldLesCount);
+    ReadFlags(in, r.LesCount, r.LesSel, Said{"the lessons chosen", "分野の選択"});
   }
   if (HasSecondClass(r.DataForm)) {
-    r.LesCount2 = ReadCount(in, kNumberLine, kMaxLessons, "第二分類の数");
-    ReadFlags(in, r.LesCount2, r.LesSel2, "第二分類の選択");
+    r.LesCount2 = ReadCount(in, kNumberLine, kMaxLessons, kFieldLesCount2);
+    ReadFlags(in, r.LesCount2, r.LesSel2, Said{"the second classes chosen", "第二分類の選択"});
   }
   for (std::int32_t i = 0; i < r.QuesCount; ++i) {
     const std::string_view line = in.NextView(kNumberLine);
@@ -65,8 +67,8 @@ RecordFile ParseRecord(std::string_view bytes, const std::string& fileName) {
       continue;
     }
     FieldViews f = SplitLine(in, line, ',');
-    r.AnsCount[i] = QuestionNumber(f.Words[0], in, i, "解答回数");
-    r.OkLevel[i] = QuestionNumber(f.Words[1], in, i, "習得段階");
+    r.AnsCount[i] = QuestionNumber(f.Words[0], in, i, Said{"the answer count", "解答回数"});
+    r.OkLevel[i] = QuestionNumber(f.Words[1], in, i, Said{"the level", "習得段階"});
   }
   return r;
 }

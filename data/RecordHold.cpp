@@ -95,7 +95,9 @@ int LockAt(const std::string& path, int (*open)(const std::string&),
       const int why = errno;
       ::close(fd);
       if (why == EWOULDBLOCK)
-        throw IoError("「" + recordPath + "」は別の VCQuick で開かれています");
+        throw IoError(
+            Say({"'{}' is open in another VCQuick", "「{}」は別の VCQuick で開かれています"},
+                {recordPath}));
       return -1;
     }
     if (SameFile(fd, path)) return fd;

@@ -13,7 +13,8 @@ FieldViews SplitViews(std::string_view s, char sep) {
   FieldViews f;
   auto store = [&](std::string_view piece) {
     if (f.WordTop >= kMaxFields)
-      throw RangeError("1 行の項目が " + std::to_string(kMaxFields) + " を超えています");
+      throw RangeError(Say({"more than {} items on one line", "1 行の項目が {} を超えています"},
+                           {std::to_string(kMaxFields)}));
     f.Words[f.WordTop] = piece;
   };
   // A field is one run of characters between separators, stored when it ends.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "data/Cp932.h"
+#include "data/JoyoKanji.h"
 
 namespace vcq {
 
@@ -60,9 +61,10 @@ int Likelihood(std::string_view c) {
   }
   const unsigned code = b0 << 8 | static_cast<unsigned char>(c[1]);
   if ((code >= 0x829F && code <= 0x82F1) || (code >= 0x8340 && code <= 0x8396) || code == 0x815B)
-    return 10;                                     // kana and the long mark
-  if (code >= 0x889F && code <= 0x9872) return 9;  // common kanji (JIS level 1)
+    return 10;  // kana and the long mark
+  if (std::binary_search(kJoyoKanji.begin(), kJoyoKanji.end(), code)) return 9;  // jōyō kanji
   if (code >= 0x824F && code <= 0x829A) return 8;  // full-width letters and digits
+  if (code >= 0x889F && code <= 0x9872) return 7;  // other kanji of JIS level 1
   if (code >= 0x8140 && code <= 0x81FC) return 6;  // punctuation and symbols
   if (code >= 0x989F && code <= 0xEAA4) return 4;  // rare kanji (JIS level 2)
   return 1;                                        // Greek, lines, vendor characters

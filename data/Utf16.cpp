@@ -41,7 +41,7 @@ Utf16Text Utf16ToUtf8(std::string_view bytes) {
   };
   int line = 1;
   std::uint32_t last = 0;
-  auto fail = [&](std::string problem) {
+  auto fail = [&](Text problem) {
     Utf16Text bad;
     bad.problem = std::move(problem);
     bad.line = line;
@@ -55,11 +55,13 @@ Utf16Text Utf16ToUtf8(std::string_view bytes) {
     if (cp == '\r') ++line;
     last = cp;
     if (cp >= 0xDC00 && cp <= 0xDFFF)
-      return fail("UTF-16 の文字の後半 (下位サロゲート) だけがあります");
+      return fail(Say({"a UTF-16 character's second half (low surrogate) without its first",
+                       "UTF-16 の文字の後半 (下位サロゲート) だけがあります"}));
     if (cp >= 0xD800 && cp <= 0xDBFF) {
       const std::uint32_t low = i + 2 < n ? unit(i + 2) : 0;
       if (low < 0xDC00 || low > 0xDFFF)
-        return fail("UTF-16 の文字の前半 (上位サロゲート) の後に後半がありません");
+        return fail(Say({"a UTF-16 character's first half (high surrogate) without its second",
+                         "UTF-16 の文字の前半 (上位サロゲート) の後に後半がありません"}));
       cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
       i += 2;
     }
@@ -68,7 +70,8 @@ Utf16Text Utf16ToUtf8(std::string_view bytes) {
   // Cut after the last line end, the file was cut in its last line.
   if (n != bytes.size() && (last == '\n' || last == '\r')) --line;
   if (n != bytes.size())
-    return fail("UTF-16 のファイルが文字の途中 (奇数のバイト数) で終わっています");
+    return fail(Say({"the UTF-16 file ends inside a character (an odd number of bytes)",
+                     "UTF-16 のファイルが文字の途中 (奇数のバイト数) で終わっています"}));
   return t;
 }
 

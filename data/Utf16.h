@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Said.h"
+
 namespace vcq {
 
 // True when the bytes start with the UTF-16 byte-order mark, either order.
@@ -16,7 +18,7 @@ bool HasUtf16Bom(std::string_view bytes);
 // ends).
 struct Utf16Text {
   std::string utf8;
-  std::string problem;
+  Text problem;
   int line = 0;
 };
 Utf16Text Utf16ToUtf8(std::string_view bytes);

@@ -12,6 +12,7 @@
 #include "data/Cp932.h"
 #include "data/UnpackedNames.h"
 #include "data/WindowsNames.h"
+#include "platform/Said.h"
 
 namespace vcq {
 
@@ -83,7 +84,8 @@ std::vector<std::string> RenameToUtf8(const std::vector<Cp932Named>& entries) {
   std::vector<std::string> failed;
   for (const Cp932Named& e : entries)
     if (RenameNoReplace(e.from, e.to) != 0)
-      failed.push_back("「" + fs::path(e.to).filename().string() + "」: " + std::strerror(errno));
+      failed.push_back("「" + fs::path(e.to).filename().string() +
+                       "」: " + SystemMessage(errno, Lang::Ja));
   return failed;
 }
 

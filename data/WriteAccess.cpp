@@ -6,11 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "data/FileIdentity.h"
+#include "platform/Said.h"
 
 namespace vcq {
 
@@ -19,12 +19,12 @@ std::string SaveRefusedAt(const std::string& path) {
   const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
   // Asked of the kernel for the learner's own ids: ACLs and read-only mounts count.
   if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-    return std::strerror(errno);
+    return SystemMessage(errno, Lang::Ja);
   struct stat dir, file;
   const uid_t me = ::geteuid();
   if (me != 0 && ::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & S_ISVTX) && dir.st_uid != me &&
       ::stat(target.c_str(), &file) == 0 && file.st_uid != me)
-    return std::strerror(EPERM);
+    return SystemMessage(EPERM, Lang::Ja);
   return {};
 }
 

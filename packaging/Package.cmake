@@ -37,11 +37,14 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/pictures/vcquick.png
 install(FILES ${PROJECT_SOURCE_DIR}/assets/pictures/vcquick-256.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME vcquick.png)
 
-# Debian wants the manual page and the changelog compressed, reproducibly.
+# Debian wants the manual pages and the changelog compressed, reproducibly.
+# The Japanese page is found by man(1) under a Japanese locale.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/vcquick.1 ${CMAKE_BINARY_DIR}/packaging/vcquick.1 COPYONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/ja/vcquick.1 ${CMAKE_BINARY_DIR}/packaging/ja/vcquick.1
+               COPYONLY)
 set(VCQ_GZIPPED)
-foreach(f vcquick.1 changelog)
+foreach(f vcquick.1 ja/vcquick.1 changelog)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/${f}.gz
     COMMAND gzip -9nf -k ${CMAKE_BINARY_DIR}/packaging/${f}
     DEPENDS ${CMAKE_BINARY_DIR}/packaging/${f} VERBATIM)
@@ -49,6 +52,8 @@ foreach(f vcquick.1 changelog)
 endforeach()
 add_custom_target(vcqpackagingfiles ALL DEPENDS ${VCQ_GZIPPED})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/vcquick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/ja/vcquick.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vcquick)
 # lintian's tags that are right for this program, each with its reason.

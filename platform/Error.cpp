@@ -3,10 +3,14 @@
 namespace vcq {
 
 std::string Where(const std::string& fileName, int line) {
+  return WhereSaid(fileName, line).ja;
+}
+
+Text WhereSaid(const std::string& fileName, int line) {
   if (fileName.empty()) return {};
-  std::string s = "「" + fileName + "」";
-  if (line > 0) s += "の " + std::to_string(line) + " 行目";
-  return s + ": ";
+  if (line > 0)
+    return Say({"'{}' line {}: ", "「{}」の {} 行目: "}, {fileName, std::to_string(line)});
+  return Say({"'{}': ", "「{}」: "}, {fileName});
 }
 
 std::string OutOfRange(const std::string& what, long long value, long long last) {

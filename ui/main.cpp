@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     case vcq::Command::Check: {
       // A bank author's check, without a window.
       std::string out;
-      const int status = vcq::RunBankCheck(cl.files, out);
+      const int status = vcq::RunBankCheck(cl.files, out, lang);
       std::fputs(out.c_str(), stdout);
       return status;
     }
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
       // A bank to a spreadsheet, without a window.
       std::string out, err;
       const int status = vcq::RunBankExport(cl.files[0], cl.files.size() == 2 ? cl.files[1] : "",
-                                            out, err, cl.Has("--force"));
+                                            out, err, cl.Has("--force"), lang);
       std::fwrite(out.data(), 1, out.size(), stdout);
       std::fputs(err.c_str(), stderr);
       return status;
@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
       std::string out, err;
       const vcq::CarryRequest carry{cl.Has("--carry"), {cl.files.begin() + 2, cl.files.end()}};
       const int status =
-          vcq::RunBankImport(cl.files[0], cl.files[1], cl.Has("--force"), out, err, carry);
+          vcq::RunBankImport(cl.files[0], cl.files[1], cl.Has("--force"), out, err, carry, lang);
       std::fputs(out.c_str(), stdout);
       std::fputs(err.c_str(), stderr);
       return status;

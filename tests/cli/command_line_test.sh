@@ -53,14 +53,59 @@ run env DISPLAY=:$n "$exe"
 [ "$rc" -eq 1 ] || fail "unreachable display: exit $rc, not 1"
 [ "$(lines stderr)" -eq 1 ] || fail "unreachable display: $(cat "$out/stderr")"
 
-# System messages in the learner's language, beside the program's own.
-run env LANG=ja_JP.UTF-8 LC_ALL= "$exe" --check "$out/none.dat"
-[ "$rc" -eq 1 ] || fail "--check of a missing file: exit $rc, not 1"
-grep -q 'そのようなファイルやディレクトリはありません' "$out/stdout" ||
-  fail "--check under ja_JP.UTF-8: $(cat "$out/stdout")"
-run env LANG=C LC_ALL= "$exe" --check "$out/none.dat"
-grep -q 'No such file or directory' "$out/stdout" || fail "--check under C: $(cat "$out/stdout")"
-
+# One language per locale: each command's reports and errors, and the
+# system's message inside them, in English under C.UTF-8 and in Japanese
+# under ja_JP.UTF-8; nothing Japanese in the English.
+in_lang() { # LANG COMMAND...: runs in the folder $out/lang, relative names
+  local l=$1
+  shift
+  (cd "$out/lang" && run env LANG="$l" LC_ALL= "$exe" "$@" && echo "$rc" >rc)
+  rc=$(cat "$out/lang/rc")
+}
+expect() { # WHAT FILE TEXT: FILE (stdout or stderr) is TEXT
+  [ "$(cat "$out/$2")" = "$3" ] || fail "$1: $(cat "$out/$2")"
+}
+mkdir "$out/lang"
+printf '\r\nT 0 1\r\nI go\r\np\r\n' >"$out/lang/gapless.dat"
+printf '\r\nT 0 1\r\nI @go\r\np\r\n' >"$out/lang/good.dat"
+printf '題名,T\r\n種類,x\r\n' >"$out/lang/bad.csv"
+for l in C.UTF-8 ja_JP.UTF-8; do
+  in_lang $l --check gapless.dat good.dat none.dat
+  [ "$rc" -eq 1 ] || fail "--check ($l): exit $rc, not 1"
+  if [ $l = C.UTF-8 ]; then
+    expect "--check ($l)" stdout "gapless.dat:3: question 0: the answer sentence has no gap marked '@'
+good.dat: no problem found
+none.dat: cannot open 'none.dat': No such file or directory"
+  else
+    expect "--check ($l)" stdout "gapless.dat:3: 問題 0 の解答文に「@」の付いた空所がありません
+good.dat: 問題は見つかりませんでした
+none.dat: 「none.dat」を開けません: そのようなファイルやディレクトリはありません"
+  fi
+  in_lang $l --export good.dat gone/good.csv
+  [ "$rc" -eq 1 ] || fail "--export ($l): exit $rc, not 1"
+  cp "$out/stderr" "$out/lang/export.$l"
+  in_lang $l --export good.dat good.dat
+  cat "$out/stderr" >>"$out/lang/export.$l"
+  if [ $l = C.UTF-8 ]; then
+    expect "--export ($l)" lang/export.$l "cannot save 'gone/good.csv' (creating): No such file or directory
+'good.dat' is the bank being exported itself"
+  else
+    expect "--export ($l)" lang/export.$l "「gone/good.csv」を保存できません (作成): そのようなファイルやディレクトリはありません
+「good.dat」は書き出す元の問題ファイルそのものです"
+  fi
+  in_lang $l --import bad.csv new.dat
+  [ "$rc" -eq 1 ] || fail "--import ($l): exit $rc, not 1"
+  cp "$out/stderr" "$out/lang/import.$l"
+  in_lang $l --import good.dat/sheet.csv new.dat
+  cat "$out/stderr" >>"$out/lang/import.$l"
+  if [ $l = C.UTF-8 ]; then
+    expect "--import ($l)" lang/import.$l "bad.csv:2:2: the kind needs a whole number, not 'x'
+cannot open 'good.dat/sheet.csv': Not a directory"
+  else
+    expect "--import ($l)" lang/import.$l "bad.csv:2:2: 種類には整数が必要ですが「x」でした
+「good.dat/sheet.csv」を開けません: ディレクトリではありません"
+  fi
+done
 # Nothing overwritten by surprise: an existing sheet is replaced only with
 # --force, and no command writes over its own input, by any name of it.
 printf '\r\nT 0 1\r\nI @go\r\np\r\n' >"$out/b.dat"
@@ -96,6 +141,11 @@ run "$exe" --class "$out/class" --csv "$out/class.csv" --cp932
 [ "$rc" -eq 0 ] || fail "--class --csv: exit $rc: $(cat "$out/stderr")"
 printf '\x90\xac\x90\xd1.RET,kim,Eigo,100,1,1,100,100,\r\n' >"$out/row"
 LC_ALL=C grep -qF "$(cat "$out/row")" "$out/class.csv" || fail "--class --csv: $(cat "$out/class.csv")"
+# Its messages are the windows' Japanese sentences, which carry the
+# system's Japanese message under any locale.
+run env LANG=C.UTF-8 LC_ALL= "$exe" --class "$out/class" --csv "$out/gone/class.csv"
+[ "$rc" -eq 1 ] && grep -q '(作成): そのようなファイルやディレクトリはありません$' "$out/stderr" ||
+  fail "--class --csv to a missing folder under C.UTF-8: $(cat "$out/stderr")"
 run "$exe" --class "$out/empty" --csv "$out/empty.csv"
 [ "$rc" -eq 1 ] && grep -q 'empty に成績ファイル (\*.ret) がありません' "$out/stderr" ||
   fail "--class of an empty folder: exit $rc: $(cat "$out/stderr")"

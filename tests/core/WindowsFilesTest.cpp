@@ -356,5 +356,19 @@ TEST_F(WindowsRecord, NamesAsLinuxUnpackersLeaveThemGetTheirRealNames) {
   EXPECT_TRUE(fs::exists(dir / "zip/\xEB\xC8\xC4q.ret"));  // left as it was
 }
 
+// Given names as Debian's unzip leaves them, where one byte may have come
+// from several: a jōyō kanji should win over other kanji, and names whose
+// readings are all jōyō kanji, or all kana, should still show both.
+TEST(RealNameOf, PrefersJoyoKanjiAndShowsBothWhereTheyTie) {
+  // 悲しい, or 誹しい: 0xDF and 0xEE both become 0xAF.
+  EXPECT_EQ(RealNameOf("\xF6\xAF\xE9\xC1\xE9\xF3.ret")->readings,
+            std::vector<std::string>{"悲しい.ret"});
+  // 表現, or 表限, 表古, 表庫 ... (all jōyō), or 表絃, 表諺 (not): any of
+  // 0xBB, 0xBC, 0xC0, ... becomes '+'.
+  EXPECT_EQ(RealNameOf("\xF2\\\xEE+.dat")->readings,
+            (std::vector<std::string>{"表現.dat", "表限.dat"}));
+  EXPECT_EQ(RealNameOf("\xE9\xA6.ret")->readings, (std::vector<std::string>{"げ.ret", "こ.ret"}));
+}
+
 }  // namespace
 }  // namespace vcq

@@ -21,7 +21,7 @@ for f in ./usr/bin/vcquick ./usr/share/vcquick/banks/eigo0.dat ./usr/share/vcqui
          ./usr/share/mime/packages/vcquick.xml \
          ./usr/share/icons/hicolor/64x64/apps/vcquick.png \
          ./usr/share/icons/hicolor/256x256/apps/vcquick.png \
-         ./usr/share/man/man1/vcquick.1.gz \
+         ./usr/share/man/man1/vcquick.1.gz ./usr/share/man/ja/man1/vcquick.1.gz \
          ./usr/share/doc/vcquick/copyright ./usr/share/doc/vcquick/changelog.gz; do
   grep -qxF "$f" <<<"$files" || fail "$f is not in the package"
 done
