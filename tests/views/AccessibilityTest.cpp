@@ -17,6 +17,7 @@
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "tests/views/DrillWindowFixture.h"
 #include "ui/Contrast.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
@@ -82,21 +83,13 @@ class AccessibilityTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Fixture {
-    explicit Fixture(const std::string& bank) : d(dir.path().string()) {
-      test::WriteBytes(dir / "t.dat", bank);
-      d.NewRecord(dir / "t.dat");
-      gui.MainWindow().show();
-    }
+  struct Fixture : test::DrillWindowFixture {
+    using DrillWindowFixture::DrillWindowFixture;
     void StartDrill() {
-      QTest::keyClick(&gui.MainWindow(), Qt::Key_F5);
-      d.t.clock.Advance(2000);
+      PressF5();
       gui.ViewOf<ui::DrillScreenView>().activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&gui.ViewOf<ui::DrillScreenView>()));
     }
-    test::TempDir dir;
-    test::DrillDriver d;
-    ui::Gui gui{d.t.app};
   };
 
  private slots:

@@ -13,6 +13,7 @@
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "tests/views/DrillWindowFixture.h"
 #include "tests/views/MirrorCheck.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
@@ -37,17 +38,10 @@ class DrillViewTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Fixture {
-    explicit Fixture(const std::string& bank) : d(dir.path().string()) {
-      test::WriteBytes(dir / "t.dat", bank);
-      d.NewRecord(dir / "t.dat");
-      gui.MainWindow().show();
-      d.sound().clear();
-    }
-    // F5 on the main window, then the two ticks of the batch announcement.
+  struct Fixture : test::DrillWindowFixture {
+    explicit Fixture(const std::string& bank) : DrillWindowFixture(bank) { d.sound().clear(); }
     void StartDrill() {
-      QTest::keyClick(&gui.MainWindow(), Qt::Key_F5);
-      d.t.clock.Advance(2000);
+      PressF5();
       d.sound().clear();
     }
     QWidget& DrillScreen() { return gui.ViewOf<ui::DrillScreenView>(); }
@@ -62,10 +56,6 @@ class DrillViewTest : public QObject {
       return Child(name)->isVisibleTo(&gui.ViewOf<ui::DrillScreenView>());
     }
     TfrmQues& core() { return d.t.app.frmQues; }
-
-    test::TempDir dir;
-    test::DrillDriver d;
-    ui::Gui gui{d.t.app};
   };
 
   static std::string Typed() { return test::TypedBank({"I @go home", "you @come"}); }
