@@ -25,18 +25,6 @@ std::string OneLine(std::string s) {
   return s;
 }
 
-std::string Shape(std::int32_t kind, std::int32_t count) {
-  return "種類 " + std::to_string(kind) + "・" + std::to_string(count) + " 問";
-}
-
-// As the main window says it when it opens such a record.
-std::string ChangedBankMessage(const std::string& path, const Bank& b, const RecordFile& f) {
-  return "成績「" + DisplayPath(std::filesystem::path(path).filename().string()) +
-         "」は問題ファイル「" + DisplayPath(b.QuesFileName) + "」が " +
-         Shape(f.DataKind, f.QuesCount) + "だったときのものですが、今は " +
-         Shape(b.DataKind, b.QuesCount) + "です";
-}
-
 // A level as the score map colours it: anything unknown is "never answered".
 int LevelIndex(std::int32_t level) {
   return level >= 0 && level <= 2 ? level + 1 : 0;
