@@ -131,12 +131,13 @@ class AdaptersTest : public QObject {
   // no paragraph runs past the right edge behind a horizontal scroll bar;
   // and every picture it names is beside it and reads as a picture.
   void theHelpFitsItsWindow() {
-    ui::HelpWindow help(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
+    ui::HelpWindow window(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
+    ui::HelpBrowser& help = window.Browser();
     for (qreal scale : {1.0, 1.5}) {
       QFont font = QApplication::font();
       font.setPointSizeF(font.pointSizeF() * scale);
       help.setFont(font);
-      help.ShowContents();
+      window.ShowContents();
       QVERIFY(help.toPlainText().contains("CSV"));
       QApplication::processEvents();
       QVERIFY2(help.document()->idealWidth() <= help.viewport()->width(),
