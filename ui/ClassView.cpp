@@ -22,6 +22,7 @@
 #include "data/PlainFile.h"
 #include "platform/Error.h"
 #include "screens/ClassCsv.h"
+#include "ui/ClassLegend.h"
 #include "ui/ClassPrint.h"
 #include "ui/Mirroring.h"
 #include "ui/TextConversion.h"
@@ -54,21 +55,16 @@ QWidget* Legend() {
   auto* box = new QWidget;
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(new QLabel(QStringLiteral("習得率・評価:")));
-  const int steps = static_cast<int>(std::size(classcolors::kHeat));
-  for (int i = 0; i < steps; ++i) {
-    const auto& s = classcolors::kHeat[i];
-    const QString range =
-        i + 1 < steps ? QStringLiteral("%1–%2").arg(s.from).arg(classcolors::kHeat[i + 1].from - 1)
-                      : QString::number(s.from);
-    auto* swatch = new QLabel(range);
+  row->addWidget(new QLabel(LegendTitle()));
+  for (const LegendSwatch& s : LegendSwatches()) {
+    auto* swatch = new QLabel(s.range);
     swatch->setAlignment(Qt::AlignCenter);
     swatch->setMinimumWidth(56);
     swatch->setStyleSheet(QStringLiteral("background:%1; color:%2; padding:2px 6px;")
-                              .arg(Qc(s.fill).name(), Qc(s.text).name()));
+                              .arg(Qc(s.fill).name(), Qc(s.ink).name()));
     row->addWidget(swatch);
   }
-  row->addWidget(new QLabel(QStringLiteral("  最後の行: クラスの平均 (全問を習得した人数)")));
+  row->addWidget(new QLabel(QStringLiteral("  ") + LegendNote()));
   row->addStretch();
   return box;
 }
