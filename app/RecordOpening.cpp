@@ -13,10 +13,6 @@ namespace vcq {
 
 namespace {
 
-std::string Shape(std::int32_t kind, std::int32_t count) {
-  return "種類 " + std::to_string(kind) + "・" + std::to_string(count) + " 問";
-}
-
 // A bank changed since the record was saved (replaced, re-imported, edited
 // elsewhere): the record's progress lines are by position, so opening it on
 // this bank moves or drops progress. Only the learner's yes opens it.
@@ -32,11 +28,8 @@ bool BankFitsRecord(Program& app, const LoadedRecord& r) {
     what = "増えた問題は未回答から始まります";
   else
     what = "進み具合は問題の順のまま新しい問題に当てはめられます";
-  return app.ports.dialogs.AskYesNo(
-      "成績「" + DisplayPath(std::filesystem::path(r.place.RecFileName).filename().string()) +
-      "」は問題ファイル「" + DisplayPath(b.QuesFileName) + "」が " +
-      Shape(f.DataKind, f.QuesCount) + "だったときのものですが、今は " +
-      Shape(b.DataKind, b.QuesCount) + "です。問題ファイルに合わせて開きますか (" + what + ")");
+  return app.ports.dialogs.AskYesNo(ChangedBankMessage(r.place.RecFileName, b, f) +
+                                    "。問題ファイルに合わせて開きますか (" + what + ")");
 }
 
 // Before the learner drills, not at the end when the progress is at stake.

@@ -10,7 +10,9 @@
 # Environment: ROUNDS (default 3) turns of RUNS (default 3) runs each;
 # BEFORE, a second build directory whose vcquick takes its turns as
 # "before", so that a change is measured against the tree before it in the
-# same run.
+# same run; ACCESSIBLE=1, vcquick taking a third turn as "a11y" with Qt's
+# AT-SPI bridge on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, as with a screen
+# reader running), its accessibility bus started on the run's private D-Bus.
 #
 # Figures: win_s, from exec to the first mapped top-level window (for
 # vcquick the main window; the splash maps a moment later); rss, VmRSS of
@@ -37,23 +39,26 @@ xvfb=$!
 read -r -t 10 display <&"$fd"
 export DISPLAY=:$display
 
-measure() {  # label pattern command...
+measure() {  # label pattern [measuring options...] -- command...
   local label=$1 pattern=$2
   shift 2
-  "$tool" -n "$runs" -w 1 -i 3 -p "$pattern" --label "$label" -- "$@" >>"$log/$label.txt" 2>&1 ||
+  "$tool" -n "$runs" -w 1 -i 3 -p "$pattern" --label "$label" "$@" >>"$log/$label.txt" 2>&1 ||
     echo "warning: a run of $label failed (see below)" >&2
 }
 
 echo "# $(date -Is)  $(nproc) cores  load: $(cut -d' ' -f1-3 /proc/loadavg)"
 for ((r = 1; r <= rounds; r++)); do
-  measure minimal '^minimal window$' "$build/bench/minimal_window"
+  measure minimal '^minimal window$' -- "$build/bench/minimal_window"
   # The main window's caption (older builds appended the program's name).
-  measure vcquick '^MiravelCompany' "$build/vcquick"
-  if [ -n "${BEFORE:-}" ]; then measure before '^MiravelCompany' "$BEFORE/vcquick"; fi
+  measure vcquick '^MiravelCompany' -- "$build/vcquick"
+  if [ -n "${BEFORE:-}" ]; then measure before '^MiravelCompany' -- "$BEFORE/vcquick"; fi
+  if [ -n "${ACCESSIBLE:-}" ]; then
+    measure a11y '^MiravelCompany' -e QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 -- "$build/vcquick"
+  fi
 done
 
 # The per-run lines of the measuring script: "run N win_s rss_M hwm_M ...".
-python3 - "$log" ${BEFORE:+before} <<'PY'
+python3 - "$log" ${BEFORE:+before} ${ACCESSIBLE:+a11y} <<'PY'
 import statistics, sys, pathlib
 log = pathlib.Path(sys.argv[1])
 fig = {}

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "data/Cp932.h"
+#include "data/RecordFile.h"
 #include "data/WindowsNames.h"
 #include "platform/Said.h"
 
@@ -207,6 +208,22 @@ std::string MissingBankMessage(const BankSearch& s, std::string_view firstLine,
     m += "が見つかりません (成績と同じフォルダにも「" + name + "」はありません)";
   if (!s.unreadable.empty()) m += " (" + s.unreadable + ")";
   return m;
+}
+
+namespace {
+
+std::string Shape(std::int32_t kind, std::int32_t count) {
+  return "種類 " + std::to_string(kind) + "・" + std::to_string(count) + " 問";
+}
+
+}  // namespace
+
+std::string ChangedBankMessage(const std::string& recordPath, const Bank& now,
+                               const RecordFile& saved) {
+  return "成績「" + DisplayPath(std::filesystem::path(recordPath).filename().string()) +
+         "」は問題ファイル「" + DisplayPath(now.QuesFileName) + "」が " +
+         Shape(saved.DataKind, saved.QuesCount) + "だったときのものですが、今は " +
+         Shape(now.DataKind, now.QuesCount) + "です";
 }
 
 }  // namespace vcq

@@ -14,6 +14,9 @@
 
 namespace vcq {
 
+struct Bank;
+struct RecordFile;
+
 struct BankSearch {
   enum class How {
     AtPath,     // where the first line says
@@ -41,5 +44,11 @@ BankSearch FindBank(std::string_view firstLine, const std::string& recordPath);
 // "成績「…」の問題ファイル「…」が見つかりません" with what the search met.
 std::string MissingBankMessage(const BankSearch& s, std::string_view firstLine,
                                const std::string& recordPath);
+
+// "成績「…」は問題ファイル「…」が 種類 k・n 問だったときのものですが、今は …です":
+// the bank found is not of the kind or size the record was saved with. F2
+// asks on from here; the class view shows it as the record's row.
+std::string ChangedBankMessage(const std::string& recordPath, const Bank& now,
+                               const RecordFile& saved);
 
 }  // namespace vcq

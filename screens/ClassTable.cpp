@@ -25,18 +25,6 @@ std::string OneLine(std::string s) {
   return s;
 }
 
-std::string Shape(std::int32_t kind, std::int32_t count) {
-  return "種類 " + std::to_string(kind) + "・" + std::to_string(count) + " 問";
-}
-
-// As the main window says it when it opens such a record.
-std::string ChangedBankMessage(const std::string& path, const Bank& b, const RecordFile& f) {
-  return "成績「" + DisplayPath(std::filesystem::path(path).filename().string()) +
-         "」は問題ファイル「" + DisplayPath(b.QuesFileName) + "」が " +
-         Shape(f.DataKind, f.QuesCount) + "だったときのものですが、今は " +
-         Shape(b.DataKind, b.QuesCount) + "です";
-}
-
 std::int64_t Mean(std::int64_t sum, int n) {
   return n == 0 ? 0 : (2 * sum + n) / (2 * n);  // rounded half up; rates are never negative
 }
@@ -76,23 +64,28 @@ struct LoadedBank {
   std::string bytes;
   std::string problem;  // why it could not be loaded
   int section = -1;
-  std::vector<const RecordFile*> counted;  // the records its hard questions count
+  // Learners at each level, per question, summed as each record is read:
+  // a record is let go once it has its row, however large the class.
+  std::vector<std::array<std::int32_t, kLevelKinds>> at;
+
+  void Count(const RecordFile& f) {
+    at.resize(static_cast<std::size_t>(std::max<std::int32_t>(bank.QuesCount, 0)));
+    for (std::int32_t q = 0; q < static_cast<std::int32_t>(at.size()); ++q)
+      ++at[q][KindOfLevel(q < f.QuesCount ? f.OkLevel[q] : kLevelUnanswered)];
+  }
 };
 
-// Levels of each question over the records counted, then the hardest ones
-// with their texts, read from the bytes already in memory.
+// The hardest questions by the levels counted, with their texts, read from
+// the bytes already in memory.
 void FindHardQuestions(ClassSection& s, LoadedBank& lb) {
   const Bank& b = lb.bank;
-  std::vector<std::array<std::int32_t, 4>> at(static_cast<std::size_t>(b.QuesCount));
-  for (const RecordFile* f : lb.counted)
-    for (std::int32_t q = 0; q < b.QuesCount; ++q)
-      ++at[q][KindOfLevel(q < f->QuesCount ? f->OkLevel[q] : kLevelUnanswered)];
+  const auto& at = lb.at;
   std::vector<std::int32_t> order;
-  for (std::int32_t q = 0; q < b.QuesCount; ++q)
-    if (at[q][1] > 0) order.push_back(q);
+  for (std::int32_t q = 0; q < static_cast<std::int32_t>(at.size()); ++q)
+    if (at[q][kKindWrong] > 0) order.push_back(q);
   std::stable_sort(order.begin(), order.end(), [&](std::int32_t x, std::int32_t y) {
-    if (at[x][1] != at[y][1]) return at[x][1] > at[y][1];
-    return at[x][3] < at[y][3];
+    if (at[x][kKindWrong] != at[y][kKindWrong]) return at[x][kKindWrong] > at[y][kKindWrong];
+    return at[x][kKindMastered] < at[y][kKindMastered];
   });
   if (order.size() > kHardQuestions) order.resize(kHardQuestions);
   Bank texts = b;
@@ -215,7 +208,6 @@ ClassTable ReadClass(const std::vector<std::string>& places) {
   ClassTable t;
   t.places = places;
   std::map<std::string, std::unique_ptr<LoadedBank>> banks;  // by the bank's real path
-  std::vector<std::unique_ptr<RecordFile>> files;            // kept for the question counts
   std::vector<std::pair<std::string, ClassRow>> rows;        // bank key ("" none), row
   for (const ClassPlace& place : FindClassRecords(places)) {
     ++t.records;
@@ -224,16 +216,16 @@ ClassTable ReadClass(const std::vector<std::string>& places) {
       rows.back().second.fileName = DisplayPath(place.path);
       continue;
     }
-    auto file = std::make_unique<RecordFile>();
+    RecordFile file;
     try {
-      *file = ParseRecord(ReadWholeFile(place.path), place.path);
+      file = ParseRecord(ReadWholeFile(place.path), place.path);
     } catch (const Error& e) {
       rows.emplace_back("", ProblemRow(place.path, e.what()));
       continue;
     }
     std::string key, noBank;
     LoadedBank* lb = nullptr;
-    const BankSearch found = FindBank(file->QuesFileLine, place.path);
+    const BankSearch found = FindBank(file.QuesFileLine, place.path);
     if (found.Found()) {
       std::error_code ec;
       key = std::filesystem::weakly_canonical(found.path, ec).string();
@@ -247,12 +239,11 @@ ClassTable ReadClass(const std::vector<std::string>& places) {
         key.clear();
       }
     } else {
-      noBank = MissingBankMessage(found, file->QuesFileLine, place.path);
+      noBank = MissingBankMessage(found, file.QuesFileLine, place.path);
     }
-    ClassRow row = RowOfRecord(*file, place.path, lb ? &lb->bank : nullptr, noBank);
+    ClassRow row = RowOfRecord(file, place.path, lb ? &lb->bank : nullptr, noBank);
     row.inUse = RecordHold::HeldByAnyone(place.path);
-    if (row.hasLessons) lb->counted.push_back(file.get());
-    files.push_back(std::move(file));
+    if (row.hasLessons) lb->Count(file);
     rows.emplace_back(key, std::move(row));
   }
   // A section per bank, by title; rows by file name, as given.

@@ -41,10 +41,19 @@ struct HardQuestion {
   // Learners at each kind of level (KindOfLevel).
   std::array<std::int32_t, kLevelKinds> atLevel{};
 };
-// The order in which every table of the hard questions shows atLevel: the
-// wrong ones first, as they are ranked.
-inline constexpr std::array<LevelKind, kLevelKinds> kHardLevelColumns = {
-    kKindWrong, kKindMastered, kKindOnce, kKindUnanswered};
+// The columns of atLevel in every table of the hard questions (window,
+// print, CSV), with their names (UTF-8): the wrong ones first, as they are
+// ranked.
+struct HardLevelColumn {
+  LevelKind kind;
+  const char* name;
+};
+inline constexpr std::array<HardLevelColumn, kLevelKinds> kHardLevelColumns = {{
+    {kKindWrong, "不正解"},
+    {kKindMastered, "習得"},
+    {kKindOnce, "1回正解"},
+    {kKindUnanswered, "未回答"},
+}};
 
 // The class's figures over the rows that have them.
 struct ClassFigures {

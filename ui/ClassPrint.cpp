@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "screens/ClassTable.h"
+#include "ui/ClassLegend.h"
 #include "ui/Mirroring.h"
 #include "ui/TextConversion.h"
 
@@ -43,6 +44,34 @@ class Pages {
     painter_.drawText(QRect(page_.left(), y_, page_.width(), line_), Qt::AlignVCenter, text);
     painter_.restore();
     y_ += line_;
+  }
+
+  // The heat map's scale, as the window shows it above its tables.
+  void Legend() {
+    Room(2 * line_);
+    const QFontMetrics fm = painter_.fontMetrics();
+    const int gap = fm.averageCharWidth();
+    int x = page_.left();
+    const auto text = [&](const QString& t) {
+      const int w = fm.horizontalAdvance(t);
+      painter_.setPen(Qt::black);
+      painter_.drawText(QRect(x, y_, w, line_), Qt::AlignVCenter, t);
+      x += w + gap;
+    };
+    text(LegendTitle());
+    const int width = fm.horizontalAdvance(QStringLiteral("100–100")) + 2 * gap;
+    for (const LegendSwatch& s : LegendSwatches()) {
+      const QRect box(x, y_, width, line_);
+      painter_.fillRect(box, Qc(s.fill));
+      painter_.setPen(QColor(0x80, 0x80, 0x80));
+      painter_.drawRect(box);
+      painter_.setPen(Qc(s.ink));
+      painter_.drawText(box, Qt::AlignCenter, s.range);
+      x += width;
+    }
+    x += gap;
+    text(LegendNote());
+    y_ += line_ * 3 / 2;
   }
 
   // `weights` share the page's width among the columns.
@@ -87,9 +116,11 @@ class Pages {
       painter_.setPen(QColor(0x80, 0x80, 0x80));
       painter_.drawRect(box);
       painter_.setPen(Qc(row[c].ink));
+      // Half a character's room inside each border, at any resolution.
+      const int pad = painter_.fontMetrics().averageCharWidth() / 2;
       const QString text =
-          painter_.fontMetrics().elidedText(row[c].text, Qt::ElideRight, box.width() - 6);
-      painter_.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+          painter_.fontMetrics().elidedText(row[c].text, Qt::ElideRight, box.width() - 2 * pad);
+      painter_.drawText(box.adjusted(pad, 0, -pad, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
     }
     y_ += line_;
   }
@@ -142,6 +173,7 @@ void PrintClass(QPrinter& printer, const ClassTable& t, const QString& date) {
   Pages pages(
       printer,
       QStringLiteral("クラスの成績  %1  %2").arg(date, QString::fromStdString(PlacesText(t))));
+  pages.Legend();
   for (const ClassSection& s : t.sections) {
     pages.Title(s.bankPath.empty() ? QStringLiteral("問題ファイルがわからない成績") : Qs(s.title));
     std::vector<int> weights{4, 3};
@@ -149,19 +181,18 @@ void PrintClass(QPrinter& printer, const ClassTable& t, const QString& date) {
     pages.Table(ClassHeader(s), ClassRows(s), weights);
     if (s.hard.empty()) continue;
     pages.Title(QStringLiteral("まちがいの多い問題"));
-    const Row header{{QStringLiteral("分野")},  {QStringLiteral("問題")},
-                     {QStringLiteral("英文")},  {QStringLiteral("不正解")},
-                     {QStringLiteral("習得")},  {QStringLiteral("1回正解")},
-                     {QStringLiteral("未回答")}};
+    Row header{{QStringLiteral("分野")}, {QStringLiteral("問題")}, {QStringLiteral("英文")}};
+    for (const HardLevelColumn& c : kHardLevelColumns)
+      header.push_back({QString::fromUtf8(c.name)});
     std::vector<Row> hard;
-    for (const HardQuestion& h : s.hard)
-      hard.push_back({{h.lesson >= 0 && h.lesson < s.lessons ? Qs(s.lessonName[h.lesson]) : ""},
-                      {Qs(h.prompt)},
-                      {Qs(h.sentence)},
-                      {QString::number(h.atLevel[1])},
-                      {QString::number(h.atLevel[3])},
-                      {QString::number(h.atLevel[2])},
-                      {QString::number(h.atLevel[0])}});
+    for (const HardQuestion& h : s.hard) {
+      Row row{{h.lesson >= 0 && h.lesson < s.lessons ? Qs(s.lessonName[h.lesson]) : ""},
+              {Qs(h.prompt)},
+              {Qs(h.sentence)}};
+      for (const HardLevelColumn& c : kHardLevelColumns)
+        row.push_back({QString::number(h.atLevel[c.kind])});
+      hard.push_back(std::move(row));
+    }
     pages.Table(header, hard, {3, 6, 8, 1, 1, 1, 1});
   }
 }

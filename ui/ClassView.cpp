@@ -18,10 +18,9 @@
 #include <algorithm>
 #include <map>
 
-#include "data/AtomicSave.h"
-#include "data/PlainFile.h"
+#include "app/ClassCommand.h"
 #include "platform/Error.h"
-#include "screens/ClassCsv.h"
+#include "ui/ClassLegend.h"
 #include "ui/ClassPrint.h"
 #include "ui/Mirroring.h"
 #include "ui/TextConversion.h"
@@ -54,21 +53,16 @@ QWidget* Legend() {
   auto* box = new QWidget;
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(new QLabel(QStringLiteral("習得率・評価:")));
-  const int steps = static_cast<int>(std::size(classcolors::kHeat));
-  for (int i = 0; i < steps; ++i) {
-    const auto& s = classcolors::kHeat[i];
-    const QString range =
-        i + 1 < steps ? QStringLiteral("%1–%2").arg(s.from).arg(classcolors::kHeat[i + 1].from - 1)
-                      : QString::number(s.from);
-    auto* swatch = new QLabel(range);
+  row->addWidget(new QLabel(LegendTitle()));
+  for (const LegendSwatch& s : LegendSwatches()) {
+    auto* swatch = new QLabel(s.range);
     swatch->setAlignment(Qt::AlignCenter);
     swatch->setMinimumWidth(56);
     swatch->setStyleSheet(QStringLiteral("background:%1; color:%2; padding:2px 6px;")
-                              .arg(Qc(s.fill).name(), Qc(s.text).name()));
+                              .arg(Qc(s.fill).name(), Qc(s.ink).name()));
     row->addWidget(swatch);
   }
-  row->addWidget(new QLabel(QStringLiteral("  最後の行: クラスの平均 (全問を習得した人数)")));
+  row->addWidget(new QLabel(QStringLiteral("  ") + LegendNote()));
   row->addStretch();
   return box;
 }
@@ -157,22 +151,17 @@ void ClassView::Fill() {
       hard->setObjectName("grdHard");
       Plain(hard);
       hard->verticalHeader()->setVisible(false);
-      hard->setHorizontalHeaderLabels({QStringLiteral("分野"), QStringLiteral("問題"),
-                                       QStringLiteral("英文"), QStringLiteral("不正解"),
-                                       QStringLiteral("習得"), QStringLiteral("1回正解"),
-                                       QStringLiteral("未回答")});
+      QStringList heads = {QStringLiteral("分野"), QStringLiteral("問題"), QStringLiteral("英文")};
+      for (const HardLevelColumn& c : kHardLevelColumns) heads << QString::fromUtf8(c.name);
+      hard->setHorizontalHeaderLabels(heads);
       for (int r = 0; r < static_cast<int>(s.hard.size()); ++r) {
         const HardQuestion& h = s.hard[r];
         const QString lesson =
             h.lesson >= 0 && h.lesson < s.lessons ? Qs(s.lessonName[h.lesson]) : QString();
-        const QString cells[] = {lesson,
-                                 Qs(h.prompt),
-                                 Qs(h.sentence),
-                                 QString::number(h.atLevel[1]),
-                                 QString::number(h.atLevel[3]),
-                                 QString::number(h.atLevel[2]),
-                                 QString::number(h.atLevel[0])};
-        for (int c = 0; c < 7; ++c)
+        QStringList cells = {lesson, Qs(h.prompt), Qs(h.sentence)};
+        for (const HardLevelColumn& c : kHardLevelColumns)
+          cells << QString::number(h.atLevel[c.kind]);
+        for (int c = 0; c < cells.size(); ++c)
           hard->setItem(r, c, Item(cells[c], colors::kWhite, colors::kBlack, c >= 3));
       }
       hard->resizeColumnsToContents();
@@ -292,12 +281,7 @@ void ClassView::SaveCsv() {
                                    QStringLiteral("class.csv"), QStringLiteral("CSV (*.csv)"));
   if (path.isEmpty()) return;
   try {
-    const std::string out = path.toStdString();
-    for (const ClassSection& s : table_.sections)
-      for (const ClassRow& r : s.rows)
-        if (r.path == out) throw IoError("成績ファイルには保存できません");
-    RequirePlainOrAbsent(out);
-    WriteFileAtomically(out, ClassCsv(table_, false));
+    WriteClassCsv(table_, path.toStdString(), false);
   } catch (const Error& e) {
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
   }

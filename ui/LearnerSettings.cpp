@@ -33,8 +33,9 @@ void LearnerSettings::SetReadAloud(bool on) {
   settings_.sync();
 }
 
-bool LearnerSettings::HighContrast() {
-  return settings_.value(kHighContrast, false).toBool();
+std::optional<bool> LearnerSettings::HighContrast() {
+  if (!settings_.contains(kHighContrast)) return std::nullopt;
+  return settings_.value(kHighContrast).toBool();
 }
 
 }  // namespace vcq::ui

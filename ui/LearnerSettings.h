@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <optional>
 
 #include "platform/Speech.h"
 
@@ -17,8 +18,9 @@ class LearnerSettings : public SettingsPort {
 
   bool ReadAloud() override;
   void SetReadAloud(bool on) override;
-  // High contrast (ui/Contrast), set by hand in the file: display/highContrast=true.
-  bool HighContrast();
+  // High contrast (ui/Contrast), set by hand in the file:
+  // display/highContrast=true or false; nullopt when the file does not say.
+  std::optional<bool> HighContrast();
 
  private:
   QSettings settings_;

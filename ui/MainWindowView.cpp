@@ -48,7 +48,7 @@ const ButtonDef kButtons[] = {
     {"pnlGo", &TfrmMain::pnlGo, &TfrmMain::pnlGoClick, "go.png", "問題を始める"},
     {"pnlOption", &TfrmMain::pnlOption, &TfrmMain::pnlOptionClick, "option.png", "オプション"},
     {"pnlSheet", &TfrmMain::pnlSheet, &TfrmMain::pnlSheetClick, "sheet.png", "成績表"},
-    {"pnlClass", &TfrmMain::pnlClass, &TfrmMain::pnlClassClick, "sheet.png", "クラスの成績"},
+    {"pnlClass", &TfrmMain::pnlClass, &TfrmMain::pnlClassClick, "class.png", "クラスの成績"},
     {"pnlHelp", &TfrmMain::pnlHelp, &TfrmMain::pnlHelpClick, "help.png", "ヘルプ"},
     {"pnlReDraw", &TfrmMain::pnlReDraw, &TfrmMain::pnlReDrawClick, "redraw.png",
      "成績ﾏｯﾌﾟの再描画"},

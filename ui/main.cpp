@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,13 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineRecord.h"
 #include "app/DesktopSession.h"
+#include "app/HighContrastChoice.h"
 #include "app/LearnerFolder.h"
 #include "app/Program.h"
 #include "ui/AppIdentity.h"
 #include "ui/ClassView.h"
 #include "ui/Contrast.h"
+#include "ui/DesktopContrast.h"
 #include "ui/EndSignals.h"
 #include "ui/EspeakSpeech.h"
 #include "ui/Gui.h"
@@ -196,13 +199,26 @@ int main(int argc, char** argv) {
   app.readAloud.voice = &voice;
   app.readAloud.store = &settings;
   app.readAloud.on = settings.ReadAloud();
-  vcq::ui::SetHighContrast(settings.HighContrast() ||
-                           qEnvironmentVariableIsSet("VCQ_HIGH_CONTRAST"));
+  const std::optional<bool> ownContrast = settings.HighContrast();
+  const bool forcedContrast = qEnvironmentVariableIsSet("VCQ_HIGH_CONTRAST");
+  const std::string gtkTheme = qEnvironmentVariable("GTK_THEME").toStdString();
+  vcq::ui::SetHighContrast(vcq::UseHighContrast(
+      ownContrast, vcq::DesktopContrastOf(std::nullopt, gtkTheme), forcedContrast));
 
   vcq::ui::Gui gui(app);
   dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.ViewOf<vcq::ui::PlayerNameView>(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   app.frmMain.OpenClassView = [&gui] { vcq::ui::AskForClass(&gui.MainWindow()); };
+  // The desktop's wish arrives after the first window, and only counts when
+  // the learner's own setting is silent.
+  if (!ownContrast && !forcedContrast)
+    vcq::ui::AskDesktopContrast(&gui.MainWindow(), [&gui, gtkTheme](auto portal) {
+      const bool on =
+          vcq::UseHighContrast(std::nullopt, vcq::DesktopContrastOf(portal, gtkTheme), false);
+      if (on == vcq::ui::HighContrast()) return;
+      vcq::ui::SetHighContrast(on);
+      gui.RepaintAll();
+    });
   gui.onClosed = [] { QCoreApplication::quit(); };
   // Ctrl-C, a logout or a shutdown ends the program as its close box does: saving first.
   vcq::ui::EndSignals endSignals([&app] { app.Guard([&] { app.frmMain.FormClose(); }); });

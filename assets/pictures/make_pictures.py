@@ -424,6 +424,27 @@ def icon_sheet():
     return s
 
 
+def icon_class():
+    # a class's table: rows of learners, each cell in the class window's
+    # blues, darker for more mastered; two learners in front of it
+    s = rect(2, 2.5, 28, 24.5, 1.5, fill="#ffffff", stroke=DARK, sw=1.3)
+    s += rect(2.6, 3.1, 27.4, 7.5, fill="#5b8bd6")
+    s += line([(2.6, 7.5), (27.4, 7.5)], stroke=DARK, sw=1.0, cap="butt")
+    heat = ("#eff3ff", "#c6dbef", "#9ecae1", "#6baed6", "#3182bd", "#08306b")
+    steps = ((5, 3, 4), (2, 4, 1), (3, 5, 2), (1, 2, 0))
+    for r, row in enumerate(steps):
+        y = 8.6 + r * 3.9
+        s += rect(3.4, y, 9.4, y + 3.1, fill="#d9dee8")
+        for c, h in enumerate(row):
+            x = 10.4 + c * 5.6
+            s += rect(x, y, x + 5, y + 3.1, fill=heat[h], stroke="#7d8696", sw=0.5, join="miter")
+    for cx, col, dark in ((21.5, "#e8533a", "#7a1e10"), (27, "#2fa84a", "#0f5a1d")):
+        s += path(f"M {cx - 4.6},31 C {cx - 4.6},24.5 {cx + 4.6},24.5 {cx + 4.6},31 Z",
+                  fill=col, stroke=dark, sw=1.0)
+        s += circle(cx, 21.6, 2.9, fill="#ffe0b8", stroke="#6b4a2a", sw=0.9)
+    return s
+
+
 def icon_help():
     s = circle(16, 16, 13.3, fill="#2f78d8", stroke="#143f7a", sw=1.4)
     s += path("M 11.6,12.4 C 11.6,7.9 20.4,7.9 20.4,12.4 C 20.4,15.6 16,15.8 16,19.6",
@@ -590,7 +611,7 @@ def main():
     os.makedirs(OUT, exist_ok=True)
     icons32 = {
         "quit.png": icon_quit, "open.png": icon_open, "new.png": icon_new, "range.png": icon_range,
-        "go.png": icon_go, "option.png": icon_gear, "sheet.png": icon_sheet, "help.png": icon_help,
+        "go.png": icon_go, "option.png": icon_gear, "sheet.png": icon_sheet, "class.png": icon_class, "help.png": icon_help,
         "redraw.png": icon_redraw, "quitdrill.png": icon_back, "keyboard.png": icon_keyboard,
         "mouse.png": icon_mouse, "settings.png": icon_settings,
     }

@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DesktopSession.h"
+#include "app/HighContrastChoice.h"
 
 namespace vcq {
 namespace {
@@ -125,6 +126,26 @@ TEST(DesktopSession, ChoosesX11OnWaylandWhenAnXServerIsThere) {
   EXPECT_EQ(NoDesktopMessage("C"),
             "vcquick: VCQuick needs a desktop session (no display could be reached)");
   EXPECT_EQ(NoDesktopMessage("ja_JP.UTF-8").substr(0, 17), "vcquick: VCQuick ");
+}
+
+// Given the learner's setting (on, off, silent) and the desktop's wish from
+// the portal or the GTK theme, the learner's word wins and the desktop's
+// counts only where the learner said nothing; the environment forces it on.
+TEST(DesktopSession, HighContrastFollowsTheDesktopUnlessTheLearnerSaidOtherwise) {
+  EXPECT_EQ(DesktopContrastOf(1u, ""), DesktopContrast::High);
+  EXPECT_EQ(DesktopContrastOf(0u, "Adwaita"), DesktopContrast::Normal);
+  EXPECT_EQ(DesktopContrastOf(std::nullopt, "HighContrastInverse:dark"), DesktopContrast::High);
+  EXPECT_EQ(DesktopContrastOf(0u, "HighContrast"), DesktopContrast::High);
+  EXPECT_EQ(DesktopContrastOf(std::nullopt, "Adwaita:HighContrast"), DesktopContrast::Unknown);
+  EXPECT_EQ(DesktopContrastOf(2u, ""), DesktopContrast::Normal);
+
+  for (DesktopContrast d :
+       {DesktopContrast::Unknown, DesktopContrast::Normal, DesktopContrast::High}) {
+    EXPECT_TRUE(UseHighContrast(true, d, false));
+    EXPECT_FALSE(UseHighContrast(false, d, false));
+    EXPECT_TRUE(UseHighContrast(false, d, true));
+    EXPECT_EQ(UseHighContrast(std::nullopt, d, false), d == DesktopContrast::High);
+  }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "ui/Contrast.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainWindowView.h"
 #include "ui/Mirroring.h"
 #include "ui/OptionsView.h"
@@ -70,6 +71,10 @@ struct Heard {
         break;
       case QAccessible::TextRemoved:
         events << "removed:" + static_cast<QAccessibleTextRemoveEvent*>(e)->textRemoved();
+        break;
+      case QAccessible::TextSelectionChanged:
+        if (const auto* s = static_cast<QAccessibleTextSelectionEvent*>(e); i && i->textInterface())
+          events << "selected:" + i->textInterface()->text(s->selectionStart(), s->selectionEnd());
         break;
       default:
         break;
@@ -144,6 +149,31 @@ class AccessibilityTest : public QObject {
     QAccessibleInterface* table = Iface(&f.gui.ViewOf<ui::ScoreTableView>().Grid());
     QCOMPARE(table->role(), QAccessible::Table);
     QVERIFY(table->tableInterface());
+  }
+
+  // The help is a frame named with its title, holding the document as text;
+  // Tab goes from link to link, each heard as it is selected, and Enter
+  // takes the caret to the link's section.
+  void theHelpIsAWindowOfTextWithItsLinksHeard() {
+    ui::HelpWindow help(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
+    help.ShowContents();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    QCOMPARE(Iface(&help)->role(), QAccessible::Window);
+    QCOMPARE(Iface(&help)->text(QAccessible::Name), QString("VCQuick ヘルプ"));
+    QAccessibleInterface* text = Iface(&help.Browser());
+    QCOMPARE(text->parent()->object(), &help);
+    QVERIFY(text->textInterface());
+    QVERIFY(text->textInterface()
+                ->text(0, text->textInterface()->characterCount())
+                .contains("クラスの成績"));
+    Heard::events.clear();
+    QTest::keyClick(&help.Browser(), Qt::Key_Tab);
+    QTest::keyClick(&help.Browser(), Qt::Key_Tab);
+    QCOMPARE(Heard::events, (QStringList{"selected:はじめに", "selected:画面とキー"}));
+    // Enter follows the link, and reading goes on from the section.
+    QTest::keyClick(&help.Browser(), Qt::Key_Return);
+    QAccessibleTextInterface* t = text->textInterface();
+    QTRY_VERIFY(t->text(t->cursorPosition(), t->cursorPosition() + 8).startsWith("2. 画面とキー"));
   }
 
   // The score map is the main window's last child: a list described by its

@@ -6,8 +6,11 @@
 #include <QTimer>
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 #include <functional>
 
@@ -125,20 +128,32 @@ class AdaptersTest : public QObject {
 
   // Given the help document in its window, at the usual font size and at
   // one and a half times it, no line of it should be wider than the window:
-  // no paragraph runs past the right edge behind a horizontal scroll bar.
+  // no paragraph runs past the right edge behind a horizontal scroll bar;
+  // and every picture it names is beside it and reads as a picture.
   void theHelpFitsItsWindow() {
-    ui::HelpWindow help(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
+    ui::HelpWindow window(qEnvironmentVariable("VCQ_ASSET_DIR") + "/help/vcq10.html");
+    ui::HelpBrowser& help = window.Browser();
     for (qreal scale : {1.0, 1.5}) {
       QFont font = QApplication::font();
       font.setPointSizeF(font.pointSizeF() * scale);
       help.setFont(font);
-      help.ShowContents();
+      window.ShowContents();
       QVERIFY(help.toPlainText().contains("CSV"));
       QApplication::processEvents();
       QVERIFY2(help.document()->idealWidth() <= help.viewport()->width(),
                qPrintable(QString::number(help.document()->idealWidth())));
       QCOMPARE(help.horizontalScrollBar()->maximum(), 0);
     }
+    int pictures = 0;
+    for (QTextBlock b = help.document()->begin(); b.isValid(); b = b.next())
+      for (auto f = b.begin(); !f.atEnd(); ++f)
+        if (const QTextImageFormat image = f.fragment().charFormat().toImageFormat();
+            image.isValid()) {
+          ++pictures;
+          const QVariant bytes = help.loadResource(QTextDocument::ImageResource, image.name());
+          QVERIFY2(!QImage::fromData(bytes.toByteArray()).isNull(), qPrintable(image.name()));
+        }
+    QVERIFY(pictures > 0);
   }
 
   void typedTextDropsWhatCp932Lacks() {
