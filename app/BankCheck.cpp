@@ -1,11 +1,11 @@
 #include "app/BankCheck.h"
 
+#include "data/Answers.h"
 #include "data/Bank.h"
 #include "data/Cp932.h"
 #include "data/LineReader.h"
+#include "data/QuesLines.h"
 #include "data/TextUtil.h"
-#include "drill/DrillState.h"
-#include "drill/TypedAnswer.h"
 #include "platform/Error.h"
 
 namespace vcq {
@@ -14,7 +14,6 @@ namespace {
 
 constexpr Said kTooLong{"{} is longer than {} bytes ({} bytes are cut off)",
                         "{}が {} バイトを超えています ({} バイトが切り捨てられます)"};
-constexpr Said kPrompt{"the prompt", "問題文"};
 
 class Checker {
  public:
@@ -101,24 +100,20 @@ class Checker {
           Read(kNameBytes, {"a second class name", "第二分類名"});
       }
     }
+    const QuesLines lines = QuesLinesOf(b.DataForm);
     for (int q = 0; q < b.QuesCount; ++q) {
-      if (HasLessons(b.DataForm)) {
+      if (lines.numbers > 0) {
         Read(kHeaderBytes, {"the line of numbers", "番号の行"});
         CheckLesson(q, b.QuesLes[q], b.LesCount, kFieldLesson, 0);
-        if (HasSecondClass(b.DataForm))
-          CheckLesson(q, b.QuesLes2[q], b.LesCount2, kFieldLesson2, 1);
+        if (lines.numbers > 1) CheckLesson(q, b.QuesLes2[q], b.LesCount2, kFieldLesson2, 1);
       }
-      std::string sent, choices;
-      int sentLine = 0, choiceLine = 0;
-      if (HasChoices(b.DataForm)) {
-        Read(kTextBytes, kPrompt);
-        choices = Read(kTextBytes, {"the choices", "選択肢"});
-        choiceLine = in_.LineNo();
+      std::array<std::string, kQuesTexts> text;
+      std::array<int, kQuesTexts> at{};
+      for (int k = 0; k < lines.count; ++k) {
+        const QuesText t = lines.texts[k];
+        text[t] = Read(kTextBytes, QuesTextName(t));
+        at[t] = in_.LineNo();
       }
-      sent = Read(kTextBytes, {"the answer sentence", "解答文"});
-      sentLine = in_.LineNo();
-      if (!HasChoices(b.DataForm)) Read(kTextBytes, kPrompt);
-      if (HasLessons(b.DataForm)) Read(kTextBytes, {"the note", "解説"});
       if (in_.PastEnd()) {
         Add(in_.LineNo(),
             Say({"the file ends inside question {}", "問題 {} の途中でファイルが終わっています"},
@@ -126,8 +121,8 @@ class Checker {
         return;
       }
       const bool choice = HasChoices(b.DataForm) && b.QuesLes2[q] == 0;
-      CheckSentence(q, sent, sentLine, choice);
-      if (choice) CheckChoices(q, sent, choices, choiceLine);
+      CheckSentence(q, text[kSentText], at[kSentText], choice);
+      if (choice) CheckChoices(q, text[kSentText], text[kChoiceText], at[kChoiceText]);
     }
   }
 
@@ -194,18 +189,15 @@ class Checker {
                      "問題 {} の選択肢が {} 個あります (表示されるのは 9 個まで)"},
                     {std::to_string(q), std::to_string(items.Count())}));
     std::string answer;
-    Fields words;
     try {
-      words = SplitBlank(sent);
+      answer = ExpectedPick(SplitBlank(sent));
     } catch (const RangeError&) {
       return;  // the sentence's own check has reported it
     }
-    for (int i = 0; i < words.Count(); ++i)
-      if (FirstIs(words.Words[i], "@")) answer = UnderToBlank(DropFirst(words.Words[i]));
     if (answer.empty()) return;
+    // Each choice as its panel shows it, judged as a pick is.
     for (int i = 0; i < items.Count(); ++i)
-      if (LowerCp932(CutBytes(UnderToBlank(items.Words[i]), kChoiceBytes)) == LowerCp932(answer))
-        return;
+      if (SameAnswer(CutBytes(UnderToBlank(items.Words[i]), kChoiceBytes), answer)) return;
     Add(line, Say({"question {}: the answer '{}' is not among the choices",
                    "問題 {} の答「{}」が選択肢にありません"},
                   {std::to_string(q), ToUtf8(answer)}));

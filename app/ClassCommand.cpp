@@ -10,6 +10,16 @@
 
 namespace vcq {
 
+void WriteClassCsv(const ClassTable& t, const std::string& outPath, bool cp932) {
+  std::error_code ec;
+  for (const ClassSection& s : t.sections)
+    for (const ClassRow& r : s.rows)
+      if (std::filesystem::equivalent(r.path, outPath, ec))
+        throw IoError("「" + DisplayPath(outPath) + "」は読んだ成績ファイルそのものです");
+  RequirePlainOrAbsent(outPath);
+  WriteFileAtomically(outPath, ClassCsv(t, cp932));
+}
+
 int RunClassCsv(const std::vector<std::string>& places, const std::string& outPath, bool cp932,
                 std::string& err) {
   const ClassTable t = ReadClass(places);
@@ -18,13 +28,7 @@ int RunClassCsv(const std::vector<std::string>& places, const std::string& outPa
     return 1;
   }
   try {
-    std::error_code ec;
-    for (const ClassSection& s : t.sections)
-      for (const ClassRow& r : s.rows)
-        if (std::filesystem::equivalent(r.path, outPath, ec))
-          throw IoError("「" + DisplayPath(outPath) + "」は読んだ成績ファイルそのものです");
-    RequirePlainOrAbsent(outPath);
-    WriteFileAtomically(outPath, ClassCsv(t, cp932));
+    WriteClassCsv(t, outPath, cp932);
     return 0;
   } catch (const Error& e) {
     err += std::string(e.what()) + "\n";

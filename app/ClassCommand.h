@@ -9,6 +9,11 @@
 
 namespace vcq {
 
+// Writes the class's CSV to `outPath`, replaced atomically; IoError for an
+// `outPath` that is one of the records read (by file, not by name), or that
+// cannot be written.
+void WriteClassCsv(const ClassTable& t, const std::string& outPath, bool cp932);
+
 // Reads the class in `places` and writes its CSV to `outPath` (replaced
 // atomically). Messages go to `err`. Returns the exit status: 0 done, 1
 // when no record was found or the file could not be written. A record is

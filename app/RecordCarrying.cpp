@@ -82,7 +82,7 @@ CarryReport CarryRecords(const std::vector<std::string>& records, std::int32_t q
       Record rec;
       rec.Values() = CarryValues(r.file.Values(), r.file.LesCount, r.file.LesCount2, diff, after);
       rec.BankLine = found.KeepsLine() ? r.file.QuesFileLine : std::string();
-      WriteFileAtomically(path, FormatRecord(ToRecordFile(after, rec)), {}, nullptr, &r.hold);
+      WriteFileAtomically(path, FormatRecord(ToRecordFile(after, rec)), {}, nullptr, &r.place.hold);
       report.lines.push_back(Say(
           {"'{}': carried to the new order of the questions", "「{}」: 新しい問題の順に移しました"},
           {path}));

@@ -27,13 +27,6 @@ std::string FolderOf(const std::string& path) {
 
 constexpr std::string_view kGoOnWithoutSaving = "保存せずに続けますか";
 
-// A new record's place, taken: its path, the hold on it and what lies there.
-struct NewRecordPlace {
-  std::string path;
-  RecordHold hold;
-  FileStamp onDisk;
-};
-
 std::string Ask(Program& app, const char* prompt) {
   TfrmInput& w = app.frmInput;
   w.InputCaption = "VocaraforWindows";
@@ -58,14 +51,12 @@ std::string NewRecordPath(const Program& app, const std::string& cp932Name) {
   return (fs::path(folder) / (name + ".ret")).string();
 }
 
-std::optional<NewRecordPlace> ClaimNewRecord(Program& app, const std::string& path,
-                                             const RecordHold& open) {
-  NewRecordPlace place;
-  place.path = path;
+std::optional<RecordPlace> ClaimNewRecord(Program& app, const std::string& path,
+                                          const RecordHold& open) {
   // Before asking to replace a file: one open elsewhere, or one that is no
   // plain file and could never be replaced, is refused outright.
   RequirePlainOrAbsent(path);
-  place.hold = open.Covers(path) ? open : RecordHold::Take(path);
+  RecordPlace place = RecordPlace::Take(path, open);
   const std::string file = fs::path(path).filename().string();
   std::error_code ec;
   if (fs::exists(path, ec) &&
@@ -140,7 +131,7 @@ void TfrmMain::ReloadBank() {
   // The record's progress is by position: on a bank of another kind or size
   // it would be saved onto other questions, or cut. It keeps the bank it was
   // opened on until the learner opens it again (F2 asks then).
-  if (fresh.DataKind != app_.bank.DataKind || fresh.QuesCount != app_.bank.QuesCount)
+  if (!SameShape(fresh, app_.bank))
     throw IoError("問題ファイル「" + app_.bank.QuesFileName + "」は成績を開いた後で変わりました (" +
                   std::to_string(app_.bank.QuesCount) + " 問から " +
                   std::to_string(fresh.QuesCount) +
@@ -206,7 +197,7 @@ void TfrmMain::cmdFileCreate() {
     const std::string player = AskPlayerName(app_);
     std::string name;
     if (!player.empty()) name = AskRecordName(app_);
-    std::optional<NewRecordPlace> place;
+    std::optional<RecordPlace> place;
     if (!name.empty()) place = ClaimNewRecord(app_, NewRecordPath(app_, name), app_.rec.hold);
     if (!place) {
       NewCancel = 1;
@@ -214,9 +205,7 @@ void TfrmMain::cmdFileCreate() {
       if (chosenBank_) app_.bank = std::move(*chosenBank_);
       chosenBank_.reset();
       Record rec;
-      rec.RecFileName = place->path;
-      rec.hold = std::move(place->hold);
-      rec.onDisk = place->onDisk;
+      rec.Place() = std::move(*place);
       rec.PlayerName = player;
       NewRecordDefaults(app_.bank, rec);
       rec.RecOpen = 1;

@@ -19,7 +19,7 @@ namespace {
 bool BankFitsRecord(Program& app, const LoadedRecord& r) {
   const RecordFile& f = r.file;
   const Bank& b = r.bank;
-  if (b.DataKind == f.DataKind && b.QuesCount == f.QuesCount) return true;
+  if (SameShape(b, f)) return true;
   std::string what;
   if (b.DataKind == f.DataKind && b.QuesCount < f.QuesCount)
     what = "問題 " + std::to_string(b.QuesCount + 1) + " から " + std::to_string(f.QuesCount) +
@@ -28,13 +28,13 @@ bool BankFitsRecord(Program& app, const LoadedRecord& r) {
     what = "増えた問題は未回答から始まります";
   else
     what = "進み具合は問題の順のまま新しい問題に当てはめられます";
-  return app.ports.dialogs.AskYesNo(ChangedBankMessage(r.path, b, f) +
+  return app.ports.dialogs.AskYesNo(ChangedBankMessage(r.place.RecFileName, b, f) +
                                     "。問題ファイルに合わせて開きますか (" + what + ")");
 }
 
 // Before the learner drills, not at the end when the progress is at stake.
 LoadedRecord Noticed(Program& app, LoadedRecord r) {
-  if (const std::string notice = SaveNotice(r.path); !notice.empty())
+  if (const std::string notice = SaveNotice(r.place.RecFileName); !notice.empty())
     app.ports.dialogs.ShowInfo(notice);
   return r;
 }
@@ -62,7 +62,7 @@ std::optional<LoadedRecord> ReadRecordAsking(Program& app, const std::string& pa
   LoadRecordBank(r, *picked, false);
   // As for a bank that changed since it was opened: the progress lines belong
   // to questions of this kind and number only.
-  if (r.bank.DataKind != r.file.DataKind || r.bank.QuesCount != r.file.QuesCount)
+  if (!SameShape(r.bank, r.file))
     throw IoError("「" + DisplayPath(*picked) + "」はこの成績の問題ファイルではありません (種類 " +
                   std::to_string(r.file.DataKind) + "・問題数 " + std::to_string(r.file.QuesCount) +
                   " のはずです)");

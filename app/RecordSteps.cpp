@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 void CommitRecord(Program& app, LoadedRecord&& loaded) {
   const RecordFile& f = loaded.file;
   Record rec;
-  rec.RecFileName = loaded.path;
+  rec.Place() = std::move(loaded.place);
   rec.RecOpen = 1;
   rec.Values() = f.Values();
   // Lessons the bank gained since the record was written start selected, as
@@ -28,12 +28,10 @@ void CommitRecord(Program& app, LoadedRecord&& loaded) {
   const Bank& b = loaded.bank;
   for (std::int32_t i = std::max(f.LesCount, 0); i < b.LesCount; ++i) rec.LesSel[i] = 1;
   for (std::int32_t i = std::max(f.LesCount2, 0); i < b.LesCount2; ++i) rec.LesSel2[i] = 1;
-  rec.hold = std::move(loaded.hold);
-  rec.onDisk = loaded.onDisk;
   rec.BankLine = std::move(loaded.bankLine);
   for (std::int32_t i = f.QuesCount; i < loaded.bank.QuesCount; ++i) {
     rec.AnsCount[i] = 0;
-    rec.OkLevel[i] = -1;
+    rec.OkLevel[i] = kLevelUnanswered;
   }
   app.bank = std::move(loaded.bank);
   app.rec = std::move(rec);
@@ -107,9 +105,7 @@ bool WriteRecordElsewhere(Program& app, std::string path) {
   file.QuesFileLine = bankLine;
   FileStamp written;
   WriteFileAtomically(path, FormatRecord(file), app.fileOps, &written, &hold);
-  rec.RecFileName = path;
-  rec.hold = std::move(hold);
-  rec.onDisk = written;
+  rec.Place() = {path, std::move(hold), written};
   rec.BankLine = std::move(bankLine);
   rec.replaceAgreed = true;
   app.paths.workDir = fs::path(path).parent_path().string();

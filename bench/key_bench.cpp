@@ -59,7 +59,7 @@ void CoreKey(test::DrillDriver& d, int vk, char ch) {
 }
 
 void QtKey(Drill& s, Qt::Key key) {
-  QTest::keyPress(&s.gui->DrillScreen(), key);
+  QTest::keyPress(&s.gui->ViewOf<ui::DrillScreenView>(), key);
 }
 
 template <typename Key>
@@ -140,7 +140,7 @@ BENCHMARK(BM_Qt_EnterWrong);
 // more sync) and the repaint of what changed, offscreen.
 void BM_Qt_TypedLetterStrokeAndPaint(benchmark::State& state) {
   TypedLetter(state, true, [](Drill& s) {
-    QTest::keyClick(&s.gui->DrillScreen(), Qt::Key_G);
+    QTest::keyClick(&s.gui->ViewOf<ui::DrillScreenView>(), Qt::Key_G);
     QCoreApplication::processEvents();
   });
 }

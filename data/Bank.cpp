@@ -7,6 +7,7 @@
 #include "data/Limits.h"
 #include "data/LineReader.h"
 #include "data/PlainFile.h"
+#include "data/QuesLines.h"
 #include "data/TextUtil.h"
 #include "platform/Error.h"
 
@@ -107,11 +108,6 @@ std::string_view Cp932Text(std::string_view bytes, const std::string& fileName,
   return converted;
 }
 
-// Lines of one question record after its number line.
-int TextLines(std::int32_t form) {
-  return HasChoices(form) ? 4 : 3;
-}
-
 }  // namespace
 
 void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
@@ -157,9 +153,10 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
       ReadNames(in, next.LesCount2, next.LesName2);
     }
     next.LesLines = HasSecondClass(form) ? next.LesCount + next.LesCount2 + 2 : next.LesCount + 1;
+    const QuesLines lines = QuesLinesOf(form);
     for (std::int32_t q = 0; q < next.QuesCount; ++q) {
       std::string_view line = in.NextView(kHeaderBytes);
-      if (!HasSecondClass(form)) {
+      if (lines.numbers < 2) {
         next.QuesLes[q] = QuestionNumber(line, in, q, kFieldLesson);
       } else if (auto pair = PlainPair(line, ' ')) {
         next.QuesLes[q] = pair->first;
@@ -169,7 +166,7 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
         next.QuesLes[q] = QuestionNumber(nums.Words[0], in, q, kFieldLesson);
         next.QuesLes2[q] = QuestionNumber(nums.Words[1], in, q, kFieldLesson2);
       }
-      for (int k = 0; k < TextLines(form); ++k) in.Skip();
+      for (int k = 0; k < lines.count; ++k) in.Skip();
     }
   }
   if (IsPlainLayout(form)) LesSel[0] = 1;
@@ -227,33 +224,22 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   std::int32_t last = -1;
   for (int j = 0; j < count; ++j) last = std::max(last, Batch[j]);
   const std::int32_t end = std::min(bank.QuesCount, last + 1);
+  const QuesLines lines = QuesLinesOf(form);
   for (std::int32_t q = 0; q < end; ++q) {
-    if (HasLessons(form)) in.NextView(lineLimit);
+    if (lines.numbers > 0) in.NextView(lineLimit);
     // Views into `bytes`: only the texts of the batch are copied.
-    std::string_view sent, prompt, note, choice;
-    if (IsPlainLayout(form)) {
-      sent = in.NextView(textLimit);
-      prompt = in.NextView(textLimit);
-    } else if (!HasChoices(form)) {
-      sent = in.NextView(textLimit);
-      prompt = in.NextView(textLimit);
-      note = in.NextView(textLimit);
-    } else {
-      prompt = in.NextView(textLimit);
-      choice = in.NextView(textLimit);
-      sent = in.NextView(textLimit);
-      note = in.NextView(textLimit);
-    }
+    std::array<std::string_view, kQuesTexts> texts{};
+    for (int k = 0; k < lines.count; ++k) texts[lines.texts[k]] = in.NextView(textLimit);
     for (int j = 0; j < count; ++j) {
       if (Batch[j] != q) continue;
       if (in.PastEnd() && !unchanged)
         throw IoError(in.Here().ja + "問題 " + std::to_string(q) +
                       " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
                       "います。成績を開き直してください。");
-      bank.BatchSent[j] = keep(sent);
-      bank.BatchPrompt[j] = keep(prompt);
-      bank.BatchNote[j] = keep(note);
-      if (HasChoices(form)) bank.BatchChoice[j] = keep(choice);
+      bank.BatchSent[j] = keep(texts[kSentText]);
+      bank.BatchPrompt[j] = keep(texts[kPromptText]);
+      bank.BatchNote[j] = keep(texts[kNoteText]);
+      if (lines.Has(kChoiceText)) bank.BatchChoice[j] = keep(texts[kChoiceText]);
     }
   }
 }

@@ -40,15 +40,30 @@ constexpr bool HasChoices(std::int32_t form) {
   return form == 3;
 }
 
-struct Bank {
+// What a record file keeps of its bank, as one value: the bank in memory
+// and the record file both hold it.
+struct BankHeader {
   std::string QuesFileName;  // UTF-8 path
   std::string BankTitle;     // CP932, at most 120 bytes
   std::int32_t DataKind = 0;
   std::int32_t DataForm = 0;  // DataKind mod 10, with the sign of DataKind
   std::int32_t QuesCount = 0;
   std::int32_t LesCount = 0;
-  std::array<std::string, kMaxLessons> LesName;
   std::int32_t LesCount2 = 0;
+
+  bool operator==(const BankHeader&) const = default;
+  BankHeader& Header() { return *this; }
+  const BankHeader& Header() const { return *this; }
+};
+
+// The same kind and number of questions: the progress of one fits the other
+// question for question.
+constexpr bool SameShape(const BankHeader& a, const BankHeader& b) {
+  return a.DataKind == b.DataKind && a.QuesCount == b.QuesCount;
+}
+
+struct Bank : BankHeader {
+  std::array<std::string, kMaxLessons> LesName;
   std::array<std::string, kMaxLessons> LesName2;
   std::int32_t LesLines = 0;
   std::array<std::int32_t, kMaxQuestions> QuesLes{};

@@ -8,6 +8,7 @@
 #include "data/Cp932.h"
 #include "data/Csv.h"
 #include "data/LineReader.h"
+#include "data/QuesLines.h"
 #include "data/TextUtil.h"
 #include "data/Utf16.h"
 #include "platform/Error.h"
@@ -16,22 +17,23 @@ namespace vcq {
 
 namespace {
 
-// Where each part of a question sits in the row of a layout; -1 when the
-// layout has no such part.
+// Where each part of a question sits in the row of a known layout: its
+// numbers, then its texts in the sheet's order; -1 when the layout has no
+// such part.
 struct Columns {
-  int lesson = -1, second = -1, prompt = -1, sent = -1, choice = -1, note = -1;
+  int lesson = -1, second = -1;
+  std::array<int, kQuesTexts> text{-1, -1, -1, -1};
   int count = 0;
 };
 
 Columns ColumnsOf(int form) {
+  const QuesLines lines = QuesLinesOf(form);
   Columns c;
   int k = 0;
-  if (HasLessons(form)) c.lesson = k++;
-  if (HasSecondClass(form)) c.second = k++;
-  c.prompt = k++;
-  c.sent = k++;
-  if (HasChoices(form)) c.choice = k++;
-  if (HasLessons(form)) c.note = k++;
+  if (lines.numbers > 0) c.lesson = k++;
+  if (lines.numbers > 1) c.second = k++;
+  for (QuesText t : kSheetTextOrder)
+    if (lines.Has(t)) c.text[t] = k++;
   c.count = k;
   return c;
 }
@@ -258,10 +260,8 @@ class Importer {
     q.row = row.row;
     if (cols_.lesson >= 0) q.lesson = Number(row, cols_.lesson, CsvColumns(form_)[0]).value_or(0);
     if (cols_.second >= 0) q.second = Number(row, cols_.second, CsvColumns(form_)[1]).value_or(0);
-    q.prompt = CellText(row, cols_.prompt);
-    q.sent = CellText(row, cols_.sent);
-    if (cols_.choice >= 0) q.choice = CellText(row, cols_.choice);
-    if (cols_.note >= 0) q.note = CellText(row, cols_.note);
+    for (int t = 0; t < kQuesTexts; ++t)
+      if (cols_.text[t] >= 0) q.text[t] = CellText(row, cols_.text[t]);
     ques_.push_back(std::move(q));
     return true;
   }
@@ -290,20 +290,16 @@ class Importer {
     if (HasLessons(form_)) names(les_);
     if (HasSecondClass(form_)) names(les2_);
     auto at = [](const Ques& q, int col) { return CsvPlace{q.row, col + 1}; };
+    const QuesLines lines = QuesLinesOf(form_);
     for (const Ques& q : ques_) {
-      if (HasSecondClass(form_))
+      if (lines.numbers == 2)
         Line(std::to_string(q.lesson) + " " + std::to_string(q.second), at(q, cols_.lesson));
-      else if (HasLessons(form_))
+      else if (lines.numbers == 1)
         Line(std::to_string(q.lesson), at(q, cols_.lesson));
-      if (HasChoices(form_)) {
-        Line(q.prompt, at(q, cols_.prompt));
-        Line(q.choice, at(q, cols_.choice));
-        Line(q.sent, at(q, cols_.sent));
-      } else {
-        Line(q.sent, at(q, cols_.sent));
-        Line(q.prompt, at(q, cols_.prompt));
+      for (int k = 0; k < lines.count; ++k) {
+        const QuesText t = lines.texts[k];
+        Line(q.text[t], at(q, cols_.text[t]));
       }
-      if (HasLessons(form_)) Line(q.note, at(q, cols_.note));
     }
   }
 
@@ -316,7 +312,7 @@ class Importer {
   struct Ques {
     int row = 0;
     std::int32_t lesson = 0, second = 0;
-    std::string prompt, sent, choice, note;
+    std::array<std::string, kQuesTexts> text;
   };
 
   const std::vector<CsvRow>& rows_;
@@ -334,13 +330,12 @@ class Importer {
 }  // namespace
 
 std::vector<std::string> CsvColumns(int form) {
+  const QuesLines lines = QuesLinesOf(form);
   std::vector<std::string> names;
-  if (HasLessons(form)) names.emplace_back("分野");
-  if (HasSecondClass(form)) names.emplace_back(HasChoices(form) ? "解答方法" : "第二分類");
-  names.emplace_back("問題文");
-  names.emplace_back("解答文");
-  if (HasChoices(form)) names.emplace_back("選択肢");
-  if (HasLessons(form)) names.emplace_back("解説");
+  if (lines.numbers > 0) names.emplace_back("分野");
+  if (lines.numbers > 1) names.emplace_back(HasChoices(form) ? "解答方法" : "第二分類");
+  for (QuesText t : kSheetTextOrder)
+    if (lines.Has(t)) names.emplace_back(QuesTextName(t).ja);
   return names;
 }
 
@@ -364,6 +359,7 @@ std::string BankToCsv(std::string_view bankBytes, const std::string& fileName) {
   LineReader in(cp932, fileName);
   constexpr std::size_t kWhole = std::string_view::npos;
 
+  const QuesLines lines = QuesLinesOf(form);
   const Columns cols = ColumnsOf(form);
   const std::size_t width = std::max<std::size_t>(3, static_cast<std::size_t>(cols.count));
   std::string out(keepCp932 ? std::string_view() : kUtf8Bom);
@@ -389,22 +385,14 @@ std::string BankToCsv(std::string_view bankBytes, const std::string& fileName) {
   row(std::move(columns));
   for (std::int32_t q = 0; q < bank.QuesCount; ++q) {
     std::vector<std::string> cells(static_cast<std::size_t>(cols.count));
-    auto put = [&](int col) { cells[static_cast<std::size_t>(col)] = text(in.NextView(kWhole)); };
-    if (HasLessons(form)) {
+    if (lines.numbers > 0) {
       in.NextView(kWhole);
       cells[static_cast<std::size_t>(cols.lesson)] = std::to_string(bank.QuesLes[q]);
-      if (HasSecondClass(form))
+      if (lines.numbers > 1)
         cells[static_cast<std::size_t>(cols.second)] = std::to_string(bank.QuesLes2[q]);
     }
-    if (HasChoices(form)) {
-      put(cols.prompt);
-      put(cols.choice);
-      put(cols.sent);
-    } else {
-      put(cols.sent);
-      put(cols.prompt);
-    }
-    if (HasLessons(form)) put(cols.note);
+    for (int k = 0; k < lines.count; ++k)
+      cells[static_cast<std::size_t>(cols.text[lines.texts[k]])] = text(in.NextView(kWhole));
     row(std::move(cells));
   }
   return out;

@@ -14,7 +14,7 @@ RecordValues CarryValues(const RecordValues& before, std::int32_t lessonsBefore,
     const int o = diff.from[q];
     const bool known = o >= 0 && o < kMaxQuestions;
     v.AnsCount[q] = known ? before.AnsCount[static_cast<std::size_t>(o)] : 0;
-    v.OkLevel[q] = known ? before.OkLevel[static_cast<std::size_t>(o)] : -1;
+    v.OkLevel[q] = known ? before.OkLevel[static_cast<std::size_t>(o)] : kLevelUnanswered;
   }
   for (std::int32_t i = std::max(lessonsBefore, 0); i < after.LesCount; ++i) v.LesSel[i] = 1;
   for (std::int32_t i = std::max(lessons2Before, 0); i < after.LesCount2; ++i) v.LesSel2[i] = 1;

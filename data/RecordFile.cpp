@@ -103,14 +103,8 @@ std::string FormatRecord(const RecordFile& r) {
 RecordFile ToRecordFile(const Bank& bank, const Record& rec) {
   RecordFile r;
   r.Values() = rec.Values();
-  r.QuesFileName = bank.QuesFileName;
+  r.Header() = bank.Header();
   r.QuesFileLine = rec.BankLine;
-  r.BankTitle = bank.BankTitle;
-  r.DataKind = bank.DataKind;
-  r.DataForm = bank.DataForm;
-  r.QuesCount = bank.QuesCount;
-  r.LesCount = bank.LesCount;
-  r.LesCount2 = bank.LesCount2;
   return r;
 }
 

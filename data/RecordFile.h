@@ -15,18 +15,12 @@ namespace vcq {
 
 // The file's lines: the RecordValues, and the bank's values as they were
 // when the record was written.
-struct RecordFile : RecordValues {
-  std::string QuesFileName;  // UTF-8 path, as the file holds it
+// QuesFileName is the path as the file holds it (UTF-8).
+struct RecordFile : RecordValues, BankHeader {
   // Line 1's own bytes (CP932), set by a read. When not empty, a write puts
   // them back as they are: a path from Windows, or one whose characters have
   // two Unicode forms, comes back unchanged.
   std::string QuesFileLine;
-  std::string BankTitle;  // CP932
-  std::int32_t DataKind = 0;
-  std::int32_t DataForm = 0;
-  std::int32_t QuesCount = 0;
-  std::int32_t LesCount = 0;
-  std::int32_t LesCount2 = 0;
 
   bool operator==(const RecordFile&) const = default;
 };

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "data/Bank.h"
+#include "data/Levels.h"
 #include "data/Limits.h"
 
 namespace vcq {
@@ -31,7 +32,7 @@ struct RecordValues : RecordOptions {
   LessonFlags LesSel{};
   LessonFlags LesSel2{};
   QuestionTable AnsCount{};
-  QuestionTable OkLevel{};
+  QuestionTable OkLevel{};  // kLevelUnanswered .. kLevelMastered (data/Levels.h)
 
   bool operator==(const RecordValues&) const = default;
 

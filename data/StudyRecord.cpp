@@ -10,10 +10,8 @@ namespace vcq {
 
 LoadedRecord ReadRecordOnly(const std::string& path, const RecordHold& open) {
   LoadedRecord r;
-  r.path = path;
-  r.hold = open.Covers(path) ? open : RecordHold::Take(path);
-  // Before reading: a change made meanwhile then shows at the next save.
-  r.onDisk = StampOf(path);
+  // Taken before reading: a change made meanwhile then shows at the next save.
+  r.place = RecordPlace::Take(path, open);
   r.file = ParseRecord(ReadWholeFile(path), path);
   return r;
 }
@@ -43,7 +41,7 @@ void NewRecordDefaults(const Bank& bank, Record& rec) {
     for (std::int32_t i = 0; i < bank.LesCount2; ++i) rec.LesSel2[i] = 1;
   for (std::int32_t i = 0; i < bank.QuesCount; ++i) {
     rec.AnsCount[i] = 0;
-    rec.OkLevel[i] = -1;
+    rec.OkLevel[i] = kLevelUnanswered;
   }
 }
 

@@ -13,11 +13,9 @@ namespace vcq {
 // A record file and its bank, both read whole and not yet in use, with the
 // hold on the record and the file as it was read.
 struct LoadedRecord {
-  std::string path;
+  RecordPlace place;
   RecordFile file;
   Bank bank;
-  RecordHold hold;
-  FileStamp onDisk;
   // The first line to save back as it is (CP932), when it still finds the
   // bank; empty: the save names the bank's path.
   std::string bankLine;

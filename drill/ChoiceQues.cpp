@@ -39,9 +39,9 @@ void KeepAnswerShown(DrillState& d, const Fields& items, const TimeOfDay& now) {
 void ChoiceRight(const DrillContext& ctx);
 void ChoiceWrong(const DrillContext& ctx);
 
-// Fills the panels from a blank-separated list, shuffled anew for every
-// question; the rest stay hidden and disabled.
-void ShowChoices(const DrillContext& ctx, std::string_view list) {
+// Deals the choices of a blank-separated list onto the panels' places,
+// shuffled anew for every question.
+void DealChoices(const DrillContext& ctx, std::string_view list) {
   DrillState& d = ctx.drill;
   // The choices get their own split: Words keeps the answer's words for the
   // line that shows the pick.
@@ -50,9 +50,16 @@ void ShowChoices(const DrillContext& ctx, std::string_view list) {
   d.ChoiceOrd = ShuffleChoices(std::min(items.Count(), kMaxChoiceOrder), now);
   d.ChoiceCnt = std::min(items.Count(), kChoicePanels);
   KeepAnswerShown(d, items, now);
+  for (std::int32_t i = 0; i < d.ChoiceCnt; ++i)
+    At(d.ChoiceItem, i, "選択肢") =
+        Shown(At(items.Words, At(d.ChoiceOrd, i, "選択肢の順"), "選択肢"));
+}
+
+// The dealt choices on their panels; the rest stay hidden and disabled.
+void ShowChoices(const DrillContext& ctx) {
+  const DrillState& d = ctx.drill;
   for (std::int32_t i = 0; i < d.ChoiceCnt; ++i) {
-    std::string& item = At(d.ChoiceItem, i, "選択肢");
-    item = Shown(At(items.Words, At(d.ChoiceOrd, i, "選択肢の順"), "選択肢"));
+    const std::string& item = At(d.ChoiceItem, i, "選択肢");
     Control& panel = ctx.frmQues.ChoicePnl(i);
     panel.Caption = item;
     panel.FontSize = Pt(item.size() <= 15 ? 12 : 10);
@@ -104,8 +111,10 @@ void StartChoiceQues(const DrillContext& ctx) {
   f.AnsColor = colors::kBlack;
   d.Words = SplitBlank(d.AnsText);
   d.WordCnt = d.Words.Count();
+  d.AnsWord = ExpectedPick(d.Words);
   ShowChoiceLine(ctx);
-  ShowChoices(ctx, d.ChoiceText);
+  DealChoices(ctx, d.ChoiceText);
+  ShowChoices(ctx);
 }
 
 void ChoiceKey(const DrillContext& ctx, char ch) {

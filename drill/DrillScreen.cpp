@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "drill/ChoiceQues.h"
-#include "drill/Grading.h"
+#include "drill/DrillCourse.h"
 #include "drill/Presentation.h"
 #include "drill/ReadAloud.h"
 #include "drill/TypedAnswer.h"
@@ -100,7 +100,7 @@ bool TfrmQues::ChoiceTakesMouse(int tag) const {
 void TfrmQues::tmrStartTimer() {
   ++StartStep;
   if (StartStep == 1) {
-    ShowRound(ctx_);
+    BeginRound(ctx_);
     ctx_.Play(cue::kBatchStart);
   } else if (StartStep == 2) {
     EsperPicture = 1;

@@ -1,7 +1,7 @@
 // The drill screen: its keys and clicks, its timers' ticks and leaving.
 // Its controls and the steps of the window itself are QuesWindow's; what it
 // shows is laid out by Presentation, typed answers go to TypedAnswer, choices
-// to ChoiceQues, and the course of the drill is Grading's. Nothing in drill/
+// to ChoiceQues, and the course of the drill is DrillCourse's. Nothing in drill/
 // includes this file: the events are the top of the drill.
 #pragma once
 

@@ -60,7 +60,7 @@ std::int32_t ScanBatch(DrillState& drill, const Bank& bank, const Record& rec,
         take = !asked;
         asked = true;
       } else {
-        take = passes == 0 ? level <= 0 : level != 2;
+        take = passes == 0 ? level <= kLevelWrong : level != kLevelMastered;
       }
     }
     for (std::int32_t i = 0; take && i < count; ++i)

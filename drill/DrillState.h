@@ -8,10 +8,10 @@
 //   Spoken        what a screen reader is told of the verdicts
 //   QuesWindow    the drill screen's controls and timers, and its own steps
 //   Presentation  what the screen shows of the question and the batch
-//   Verdict       the one comparison rule, and what a right or wrong answer does
+//   Verdict       what a right or wrong answer does
 //   TypedAnswer   typing a gap and judging it
 //   ChoiceQues    picking one of the choices
-//   Grading       batch to batch, question to question, levels and counters
+//   DrillCourse   batch to batch, question to question, levels, counters, scores
 //   DrillScreen   the drill screen's keys, clicks and ticks, which drive the rest
 // Each includes only those above it in this list, never one below: the
 // drill_includes_have_no_cycle test checks that no two of them include each

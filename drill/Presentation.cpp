@@ -56,7 +56,6 @@ void ShowRound(const DrillContext& ctx) {
   static const std::string kDai = Sj("第 ");
   static const std::string kKai = Sj(" 回");
   QuesWindow& f = ctx.frmQues;
-  ++ctx.drill.TestNo;
   f.lblDName.Caption = ctx.bank.BankTitle;
   f.lblTestCnt.Caption = kDai + std::to_string(ctx.drill.TestNo) + kKai;
   f.lblDName.Visible = f.lblTestCnt.Visible = true;
@@ -161,13 +160,7 @@ void ShowFullLine(const DrillContext& ctx) {
 }
 
 void ShowChoiceLine(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  // Without a gap nothing is expected, rather than the last question's answer.
-  d.AnsWord.clear();
-  PutAnsLine(ctx, [&d](std::int32_t, const std::string& word) {
-    d.AnsWord = std::string(CutBytes(UnderToBlank(word), kLineBytes));
-    return std::string("(       )");
-  });
+  PutAnsLine(ctx, [](std::int32_t, const std::string&) { return std::string("(       )"); });
 }
 
 void ShowChoiceResult(const DrillContext& ctx) {
@@ -234,9 +227,7 @@ void ShowMark(const DrillContext& ctx) {
 }
 
 void ShowScore(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
-  if (d.BatchCount <= 0) return;
-  d.BatchScore = d.OkCnt * 100 / d.BatchCount;
+  const DrillState& d = ctx.drill;
   ctx.frmQues.lblTen.Caption = std::to_string(d.BatchScore);
   ctx.frmQues.lblTen.Visible = true;
   ctx.frmQues.Said.Say(Sj("得点 ") + std::to_string(d.BatchScore) + Sj(" 点"));

@@ -1,9 +1,8 @@
 // What the drill screen shows of the current question and batch: the prompt,
 // the answer line with its gaps, the learner's input, the flash display, the
 // message strip, the explanation, the answer list, the marks, the titles, the
-// settings and the score. Nothing here decides the drill's course, except
-// that ShowScore sets the batch score the next scan reads; nothing here
-// counts an answer.
+// settings and the score. Nothing here decides the drill's course, judges,
+// counts or shuffles: each step shows the state it is given.
 #pragma once
 
 #include <string>
@@ -12,6 +11,7 @@ namespace vcq {
 
 struct DrillContext;
 
+// The bank's title and the round (TestNo) in the caption.
 void ShowRound(const DrillContext& ctx);
 void ClearQues(const DrillContext& ctx);
 void ShowQues(const DrillContext& ctx);
@@ -29,8 +29,7 @@ void ShowAnsLine(const DrillContext& ctx);
 void ShowFullLine(const DrillContext& ctx);
 void StartFlash(const DrillContext& ctx);
 
-// The answer line of a choice question: every gap an empty bracket pair,
-// the last one's word (underscores as blanks) the expected answer AnsWord.
+// The answer line of a choice question: every gap an empty bracket pair.
 void ShowChoiceLine(const DrillContext& ctx);
 // The same line with the gaps filled in brackets, after a pick.
 void ShowChoiceResult(const DrillContext& ctx);
@@ -43,8 +42,9 @@ void ShowPicked(const DrillContext& ctx, const std::string& text);
 void LogChoice(const DrillContext& ctx, const std::string& text);
 
 // The mark of the question at BatchPos: right unless it was answered wrong
-// in this pass. Counting it is Grading's.
+// in this pass. Counting it is the course's (DrillCourse).
 void ShowMark(const DrillContext& ctx);
+// The batch's score, BatchScore, as the course counted it.
 void ShowScore(const DrillContext& ctx);
 
 }  // namespace vcq

@@ -119,22 +119,6 @@ void GapWrong(const DrillContext& ctx) {
 
 }  // namespace
 
-bool IsAnswerChar(char ch) {
-  if ((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z')) return true;
-  switch (ch) {
-    case '!':
-    case '"':
-    case '\'':
-    case ',':
-    case '-':
-    case '.':
-    case '?':
-      return true;
-    default:
-      return false;
-  }
-}
-
 bool StartTypedQues(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   ShowQuesTitle(ctx);

@@ -3,7 +3,7 @@
 // and keeps the gap until it is typed right; the question then counts wrong.
 //
 // The steps that can reach the end of the question say so by returning
-// true; what follows a finished question is Grading's (NextQues).
+// true; what follows a finished question is the course's (DrillCourse: NextQues).
 #pragma once
 
 namespace vcq {
@@ -18,8 +18,5 @@ struct DrillContext;
 // The drill screen's keys while a typed question is asked.
 [[nodiscard]] bool TypedKeyDown(const DrillContext& ctx, int key);
 void TypedKeyPress(const DrillContext& ctx, char ch);
-
-// Letters and ! " ' , - . ? : what a gap can hold.
-bool IsAnswerChar(char ch);
 
 }  // namespace vcq

@@ -10,10 +10,6 @@
 
 namespace vcq {
 
-bool SameAnswer(std::string_view a, std::string_view b) {
-  return LowerCp932(a) == LowerCp932(b);
-}
-
 void AnswerRight(const DrillContext& ctx, bool sentenceWhole, ShowLine showLine) {
   DrillState& d = ctx.drill;
   d.AnsLogged = false;  // an answer after this one is written into the list again

@@ -1,18 +1,14 @@
-// Judging an answer, typed or picked alike: the one comparison rule, and
+// Judging an answer, typed or picked alike (by SameAnswer, data/Answers.h):
 // what a right or a wrong answer does on the screen and to the pass. The
 // typed and the choice paths differ only in how their answer line shows the
 // answer, which they pass in.
 #pragma once
 
-#include <string_view>
+#include "data/Answers.h"
 
 namespace vcq {
 
 struct DrillContext;
-
-// The one comparison rule for typed and picked answers: letter case never
-// matters, nothing else is forgiven.
-bool SameAnswer(std::string_view a, std::string_view b);
 
 // Draws the question's answer line once the answer is judged.
 using ShowLine = void (*)(const DrillContext&);

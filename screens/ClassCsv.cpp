@@ -43,10 +43,11 @@ void HardRows(std::string& out, const ClassSection& s) {
   for (const HardQuestion& h : s.hard) {
     const std::string lesson =
         h.lesson >= 0 && h.lesson < s.lessons ? ToUtf8(s.lessonName[h.lesson]) : "";
-    AppendCsvRow(out,
-                 {ToUtf8(s.title), std::to_string(h.ques + 1), lesson, ToUtf8(h.prompt),
-                  ToUtf8(h.sentence), std::to_string(h.atLevel[1]), std::to_string(h.atLevel[3]),
-                  std::to_string(h.atLevel[2]), std::to_string(h.atLevel[0])});
+    std::vector<std::string> row = {ToUtf8(s.title), std::to_string(h.ques + 1), lesson,
+                                    ToUtf8(h.prompt), ToUtf8(h.sentence)};
+    for (const HardLevelColumn& c : kHardLevelColumns)
+      row.push_back(std::to_string(h.atLevel[c.kind]));
+    AppendCsvRow(out, row);
   }
 }
 
@@ -58,8 +59,9 @@ std::string ClassCsv(const ClassTable& t, bool cp932) {
     ClassRows(out, s);
     out += "\r\n";
   }
-  AppendCsvRow(out, {"問題ファイル", "問題番号", "分野", "問題", "英文", "不正解", "習得",
-                     "1回正解", "未回答"});
+  std::vector<std::string> head = {"問題ファイル", "問題番号", "分野", "問題", "英文"};
+  for (const HardLevelColumn& c : kHardLevelColumns) head.emplace_back(c.name);
+  AppendCsvRow(out, head);
   for (const ClassSection& s : t.sections) HardRows(out, s);
   if (cp932) return Utf8ToCp932(out).cp932;
   return std::string(kUtf8Bom) + out;

@@ -25,11 +25,6 @@ std::string OneLine(std::string s) {
   return s;
 }
 
-// A level as the score map colours it: anything unknown is "never answered".
-int LevelIndex(std::int32_t level) {
-  return level >= 0 && level <= 2 ? level + 1 : 0;
-}
-
 std::int64_t Mean(std::int64_t sum, int n) {
   return n == 0 ? 0 : (2 * sum + n) / (2 * n);  // rounded half up; rates are never negative
 }
@@ -71,12 +66,12 @@ struct LoadedBank {
   int section = -1;
   // Learners at each level, per question, summed as each record is read:
   // a record is let go once it has its row, however large the class.
-  std::vector<std::array<std::int32_t, 4>> at;
+  std::vector<std::array<std::int32_t, kLevelKinds>> at;
 
   void Count(const RecordFile& f) {
     at.resize(static_cast<std::size_t>(std::max<std::int32_t>(bank.QuesCount, 0)));
     for (std::int32_t q = 0; q < static_cast<std::int32_t>(at.size()); ++q)
-      ++at[q][LevelIndex(q < f.QuesCount ? f.OkLevel[q] : -1)];
+      ++at[q][KindOfLevel(q < f.QuesCount ? f.OkLevel[q] : kLevelUnanswered)];
   }
 };
 
@@ -87,10 +82,10 @@ void FindHardQuestions(ClassSection& s, LoadedBank& lb) {
   const auto& at = lb.at;
   std::vector<std::int32_t> order;
   for (std::int32_t q = 0; q < static_cast<std::int32_t>(at.size()); ++q)
-    if (at[q][1] > 0) order.push_back(q);
+    if (at[q][kKindWrong] > 0) order.push_back(q);
   std::stable_sort(order.begin(), order.end(), [&](std::int32_t x, std::int32_t y) {
-    if (at[x][1] != at[y][1]) return at[x][1] > at[y][1];
-    return at[x][3] < at[y][3];
+    if (at[x][kKindWrong] != at[y][kKindWrong]) return at[x][kKindWrong] > at[y][kKindWrong];
+    return at[x][kKindMastered] < at[y][kKindMastered];
   });
   if (order.size() > kHardQuestions) order.resize(kHardQuestions);
   Bank texts = b;
@@ -169,7 +164,7 @@ static ClassRow RowOfRecord(RecordFile& f, const std::string& path, const Bank* 
   row.fileName = FileNameOf(path);
   row.player = f.PlayerName;
   // Questions the record does not count yet are questions never answered.
-  for (std::int32_t q = f.QuesCount; q < kMaxQuestions; ++q) f.OkLevel[q] = -1;
+  for (std::int32_t q = f.QuesCount; q < kMaxQuestions; ++q) f.OkLevel[q] = kLevelUnanswered;
   // What needs no bank: the record's own questions, as one lesson.
   Bank alone;
   alone.QuesCount = f.QuesCount;

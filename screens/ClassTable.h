@@ -38,9 +38,22 @@ struct HardQuestion {
   std::int32_t lesson = 0;
   std::string prompt;    // CP932, as the drill shows it
   std::string sentence;  // CP932, gaps as the drill shows them before an answer
-  // Learners at each level: never answered, wrong, right once, mastered.
-  std::array<std::int32_t, 4> atLevel{};
+  // Learners at each kind of level (KindOfLevel).
+  std::array<std::int32_t, kLevelKinds> atLevel{};
 };
+// The columns of atLevel in every table of the hard questions (window,
+// print, CSV), with their names (UTF-8): the wrong ones first, as they are
+// ranked.
+struct HardLevelColumn {
+  LevelKind kind;
+  const char* name;
+};
+inline constexpr std::array<HardLevelColumn, kLevelKinds> kHardLevelColumns = {{
+    {kKindWrong, "不正解"},
+    {kKindMastered, "習得"},
+    {kKindOnce, "1回正解"},
+    {kKindUnanswered, "未回答"},
+}};
 
 // The class's figures over the rows that have them.
 struct ClassFigures {

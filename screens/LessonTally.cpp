@@ -19,7 +19,7 @@ LessonTally TallyLessons(const Bank& b, const QuestionTable& AnsCount,
                        OutOfRange("問題 " + std::to_string(q) + " の分野番号", L, kMaxLessons - 1));
     ++t.TenQues[L];
     t.TenAns[L] += AnsCount[q];
-    if (OkLevel[q] == 2) ++t.TenOk[L];
+    if (OkLevel[q] == kLevelMastered) ++t.TenOk[L];
     t.TenPt[L] += ProgressPoints(OkLevel[q]);
   }
   return t;

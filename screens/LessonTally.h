@@ -41,7 +41,7 @@ Figures WholeFigures(const LessonTally& t);
 
 // A question's progress points: 2 mastered, 1 right once, 0 otherwise.
 constexpr std::int32_t ProgressPoints(std::int32_t level) {
-  return level == 2 ? 2 : level == 1 ? 1 : 0;
+  return level == kLevelMastered ? 2 : level == kLevelOnce ? 1 : 0;
 }
 
 }  // namespace vcq

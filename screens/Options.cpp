@@ -59,12 +59,23 @@ TfrmOption::TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPo
   Place(chkSpeak, 12, 178, 300, 20);  // a row of its own below the buttons
 }
 
+const std::array<OptionChoice, 2>& TfrmOption::Choices() {
+  static constexpr std::array<OptionChoice, 2> kChoices = {{
+      {"RadioGroup1", &TfrmOption::RadioGroup1, &RecordOptions::OneLetter},
+      {"RadioGroup2", &TfrmOption::RadioGroup2, &RecordOptions::OrderMode},
+  }};
+  return kChoices;
+}
+
 void TfrmOption::OpenOption() {
-  const Record& r = rec_;
-  RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
-  RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
-  OldOptions = r.Options();
-  OldReadAloud = chkSpeak.Checked = readAloud_.on;
+  OldOptions = rec_.Options();
+  OldReadAloud = readAloud_.on;
+  ShowOptions();
+}
+
+void TfrmOption::ShowOptions() {
+  for (const OptionChoice& c : Choices()) (this->*c.group).ItemIndex = ShownItem(rec_.*c.value);
+  chkSpeak.Checked = readAloud_.on;
   ShowFlashTime();
 }
 
@@ -72,16 +83,11 @@ void TfrmOption::ShowFlashTime() {
   pnlInf.Caption = std::to_string(rec_.FlashTime);
 }
 
-void TfrmOption::RadioGroup1Click(int index) {
-  if (index < 0 || index > 1) return;
-  RadioGroup1.ItemIndex = index;
-  rec_.OneLetter = index;
-}
-
-void TfrmOption::RadioGroup2Click(int index) {
-  if (index < 0 || index > 1) return;
-  RadioGroup2.ItemIndex = index;
-  rec_.OrderMode = index;
+void TfrmOption::ChoiceClick(std::size_t choice, int index) {
+  if (choice >= Choices().size() || index < 0 || index > 1) return;
+  const OptionChoice& c = Choices()[choice];
+  (this->*c.group).ItemIndex = index;
+  rec_.*c.value = index;
 }
 
 // A hand-edited record may hold a value outside 0..20: one step brings it
@@ -140,13 +146,9 @@ void TfrmOption::BitBtn1Click() {
 }
 
 void TfrmOption::BitBtn2Click() {
-  Record& r = rec_;
-  r.Options() = OldOptions;
-  chkSpeak.Checked = OldReadAloud;
+  rec_.Options() = OldOptions;
   SetReadAloud(readAloud_, OldReadAloud, false);
-  RadioGroup1.ItemIndex = ShownItem(r.OneLetter);
-  RadioGroup2.ItemIndex = ShownItem(r.OrderMode);
-  ShowFlashTime();
+  ShowOptions();
   CloseAndRebuild();
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -30,6 +31,17 @@ struct CheckBox : Control {
   bool Checked = false;
 };
 
+class TfrmOption;
+
+// An on/off option of the record, shown as a radio group of two items: the
+// view's name for the group, the group, and the record's value it sets. A
+// new one is a row of TfrmOption::Choices, its group and its value.
+struct OptionChoice {
+  const char* name;
+  RadioGroup TfrmOption::*group;
+  std::int32_t RecordOptions::*value;
+};
+
 class TfrmOption {
  public:
   TfrmOption(const Bank& bank, Record& rec, DrillState& drill, ClockPort& clock,
@@ -39,9 +51,13 @@ class TfrmOption {
   // options and keep them for Cancel.
   void OpenOption();
 
+  // The window's radio groups, in the order they are built.
+  static const std::array<OptionChoice, 2>& Choices();
+
   // Event handlers.
-  void RadioGroup1Click(int index);
-  void RadioGroup2Click(int index);
+  void ChoiceClick(std::size_t choice, int index);  // item `index` of Choices()[choice]
+  void RadioGroup1Click(int index) { ChoiceClick(0, index); }
+  void RadioGroup2Click(int index) { ChoiceClick(1, index); }
   void pnlUpClick();
   void pnlDownClick();
   void FormKeyPress(char key);  // "+" and "-"
@@ -69,6 +85,8 @@ class TfrmOption {
   bool OldReadAloud = false;
 
  private:
+  // The record's options and the read-aloud setting onto the controls.
+  void ShowOptions();
   void ShowFlashTime();
   void CloseAndRebuild();
   void KeepReadAloud();

@@ -64,12 +64,12 @@ void ShowTitleAndPlayer(const MapCanvas& c) {
 
 // Any level the record should not hold shows as never answered.
 Rgb CellFill(int level) {
-  switch (level) {
-    case 0:
+  switch (KindOfLevel(level)) {
+    case kKindWrong:
       return mapcolors::kWrong;
-    case 1:
+    case kKindOnce:
       return mapcolors::kOnce;
-    case 2:
+    case kKindMastered:
       return mapcolors::kMastered;
     default:
       return mapcolors::kNever;
@@ -84,24 +84,21 @@ void Wipe(ScoreMap& m) {
 }
 
 // The levels' names, in the order the help lists them.
-const char* const kLevelNames[] = {"未解答", "不正解", "1 回正解", "習得"};
-
-int LevelIndex(int level) {
-  return level >= 0 && level <= 2 ? level + 1 : 0;  // unknown values count as never answered
-}
+constexpr std::array<const char*, kLevelKinds> kLevelNames = {"未解答", "不正解", "1 回正解",
+                                                              "習得"};
 
 }  // namespace
 
 std::string MapSummary(const ScoreMap& m) {
   const int groups = std::max(m.SelCount, 1);
-  std::vector<std::array<int, 4>> counts(static_cast<std::size_t>(groups));
+  std::vector<std::array<int, kLevelKinds>> counts(static_cast<std::size_t>(groups));
   for (const MapCell& c : m.cells)
     if (c.lesson >= 0 && c.lesson < groups)
-      ++counts[static_cast<std::size_t>(c.lesson)][static_cast<std::size_t>(LevelIndex(c.level))];
+      ++counts[static_cast<std::size_t>(c.lesson)][KindOfLevel(c.level)];
   std::string out;
   for (int g = 0; g < groups; ++g) {
     if (m.SelCount > 0) out += m.SelNames[static_cast<std::size_t>(g)] + Sj("： ");
-    for (std::size_t l = 0; l < 4; ++l) {
+    for (std::size_t l = 0; l < kLevelKinds; ++l) {
       if (l > 0) out += Sj("、");
       out += Sj(kLevelNames[l]) + " " + std::to_string(counts[static_cast<std::size_t>(g)][l]);
     }
@@ -111,7 +108,7 @@ std::string MapSummary(const ScoreMap& m) {
 }
 
 std::string CellText(const MapCell& c) {
-  return Sj("問 ") + std::to_string(c.ques + 1) + " " + Sj(kLevelNames[LevelIndex(c.level)]);
+  return Sj("問 ") + std::to_string(c.ques + 1) + " " + Sj(kLevelNames[KindOfLevel(c.level)]);
 }
 
 void ScoreMap::Draw(const MapRect& r) {

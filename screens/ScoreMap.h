@@ -37,7 +37,7 @@ inline constexpr MapRect kMapArea{110, 100, 580, 420, mapcolors::kWindow, mapcol
 struct MapCell {
   int ques = 0;
   int lesson = 0;
-  int level = -1;
+  int level = kLevelUnanswered;
   MapRect place;
   friend bool operator==(const MapCell&, const MapCell&) = default;
 };

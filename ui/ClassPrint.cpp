@@ -181,19 +181,18 @@ void PrintClass(QPrinter& printer, const ClassTable& t, const QString& date) {
     pages.Table(ClassHeader(s), ClassRows(s), weights);
     if (s.hard.empty()) continue;
     pages.Title(QStringLiteral("まちがいの多い問題"));
-    const Row header{{QStringLiteral("分野")},  {QStringLiteral("問題")},
-                     {QStringLiteral("英文")},  {QStringLiteral("不正解")},
-                     {QStringLiteral("習得")},  {QStringLiteral("1回正解")},
-                     {QStringLiteral("未回答")}};
+    Row header{{QStringLiteral("分野")}, {QStringLiteral("問題")}, {QStringLiteral("英文")}};
+    for (const HardLevelColumn& c : kHardLevelColumns)
+      header.push_back({QString::fromUtf8(c.name)});
     std::vector<Row> hard;
-    for (const HardQuestion& h : s.hard)
-      hard.push_back({{h.lesson >= 0 && h.lesson < s.lessons ? Qs(s.lessonName[h.lesson]) : ""},
-                      {Qs(h.prompt)},
-                      {Qs(h.sentence)},
-                      {QString::number(h.atLevel[1])},
-                      {QString::number(h.atLevel[3])},
-                      {QString::number(h.atLevel[2])},
-                      {QString::number(h.atLevel[0])}});
+    for (const HardQuestion& h : s.hard) {
+      Row row{{h.lesson >= 0 && h.lesson < s.lessons ? Qs(s.lessonName[h.lesson]) : ""},
+              {Qs(h.prompt)},
+              {Qs(h.sentence)}};
+      for (const HardLevelColumn& c : kHardLevelColumns)
+        row.push_back({QString::number(h.atLevel[c.kind])});
+      hard.push_back(std::move(row));
+    }
     pages.Table(header, hard, {3, 6, 8, 1, 1, 1, 1});
   }
 }

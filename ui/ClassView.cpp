@@ -18,10 +18,8 @@
 #include <algorithm>
 #include <map>
 
-#include "data/AtomicSave.h"
-#include "data/PlainFile.h"
+#include "app/ClassCommand.h"
 #include "platform/Error.h"
-#include "screens/ClassCsv.h"
 #include "ui/ClassLegend.h"
 #include "ui/ClassPrint.h"
 #include "ui/Mirroring.h"
@@ -153,22 +151,17 @@ void ClassView::Fill() {
       hard->setObjectName("grdHard");
       Plain(hard);
       hard->verticalHeader()->setVisible(false);
-      hard->setHorizontalHeaderLabels({QStringLiteral("分野"), QStringLiteral("問題"),
-                                       QStringLiteral("英文"), QStringLiteral("不正解"),
-                                       QStringLiteral("習得"), QStringLiteral("1回正解"),
-                                       QStringLiteral("未回答")});
+      QStringList heads = {QStringLiteral("分野"), QStringLiteral("問題"), QStringLiteral("英文")};
+      for (const HardLevelColumn& c : kHardLevelColumns) heads << QString::fromUtf8(c.name);
+      hard->setHorizontalHeaderLabels(heads);
       for (int r = 0; r < static_cast<int>(s.hard.size()); ++r) {
         const HardQuestion& h = s.hard[r];
         const QString lesson =
             h.lesson >= 0 && h.lesson < s.lessons ? Qs(s.lessonName[h.lesson]) : QString();
-        const QString cells[] = {lesson,
-                                 Qs(h.prompt),
-                                 Qs(h.sentence),
-                                 QString::number(h.atLevel[1]),
-                                 QString::number(h.atLevel[3]),
-                                 QString::number(h.atLevel[2]),
-                                 QString::number(h.atLevel[0])};
-        for (int c = 0; c < 7; ++c)
+        QStringList cells = {lesson, Qs(h.prompt), Qs(h.sentence)};
+        for (const HardLevelColumn& c : kHardLevelColumns)
+          cells << QString::number(h.atLevel[c.kind]);
+        for (int c = 0; c < cells.size(); ++c)
           hard->setItem(r, c, Item(cells[c], colors::kWhite, colors::kBlack, c >= 3));
       }
       hard->resizeColumnsToContents();
@@ -288,12 +281,7 @@ void ClassView::SaveCsv() {
                                    QStringLiteral("class.csv"), QStringLiteral("CSV (*.csv)"));
   if (path.isEmpty()) return;
   try {
-    const std::string out = path.toStdString();
-    for (const ClassSection& s : table_.sections)
-      for (const ClassRow& r : s.rows)
-        if (r.path == out) throw IoError("成績ファイルには保存できません");
-    RequirePlainOrAbsent(out);
-    WriteFileAtomically(out, ClassCsv(table_, false));
+    WriteClassCsv(table_, path.toStdString(), false);
   } catch (const Error& e) {
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
   }

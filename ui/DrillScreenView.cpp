@@ -44,15 +44,13 @@ DrillScreenView::DrillScreenView(TfrmQues& core, Guard guard, QWidget* mainWindo
   setFixedSize(kQuesClientWidth, kQuesClientHeight);
   setFont(PixelFont(family::kPGothic, core.form.FontSize));
   setFocusPolicy(Qt::StrongFocus);
+  mirrors_.Add(this, core.form, mirror::kFrame);
   BuildLayout(pictureDir);
   Sync();
 }
 
 void DrillScreenView::Sync() {
   const TfrmQues& f = core_;
-  const QString title = Qs(f.form.Caption);
-  if (windowTitle() != title) setWindowTitle(title);
-  SetBackground(this, f.form.Color);
   // A screen reader hears the verdict with the key that brought it, before
   // the labels' own changes.
   SyncAccessible();

@@ -1,6 +1,7 @@
 #include "ui/Gui.h"
 
 #include <stdexcept>
+#include <string>
 
 #include "app/Program.h"
 #include "ui/Accessible.h"
@@ -15,33 +16,22 @@
 
 namespace vcq::ui {
 
-namespace {
-
-// The rows of Gui::windows_, in their order.
-enum Row : std::size_t {
-  kSplash,
-  kPlayerName,
-  kStudyRange,
-  kOptions,
-  kScoreTable,
-  kDrillScreen,
-  kCongratulations,
-};
-
-}  // namespace
-
 template <typename View, typename Make>
-void Gui::Add(std::size_t row, Build build, const Control& form, Make make) {
-  if (row != windows_.size()) throw std::logic_error("Gui: windows added out of their order");
-  windows_.push_back(Window{build, form, [make]() -> QWidget* { return make(); },
+void Gui::Add(Build build, const Control& form, Make make) {
+  windows_.push_back(Window{&typeid(View), build, form, [make]() -> QWidget* { return make(); },
                             [](QWidget* w) { static_cast<View*>(w)->Sync(); }});
 }
 
-template <typename View>
-View& Gui::Get(std::size_t index) {
-  Window& w = windows_[index];
+Gui::Window& Gui::RowOf(const std::type_info& view) {
+  for (Window& w : windows_)
+    if (*w.type == view) return w;
+  throw std::logic_error(std::string("Gui: no window has the view ") + view.name());
+}
+
+QWidget* Gui::Built(const std::type_info& view) {
+  Window& w = RowOf(view);
   if (!w.view) w.view = w.make();
-  return *static_cast<View*>(w.view);
+  return w.view;
 }
 
 Gui::Gui(Program& app)
@@ -55,55 +45,33 @@ Gui::Gui(Program& app)
   // windows float over the main window, which owns them; the drill screen
   // is a window of its own laid over it, and owns the congratulations
   // window above it.
-  Add<SplashView>(kSplash, Build::kAtStart, app.frmStartPan.form,
+  Add<SplashView>(Build::kAtStart, app.frmStartPan.form,
                   [this, owner] { return new SplashView(owner, app_.frmStartPan, pictures_); });
-  Add<PlayerNameView>(kPlayerName, Build::kWhenAskedFor, app.frmInput.form,
+  Add<PlayerNameView>(Build::kWhenAskedFor, app.frmInput.form,
                       [this, owner] { return new PlayerNameView(owner, app_.frmInput, guard_); });
-  Add<StudyRangeView>(kStudyRange, Build::kWhenShown, app.frmSel.form,
+  Add<StudyRangeView>(Build::kWhenShown, app.frmSel.form,
                       [this, owner] { return new StudyRangeView(owner, app_.frmSel, guard_); });
-  Add<OptionsView>(kOptions, Build::kWhenShown, app.frmOption.form,
+  Add<OptionsView>(Build::kWhenShown, app.frmOption.form,
                    [this, owner] { return new OptionsView(owner, app_.frmOption, guard_); });
-  Add<ScoreTableView>(kScoreTable, Build::kWhenShown, app.frmScoreTable.form, [this, owner] {
+  Add<ScoreTableView>(Build::kWhenShown, app.frmScoreTable.form, [this, owner] {
     return new ScoreTableView(owner, app_.frmScoreTable, guard_);
   });
-  Add<DrillScreenView>(kDrillScreen, Build::kWhenShown, app.frmQues.form, [this, owner] {
+  Add<DrillScreenView>(Build::kWhenShown, app.frmQues.form, [this, owner] {
     auto v = std::make_unique<DrillScreenView>(app_.frmQues, guard_, owner, pictures_);
     DrillScreenView* shown = v.get();
-    windows_[kDrillScreen].owned = std::move(v);
+    RowOf(typeid(DrillScreenView)).owned = std::move(v);
     return shown;
   });
-  Add<CongratulationsView>(kCongratulations, Build::kWhenShown, app.frmOmedeto.form, [this] {
-    return new CongratulationsView(&DrillScreen(), app_.frmOmedeto, guard_, pictures_);
+  Add<CongratulationsView>(Build::kWhenShown, app.frmOmedeto.form, [this] {
+    return new CongratulationsView(&ViewOf<DrillScreenView>(), app_.frmOmedeto, guard_, pictures_);
   });
-  Get<SplashView>(kSplash);
+  ViewOf<SplashView>();
   app_.onChanged = [this] { SyncAll(); };
   SyncAll();
 }
 
 Gui::~Gui() {
   app_.onChanged = nullptr;
-}
-
-SplashView& Gui::Splash() {
-  return Get<SplashView>(kSplash);
-}
-PlayerNameView& Gui::PlayerName() {
-  return Get<PlayerNameView>(kPlayerName);
-}
-StudyRangeView& Gui::StudyRange() {
-  return Get<StudyRangeView>(kStudyRange);
-}
-OptionsView& Gui::Options() {
-  return Get<OptionsView>(kOptions);
-}
-ScoreTableView& Gui::ScoreTable() {
-  return Get<ScoreTableView>(kScoreTable);
-}
-DrillScreenView& Gui::DrillScreen() {
-  return Get<DrillScreenView>(kDrillScreen);
-}
-CongratulationsView& Gui::Congratulations() {
-  return Get<CongratulationsView>(kCongratulations);
 }
 
 void Gui::SyncAll() {

@@ -3,9 +3,9 @@
 // the program. main() and the view tests build the same thing.
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 #include <QString>
@@ -21,14 +21,7 @@ struct Control;
 
 namespace vcq::ui {
 
-class PlayerNameView;
 class MainWindowView;
-class CongratulationsView;
-class OptionsView;
-class DrillScreenView;
-class ScoreTableView;
-class StudyRangeView;
-class SplashView;
 
 class Gui {
  public:
@@ -44,14 +37,12 @@ class Gui {
   void RepaintAll();
 
   MainWindowView& MainWindow() { return *main_; }
-  SplashView& Splash();
-  // The windows a learner opens later are built when first shown (or asked for).
-  PlayerNameView& PlayerName();
-  StudyRangeView& StudyRange();
-  OptionsView& Options();
-  ScoreTableView& ScoreTable();
-  DrillScreenView& DrillScreen();
-  CongratulationsView& Congratulations();
+  // The view of a window over the main window, by its class. The windows a
+  // learner opens later are built when first shown, or when asked for here.
+  template <typename View>
+  View& ViewOf() {
+    return *static_cast<View*>(Built(typeid(View)));
+  }
 
   // Called once when the main window has closed for good.
   std::function<void()> onClosed;
@@ -65,9 +56,11 @@ class Gui {
     kWhenShown,    // when its form first shows (or the view is asked for)
     kWhenAskedFor  // only when asked for: it syncs itself when first shown
   };
-  // One window over the main window: its form, how its view is made, and
-  // the view once made. A window that is not up never needs a view.
+  // One window over the main window: its view's class, its form, how its
+  // view is made, and the view once made. A window that is not up never
+  // needs a view.
   struct Window {
+    const std::type_info* type;
     Build build;
     const Control& form;
     std::function<QWidget*()> make;
@@ -76,11 +69,11 @@ class Gui {
     // The view when it is a window of its own, not owned by another.
     std::unique_ptr<QWidget> owned = nullptr;
   };
-  // `row` is the window's place in windows_ (Gui.cpp), checked.
+  // The rows of windows_, one per window, in the table in Gui.cpp.
   template <typename View, typename Make>
-  void Add(std::size_t row, Build build, const Control& form, Make make);
-  template <typename View>
-  View& Get(std::size_t index);
+  void Add(Build build, const Control& form, Make make);
+  Window& RowOf(const std::type_info& view);
+  QWidget* Built(const std::type_info& view);
 
   Program& app_;
   Guard guard_;

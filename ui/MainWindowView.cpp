@@ -96,6 +96,7 @@ MainWindowView::MainWindowView(TfrmMain& core, Guard guard, const QString& pictu
   // The window takes every key itself; nothing inside it can hold the focus,
   // so the function keys always arrive here.
   setFocusPolicy(Qt::StrongFocus);
+  mirrors_.Add(this, core.form, mirror::kFrame | mirror::kTextColor);
 
   auto* bar = new QWidget(this);
   bar->setObjectName("Panel1");
@@ -170,10 +171,6 @@ void MainWindowView::NameCommands(QWidget* bar) {
 
 void MainWindowView::Sync() {
   const TfrmMain& m = core_;
-  const QString title = Qs(m.form.Caption);
-  if (windowTitle() != title) setWindowTitle(title);
-  SetBackground(this, m.form.Color);
-  SetTextColor(this, m.form.FontColor);
   mirrors_.Sync();
   if (paintedMap_ != m.map.drawn) {
     paintedMap_ = m.map.drawn;
@@ -196,16 +193,16 @@ void MainWindowView::PaintMapMarks(QPainter& p) {
         QRect(QPoint(c.place.left, c.place.top), QPoint(c.place.right - 1, c.place.bottom - 1))
             .adjusted(1, 1, -1, -1);
     if (in.width() <= 0 || in.height() <= 0) continue;
-    switch (c.level) {
-      case 0:
+    switch (KindOfLevel(c.level)) {
+      case kKindWrong:
         p.setPen(Qt::black);
         p.drawLine(in.topLeft(), in.bottomRight());
         p.drawLine(in.topRight(), in.bottomLeft());
         break;
-      case 1:
+      case kKindOnce:
         p.fillRect(in.adjusted(0, in.height() / 2, 0, 0), Qt::black);
         break;
-      case 2:
+      case kKindMastered:
         p.fillRect(in, Qt::black);
         break;
       default:

@@ -38,6 +38,11 @@ void SetText(QWidget* w, const std::string& cp932) {
   }
 }
 
+void SetTitle(QWidget* w, const std::string& cp932) {
+  const QString s = Qs(cp932);
+  if (w->windowTitle() != s) w->setWindowTitle(s);
+}
+
 QRect PlaceOf(const Control& c) {
   return QRect(c.Left, c.Top, c.Width, c.Height);
 }
@@ -62,6 +67,7 @@ void MirrorList::Sync(bool shown) const {
     if (m.aspects & kPlace) SetPlace(m.widget, c);
     if (m.aspects & kBackground) SetBackground(m.widget, c.Color);
     if (m.aspects & kCaption) SetText(m.widget, c.Caption);
+    if (m.aspects & kTitle) SetTitle(m.widget, c.Caption);
     if (m.aspects & kTextColor) SetTextColor(m.widget, c.FontColor);
     if (m.aspects & kFontSize) SetFontSize(m.widget, c.FontSize);
     if (!shown) continue;

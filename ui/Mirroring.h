@@ -24,6 +24,7 @@ void SetBackground(QWidget* w, Rgb c);
 void SetTextColor(QWidget* w, Rgb c);
 // The text of a label, a button or a group box's title.
 void SetText(QWidget* w, const std::string& cp932);
+void SetTitle(QWidget* w, const std::string& cp932);
 // A zero width or height leaves the widget's place alone.
 void SetPlace(QWidget* w, const Control& c);
 // The control's place as a rectangle.
@@ -42,10 +43,15 @@ enum Aspect : unsigned {
   kVisible = 1u << 5,
   // A label whose control has no width is sized to its text.
   kFitText = 1u << 6,
+  // The caption as a window's title: the frame of a window is its form control.
+  kTitle = 1u << 7,
 };
 inline constexpr unsigned kText = kCaption | kTextColor | kFontSize | kPlace | kVisible;
 inline constexpr unsigned kPanel = kText | kBackground;
 inline constexpr unsigned kPicture = kPlace | kVisible;
+// A window's frame: its title and background. Its size and whether it is
+// shown are the window's own, which raise it and give it the keys.
+inline constexpr unsigned kFrame = kTitle | kBackground;
 }  // namespace mirror
 
 struct Mirrored {

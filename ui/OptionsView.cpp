@@ -26,10 +26,11 @@ OptionsView::OptionsView(QWidget* owner, TfrmOption& core, Guard guard)
   // Keys are previewed by the form: the window takes them all itself.
   setFocusPolicy(Qt::StrongFocus);
 
-  group1_ = NewGroup("RadioGroup1", f.RadioGroup1, &TfrmOption::RadioGroup1Click);
-  group2_ = NewGroup("RadioGroup2", f.RadioGroup2, &TfrmOption::RadioGroup2Click);
-  mirrors_.Add(group1_.box, f.RadioGroup1, kCaption);
-  mirrors_.Add(group2_.box, f.RadioGroup2, kCaption);
+  for (std::size_t i = 0; i < TfrmOption::Choices().size(); ++i) {
+    const OptionChoice& c = TfrmOption::Choices()[i];
+    groups_.push_back(NewGroup(c.name, f.*c.group, i));
+    mirrors_.Add(groups_.back().box, f.*c.group, kCaption);
+  }
 
   auto* panel1 = new QFrame(this);
   panel1->setObjectName("Panel1");
@@ -100,7 +101,7 @@ OptionsView::OptionsView(QWidget* owner, TfrmOption& core, Guard guard)
 }
 
 OptionsView::Group OptionsView::NewGroup(const char* name, const Control& place,
-                                         void (TfrmOption::*click)(int)) {
+                                         std::size_t choice) {
   Group g;
   g.box = new QGroupBox(this);
   g.box->setObjectName(name);
@@ -114,7 +115,7 @@ OptionsView::Group OptionsView::NewGroup(const char* name, const Control& place,
     g.items[i] = r;
   }
   connect(g.buttons, &QButtonGroup::idClicked, this,
-          [this, click](int id) { guard_([&] { (core_.*click)(id); }); });
+          [this, choice](int id) { guard_([&] { core_.ChoiceClick(choice, id); }); });
   return g;
 }
 
@@ -134,8 +135,8 @@ void OptionsView::MirrorChoice(Group& g, const RadioGroup& c) {
 
 void OptionsView::Sync() {
   const TfrmOption& f = core_;
-  MirrorChoice(group1_, f.RadioGroup1);
-  MirrorChoice(group2_, f.RadioGroup2);
+  for (std::size_t i = 0; i < groups_.size(); ++i)
+    MirrorChoice(groups_[i], f.*TfrmOption::Choices()[i].group);
   if (chkSpeak_->isChecked() != f.chkSpeak.Checked) chkSpeak_->setChecked(f.chkSpeak.Checked);
   SyncFrame();
 }

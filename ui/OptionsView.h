@@ -6,6 +6,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <vector>
 
 #include "ui/SecondaryWindow.h"
 #include "ui/ViewGuard.h"
@@ -37,12 +39,12 @@ class OptionsView : public SecondaryWindow {
     QButtonGroup* buttons;
     std::array<QRadioButton*, 2> items;
   };
-  Group NewGroup(const char* name, const Control& place, void (TfrmOption::*click)(int));
+  Group NewGroup(const char* name, const Control& place, std::size_t choice);
   // The checked item, which no control's state holds.
   static void MirrorChoice(Group& g, const RadioGroup& c);
 
   TfrmOption& core_;
-  Group group1_, group2_;
+  std::vector<Group> groups_;  // one per TfrmOption::Choices()
   QCheckBox* chkSpeak_;
 };
 

@@ -17,12 +17,10 @@ SecondaryWindow::SecondaryWindow(QWidget* owner, const char* name, const Control
       size_(size),
       close_(std::move(close)) {
   setObjectName(name);
+  mirrors_.Add(this, form, mirror::kFrame);
 }
 
 void SecondaryWindow::SyncFrame() {
-  const QString title = Qs(form_.Caption);
-  if (windowTitle() != title) setWindowTitle(title);
-  SetBackground(this, form_.Color);
   const QSize client =
       size_ == Size::kOuter ? ClientSizeOf(form_) : QSize(form_.Width, form_.Height);
   if (size() != client) setFixedSize(client);

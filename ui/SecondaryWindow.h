@@ -32,7 +32,7 @@ class SecondaryWindow : public QWidget {
   SecondaryWindow(QWidget* owner, const char* name, const Control& form, Size size, Guard guard,
                   std::function<void()> close);
 
-  // Title, background, client size, the mirrored controls, then visibility:
+  // Client size, the mirrored controls with the frame first, then visibility:
   // shown on top with the keys, or hidden with the keys back to the owner.
   // What is shown inside and what is sized to its text follow only while
   // the window is up or about to be.

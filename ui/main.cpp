@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
       ownContrast, vcq::DesktopContrastOf(std::nullopt, gtkTheme), forcedContrast));
 
   vcq::ui::Gui gui(app);
-  dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.PlayerName(); });
+  dialogs.Attach(&gui.MainWindow(), [&gui] { return &gui.ViewOf<vcq::ui::PlayerNameView>(); });
   sound.beforeBlock = [&gui] { gui.RepaintAll(); };
   app.frmMain.OpenClassView = [&gui] { vcq::ui::AskForClass(&gui.MainWindow()); };
   // The desktop's wish arrives after the first window, and only counts when

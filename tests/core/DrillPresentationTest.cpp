@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/Cp932.h"
+#include "drill/DrillCourse.h"
 #include "drill/Presentation.h"
 #include "platform/Error.h"
 #include "tests/support/DrillFixture.h"
@@ -72,19 +73,21 @@ TEST_F(Shown, ExplanationSizeAndEmptyExplanation) {
 
 TEST_F(Shown, ScoreDropsTheFraction) {
   drill().OkCnt = 2;
+  drill().BatchScore = BatchScoreOf(drill());
   ShowScore(ctx());
   EXPECT_EQ(drill().BatchScore, 66);
   EXPECT_EQ(ques().lblTen.Caption, "66");
   EXPECT_TRUE(ques().lblTen.Visible);
   drill().OkCnt = 7;
   drill().BatchCount = 10;
-  ShowScore(ctx());
-  EXPECT_EQ(drill().BatchScore, 70);
+  EXPECT_EQ(BatchScoreOf(drill()), 70);
+  drill().BatchCount = 0;
+  EXPECT_EQ(BatchScoreOf(drill()), 66);
 }
 
 TEST_F(Shown, BatchCaptionCountsUp) {
   app().bank.BankTitle = Sj("基本英文法40");
-  for (int i = 0; i < 10; ++i) ShowRound(ctx());
+  for (int i = 0; i < 10; ++i) BeginRound(ctx());
   EXPECT_EQ(ques().lblTestCnt.Caption, Sj("第 10 回"));
   EXPECT_EQ(ques().lblDName.Caption, Sj("基本英文法40"));
   EXPECT_TRUE(ques().lblTestCnt.Visible && ques().lblDName.Visible);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "data/Cp932.h"
+
 namespace vcq::test {
 
 struct ManualClock::Entry {
@@ -80,8 +82,15 @@ void ScriptedDialogs::ExecInput() {
   act();
 }
 
+// CP932 text put into a message unconverted (a player's name, a bank's
+// title) is no UTF-8: every dialog text of every test is checked for it.
+const std::string& ScriptedDialogs::Utf8Checked(const std::string& utf8) {
+  if (!ScanUtf8(utf8).valid) throw std::logic_error("a dialog text that is not UTF-8: " + utf8);
+  return utf8;
+}
+
 bool ScriptedDialogs::AskYesNo(const std::string& utf8Message) {
-  questions.push_back(utf8Message);
+  questions.push_back(Utf8Checked(utf8Message));
   if (yesNo.empty()) return false;
   bool answer = yesNo.front();
   yesNo.pop_front();
@@ -90,7 +99,8 @@ bool ScriptedDialogs::AskYesNo(const std::string& utf8Message) {
 
 std::size_t ScriptedDialogs::AskChoice(const std::string& utf8Message,
                                        const std::vector<std::string>& offered) {
-  questions.push_back(utf8Message);
+  questions.push_back(Utf8Checked(utf8Message));
+  for (const std::string& choice : offered) Utf8Checked(choice);
   if (offered.empty()) throw std::logic_error("a question with no choice");
   if (choices.empty()) return offered.size() - 1;
   const std::size_t answer = choices.front();

@@ -90,8 +90,12 @@ class ScriptedDialogs : public DialogPort {
  public:
   std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
   void ExecInput() override;
-  void ShowError(const std::string& utf8Message) override { errors.push_back(utf8Message); }
-  void ShowInfo(const std::string& utf8Message) override { infos.push_back(utf8Message); }
+  void ShowError(const std::string& utf8Message) override {
+    errors.push_back(Utf8Checked(utf8Message));
+  }
+  void ShowInfo(const std::string& utf8Message) override {
+    infos.push_back(Utf8Checked(utf8Message));
+  }
   bool AskYesNo(const std::string& utf8Message) override;
   std::size_t AskChoice(const std::string& utf8Message,
                         const std::vector<std::string>& choices) override;
@@ -110,6 +114,9 @@ class ScriptedDialogs : public DialogPort {
   std::vector<std::string> infos;
   std::vector<std::string> questions;  // yes/no questions and those with choices, in order
   int helpShown = 0;
+
+ private:
+  static const std::string& Utf8Checked(const std::string& utf8);
 };
 
 }  // namespace vcq::test

@@ -17,6 +17,7 @@
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "tests/views/DrillWindowFixture.h"
 #include "ui/Contrast.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
@@ -87,21 +88,13 @@ class AccessibilityTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Fixture {
-    explicit Fixture(const std::string& bank) : d(dir.path().string()) {
-      test::WriteBytes(dir / "t.dat", bank);
-      d.NewRecord(dir / "t.dat");
-      gui.MainWindow().show();
-    }
+  struct Fixture : test::DrillWindowFixture {
+    using DrillWindowFixture::DrillWindowFixture;
     void StartDrill() {
-      QTest::keyClick(&gui.MainWindow(), Qt::Key_F5);
-      d.t.clock.Advance(2000);
-      gui.DrillScreen().activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(&gui.DrillScreen()));
+      PressF5();
+      gui.ViewOf<ui::DrillScreenView>().activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&gui.ViewOf<ui::DrillScreenView>()));
     }
-    test::TempDir dir;
-    test::DrillDriver d;
-    ui::Gui gui{d.t.app};
   };
 
  private slots:
@@ -141,18 +134,19 @@ class AccessibilityTest : public QObject {
       if (b->text(QAccessible::Description) == "問題を始める") go = b;
     QVERIFY(go && go->actionInterface());
     go->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(f.gui.DrillScreen().isVisible());
-    QCOMPARE(Iface(&f.gui.DrillScreen())->role(), QAccessible::Window);
-    QCOMPARE(Iface(&f.gui.DrillScreen())->text(QAccessible::Name), QString("MiravelCompany"));
+    QVERIFY(f.gui.ViewOf<ui::DrillScreenView>().isVisible());
+    QCOMPARE(Iface(&f.gui.ViewOf<ui::DrillScreenView>())->role(), QAccessible::Window);
+    QCOMPARE(Iface(&f.gui.ViewOf<ui::DrillScreenView>())->text(QAccessible::Name),
+             QString("MiravelCompany"));
 
-    ui::PlayerNameView& input = f.gui.PlayerName();
+    ui::PlayerNameView& input = f.gui.ViewOf<ui::PlayerNameView>();
     input.Sync();
     QAccessibleInterface* box = Iface(input.findChild<QLineEdit*>("MaskEdit1"));
     QCOMPARE(box->text(QAccessible::Name), input.findChild<QLabel*>("Label1")->text());
     QVERIFY(!box->text(QAccessible::Name).isEmpty());
     QCOMPARE(Iface(&input)->role(), QAccessible::Dialog);
-    QCOMPARE(Iface(&f.gui.Options())->role(), QAccessible::Dialog);
-    QAccessibleInterface* table = Iface(&f.gui.ScoreTable().Grid());
+    QCOMPARE(Iface(&f.gui.ViewOf<ui::OptionsView>())->role(), QAccessible::Dialog);
+    QAccessibleInterface* table = Iface(&f.gui.ViewOf<ui::ScoreTableView>().Grid());
     QCOMPARE(table->role(), QAccessible::Table);
     QVERIFY(table->tableInterface());
   }
@@ -210,7 +204,7 @@ class AccessibilityTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     f.d.SettleAnimations();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!f.gui.DrillScreen().isVisible());
+    QTRY_VERIFY(!f.gui.ViewOf<ui::DrillScreenView>().isVisible());
     QCOMPARE(map->child(0)->text(QAccessible::Name), QString("問 1 不正解"));
     QVERIFY(map->text(QAccessible::Description).contains("未解答 1、不正解 1"));
   }
@@ -258,7 +252,7 @@ class AccessibilityTest : public QObject {
   void choicesAreAListOfNamedItems() {
     Fixture f(test::ChoiceBank({{0, "go went gone", "I @went home"}}));
     f.StartDrill();
-    const auto lists = WithRole(&f.gui.DrillScreen(), QAccessible::List);
+    const auto lists = WithRole(&f.gui.ViewOf<ui::DrillScreenView>(), QAccessible::List);
     QCOMPARE(lists.size(), 1);
     QCOMPARE(lists[0]->childCount(), 9);
     QStringList shown;
@@ -290,15 +284,16 @@ class AccessibilityTest : public QObject {
       ui::SetHighContrast(false);
       QStringList low;
       for (const ui::MirrorList* list :
-           {&f.gui.DrillScreen().Mirrors(), &f.gui.MainWindow().Mirrors()})
+           {&f.gui.ViewOf<ui::DrillScreenView>().Mirrors(), &f.gui.MainWindow().Mirrors()})
         for (const ui::Mirrored& m : list->Entries()) {
           if (!(m.aspects & ui::mirror::kTextColor)) continue;
           const double ratio = ui::ContrastRatio(m.widget->palette().color(QPalette::WindowText),
                                                  ui::BackgroundBehind(m.widget));
           if (ratio < 4.5) low << m.widget->objectName();
         }
-      return std::pair{low, f.gui.DrillScreen().findChild<QLabel*>("lblMes")->palette().color(
-                                QPalette::WindowText)};
+      return std::pair{
+          low, f.gui.ViewOf<ui::DrillScreenView>().findChild<QLabel*>("lblMes")->palette().color(
+                   QPalette::WindowText)};
     };
     const auto [lowOff, mesOff] = correction(false);
     QVERIFY(lowOff.contains("lblMes"));

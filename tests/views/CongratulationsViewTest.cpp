@@ -32,7 +32,7 @@ class OmedetoViewTest : public QObject {
       QTest::keyClick(&gui.MainWindow(), Qt::Key_F5);
       d.t.clock.Advance(2000);
     }
-    QWidget& Window() { return gui.Congratulations(); }
+    QWidget& Window() { return gui.ViewOf<ui::CongratulationsView>(); }
     QImage Picture() {
       return Window()
           .findChild<QLabel*>("imgOyaji")
@@ -58,7 +58,7 @@ class OmedetoViewTest : public QObject {
     f.StartDrill();
     QVERIFY(f.Window().isVisible());
     using namespace ui::mirror;
-    test::ExpectEveryWidgetMirrorsItsControl(f.gui.Congratulations().Mirrors(),
+    test::ExpectEveryWidgetMirrorsItsControl(f.gui.ViewOf<ui::CongratulationsView>().Mirrors(),
                                              kCaption | kTextColor | kFontSize | kPlace | kFitText,
                                              {"btnOk"}, [&] { f.gui.SyncAll(); });
   }
@@ -71,7 +71,7 @@ class OmedetoViewTest : public QObject {
     QVERIFY(!f.Window().isVisible());
     f.StartDrill();
     QVERIFY(f.Window().isVisible());
-    QVERIFY(f.gui.DrillScreen().isVisible());
+    QVERIFY(f.gui.ViewOf<ui::DrillScreenView>().isVisible());
     QVERIFY(f.Window().isWindow());
     QCOMPARE(f.Window().size(), QSize(155, 92));
     QCOMPARE(f.Window().minimumSize(), f.Window().maximumSize());
@@ -97,9 +97,9 @@ class OmedetoViewTest : public QObject {
     QTest::mouseClick(f.Window().findChild<QPushButton*>("btnOk"), Qt::LeftButton);
     QVERIFY(!f.d.t.app.frmOmedeto.form.Visible);
     QVERIFY(!f.Window().isVisible());
-    QVERIFY(f.gui.DrillScreen().isVisible());
+    QVERIFY(f.gui.ViewOf<ui::DrillScreenView>().isVisible());
 
-    QTest::keyClick(&f.gui.DrillScreen(), Qt::Key_Escape);
+    QTest::keyClick(&f.gui.ViewOf<ui::DrillScreenView>(), Qt::Key_Escape);
     f.StartDrill();
     QVERIFY(f.Window().isVisible());
     QVERIFY(f.Window().close());

@@ -13,6 +13,7 @@
 #include "tests/support/DrillBanks.h"
 #include "tests/support/DrillDriver.h"
 #include "tests/support/TextFiles.h"
+#include "tests/views/DrillWindowFixture.h"
 #include "tests/views/MirrorCheck.h"
 #include "ui/DrillScreenView.h"
 #include "ui/Gui.h"
@@ -37,33 +38,24 @@ class DrillViewTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Fixture {
-    explicit Fixture(const std::string& bank) : d(dir.path().string()) {
-      test::WriteBytes(dir / "t.dat", bank);
-      d.NewRecord(dir / "t.dat");
-      gui.MainWindow().show();
-      d.sound().clear();
-    }
-    // F5 on the main window, then the two ticks of the batch announcement.
+  struct Fixture : test::DrillWindowFixture {
+    explicit Fixture(const std::string& bank) : DrillWindowFixture(bank) { d.sound().clear(); }
     void StartDrill() {
-      QTest::keyClick(&gui.MainWindow(), Qt::Key_F5);
-      d.t.clock.Advance(2000);
+      PressF5();
       d.sound().clear();
     }
-    QWidget& DrillScreen() { return gui.DrillScreen(); }
+    QWidget& DrillScreen() { return gui.ViewOf<ui::DrillScreenView>(); }
     template <typename T = QWidget>
     T* Child(const QString& name) {
-      T* w = gui.DrillScreen().findChild<T*>(name);
+      T* w = gui.ViewOf<ui::DrillScreenView>().findChild<T*>(name);
       if (!w) qFatal("no control %s", qPrintable(name));
       return w;
     }
     QString Text(const QString& name) { return Child<QLabel>(name)->text(); }
-    bool Shown(const QString& name) { return Child(name)->isVisibleTo(&gui.DrillScreen()); }
+    bool Shown(const QString& name) {
+      return Child(name)->isVisibleTo(&gui.ViewOf<ui::DrillScreenView>());
+    }
     TfrmQues& core() { return d.t.app.frmQues; }
-
-    test::TempDir dir;
-    test::DrillDriver d;
-    ui::Gui gui{d.t.app};
   };
 
   static std::string Typed() { return test::TypedBank({"I @go home", "you @come"}); }
@@ -122,7 +114,7 @@ class DrillViewTest : public QObject {
     QCOMPARE(f.Child("s8")->geometry(), QRect(4, 192, 237, 23));
     using namespace ui::mirror;
     test::ExpectEveryWidgetMirrorsItsControl(
-        f.gui.DrillScreen().Mirrors(),
+        f.gui.ViewOf<ui::DrillScreenView>().Mirrors(),
         kCaption | kBackground | kTextColor | kFontSize | kPlace | kVisible | kFitText, {},
         [&] { f.gui.SyncAll(); });
   }

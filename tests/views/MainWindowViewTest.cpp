@@ -36,13 +36,13 @@ class MainViewTest : public QObject {
     QCOMPARE(f.MainWindow().size(), QSize(593, 423));
     QCOMPARE(f.MainWindow().minimumSize(), f.MainWindow().maximumSize());
     QCOMPARE(f.MainWindow().windowTitle(), QString("MiravelCompany"));
-    QVERIFY(f.gui.Splash().isVisible());
-    QCOMPARE(f.gui.Splash().size(), QSize(224, 72));
+    QVERIFY(f.gui.ViewOf<ui::SplashView>().isVisible());
+    QCOMPARE(f.gui.ViewOf<ui::SplashView>().size(), QSize(224, 72));
     QVERIFY(!f.Shown("pnlQuit"));
     QCOMPARE(f.Text("lblHelp2"), QString("ヘルプ"));
 
     f.StartUp();
-    QVERIFY(!f.gui.Splash().isVisible());
+    QVERIFY(!f.gui.ViewOf<ui::SplashView>().isVisible());
     for (const char* shown : {"pnlQuit", "pnlOpen", "pnlFileCreate", "pnlHelp", "lblKeyQuit"})
       QVERIFY2(f.Shown(shown), shown);
     for (const char* hidden : {"pnlSel", "lblsel", "lblsel2", "pnlGo", "lblGo2", "pnlOption",

@@ -65,6 +65,7 @@ inline void ExpectEveryWidgetMirrorsItsControl(const ui::MirrorList& list, unsig
     const QByteArray name = NameOf(w);
     const char* n = name.constData();
     if (m.aspects & kCaption) QVERIFY2(ShownText(w) == ui::Qs(c.Caption), n);
+    if (m.aspects & kTitle) QVERIFY2(w->windowTitle() == ui::Qs(c.Caption), n);
     if ((m.aspects & kPlace) && c.Width > 0 && c.Height > 0)
       QVERIFY2(w->geometry() == QRect(c.Left, c.Top, c.Width, c.Height), n);
     if ((m.aspects & kFitText) && c.Width <= 0) QVERIFY2(w->size() == w->sizeHint(), n);

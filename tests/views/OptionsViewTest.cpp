@@ -35,7 +35,7 @@ class OptionViewTest : public QObject {
       t.Key(vk::kF6);
       t.sound.played.clear();
     }
-    ui::OptionsView& View() { return gui.Options(); }
+    ui::OptionsView& View() { return gui.ViewOf<ui::OptionsView>(); }
     QString Flash() { return View().findChild<QLabel*>("pnlInf")->text(); }
     QRadioButton* Radio(const char* name) { return View().findChild<QRadioButton*>(name); }
     QWidget* Child(const char* name) { return View().findChild<QWidget*>(name); }

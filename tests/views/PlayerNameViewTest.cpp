@@ -31,19 +31,22 @@ class InputViewTest : public QObject {
     ui::Gui gui{app};
 
     Fixture() {
-      dialogs.Attach(&gui.MainWindow(), [this] { return &gui.PlayerName(); });
+      dialogs.Attach(&gui.MainWindow(), [this] { return &gui.ViewOf<ui::PlayerNameView>(); });
     }
-    QLineEdit* Edit() { return gui.PlayerName().findChild<QLineEdit*>("MaskEdit1"); }
+    QLineEdit* Edit() {
+      return gui.ViewOf<ui::PlayerNameView>().findChild<QLineEdit*>("MaskEdit1");
+    }
 
     // Shows the player window as the core does and lets `learner` act in it
     // once it runs; a window left open is closed after a while so that a
     // failing test cannot hang.
     void Run(const std::function<void()>& learner) {
-      QTimer::singleShot(0, &gui.PlayerName(), learner);
+      QTimer::singleShot(0, &gui.ViewOf<ui::PlayerNameView>(), learner);
       QTimer watchdog;
       watchdog.setSingleShot(true);
-      QObject::connect(&watchdog, &QTimer::timeout, &gui.PlayerName(), [this] {
-        if (gui.PlayerName().isVisible()) gui.PlayerName().done(QDialog::Rejected);
+      QObject::connect(&watchdog, &QTimer::timeout, &gui.ViewOf<ui::PlayerNameView>(), [this] {
+        if (gui.ViewOf<ui::PlayerNameView>().isVisible())
+          gui.ViewOf<ui::PlayerNameView>().done(QDialog::Rejected);
       });
       watchdog.start(1500);
       app.Guard([&] { app.frmInput.ShowModal(); });
@@ -67,8 +70,9 @@ class InputViewTest : public QObject {
   void everyWidgetMirrorsItsControl() {
     Fixture f;
     using namespace ui::mirror;
-    test::ExpectEveryWidgetMirrorsItsControl(f.gui.PlayerName().Mirrors(), kCaption | kTextColor,
-                                             {}, [&] { f.gui.PlayerName().Sync(); });
+    test::ExpectEveryWidgetMirrorsItsControl(f.gui.ViewOf<ui::PlayerNameView>().Mirrors(),
+                                             kCaption | kTextColor, {},
+                                             [&] { f.gui.ViewOf<ui::PlayerNameView>().Sync(); });
   }
 
   // Given seven Japanese characters from the input method, the box keeps the
@@ -84,7 +88,7 @@ class InputViewTest : public QObject {
     QCOMPARE(shown, QStringLiteral("あいうえおか"));
     QCOMPARE(f.app.frmInput.InputText, Sj("あいうえおか"));
     QCOMPARE(f.Edit()->text(), QString());
-    QVERIFY(!f.gui.PlayerName().isVisible());
+    QVERIFY(!f.gui.ViewOf<ui::PlayerNameView>().isVisible());
     QVERIFY(!f.app.frmInput.form.Visible);
   }
 
@@ -105,11 +109,11 @@ class InputViewTest : public QObject {
     f.Run([&] {
       atShow = f.Edit()->text();
       QTest::keyClicks(f.Edit(), "my");
-      f.gui.PlayerName().close();
+      f.gui.ViewOf<ui::PlayerNameView>().close();
     });
     QCOMPARE(atShow, QString("Tom"));
     QCOMPARE(f.app.frmInput.InputText, std::string());
-    QVERIFY(!f.gui.PlayerName().isVisible());
+    QVERIFY(!f.gui.ViewOf<ui::PlayerNameView>().isVisible());
   }
 
   // A name converted by the input method commits into the box; a
@@ -123,10 +127,10 @@ class InputViewTest : public QObject {
       Preedit(f.Edit(), QStringLiteral("やまだ"));
       Commit(f.Edit(), QStringLiteral("山田♡"));
       refused = f.Edit()->text();
-      note = f.gui.PlayerName().findChild<QLabel*>("lblNote")->text();
+      note = f.gui.ViewOf<ui::PlayerNameView>().findChild<QLabel*>("lblNote")->text();
       Commit(f.Edit(), QStringLiteral("花子さん"));
       full = f.Edit()->text();
-      noteAfter = f.gui.PlayerName().findChild<QLabel*>("lblNote")->text();
+      noteAfter = f.gui.ViewOf<ui::PlayerNameView>().findChild<QLabel*>("lblNote")->text();
       QTest::keyClick(f.Edit(), Qt::Key_Return);
     });
     QCOMPARE(refused, QStringLiteral("山田"));
@@ -142,10 +146,11 @@ class InputViewTest : public QObject {
     Fixture f;
     f.Run([&] {
       QTest::keyClicks(f.Edit(), "Ann");
-      QTest::mouseClick(f.gui.PlayerName().findChild<QWidget*>("BitBtn1"), Qt::LeftButton);
+      QTest::mouseClick(f.gui.ViewOf<ui::PlayerNameView>().findChild<QWidget*>("BitBtn1"),
+                        Qt::LeftButton);
     });
     QCOMPARE(f.app.frmInput.InputText, std::string("Ann"));
-    QCOMPARE(f.gui.PlayerName().size(), QSize(216, 146));
+    QCOMPARE(f.gui.ViewOf<ui::PlayerNameView>().size(), QSize(216, 146));
   }
 };
 

@@ -27,7 +27,7 @@ class TableViewTest : public QObject {
       t.StartUp();
       test::OpenInMemory(t, perLesson);
     }
-    ui::ScoreTableView& View() { return gui.ScoreTable(); }
+    ui::ScoreTableView& View() { return gui.ViewOf<ui::ScoreTableView>(); }
     QString Cell(int row, int col) { return View().CellText(row, col); }
     QStringList Row(int row) {
       QStringList out;

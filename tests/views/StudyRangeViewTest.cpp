@@ -39,7 +39,7 @@ class RangeViewTest : public QObject {
       t.Key(vk::kF4);
       t.sound.played.clear();
     }
-    ui::StudyRangeView& StudyRange() { return gui.StudyRange(); }
+    ui::StudyRangeView& StudyRange() { return gui.ViewOf<ui::StudyRangeView>(); }
     QWidget* Panel(int i) {
       return StudyRange().findChild<QWidget*>(QStringLiteral("pnl%1").arg(i));
     }

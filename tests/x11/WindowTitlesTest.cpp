@@ -66,10 +66,14 @@ class WindowTitlesTest : public QObject {
     gui.SyncAll();
 
     const std::vector<std::pair<QWidget*, QString>> windows{
-        {&gui.MainWindow(), "MiravelCompany"},   {&gui.Splash(), "MiravelCompany"},
-        {&gui.PlayerName(), "VocaraforWindows"}, {&gui.Options(), "オプション"},
-        {&gui.StudyRange(), "学習範囲の指定"},   {&gui.ScoreTable(), "成績集計表"},
-        {&gui.DrillScreen(), "MiravelCompany"},  {&gui.Congratulations(), "やったね。(^_^)v"},
+        {&gui.MainWindow(), "MiravelCompany"},
+        {&gui.ViewOf<ui::SplashView>(), "MiravelCompany"},
+        {&gui.ViewOf<ui::PlayerNameView>(), "VocaraforWindows"},
+        {&gui.ViewOf<ui::OptionsView>(), "オプション"},
+        {&gui.ViewOf<ui::StudyRangeView>(), "学習範囲の指定"},
+        {&gui.ViewOf<ui::ScoreTableView>(), "成績集計表"},
+        {&gui.ViewOf<ui::DrillScreenView>(), "MiravelCompany"},
+        {&gui.ViewOf<ui::CongratulationsView>(), "やったね。(^_^)v"},
     };
     for (const auto& [w, caption] : windows) {
       w->show();

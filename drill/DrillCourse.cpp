@@ -1,4 +1,4 @@
-#include "drill/Grading.h"
+#include "drill/DrillCourse.h"
 
 #include "drill/Checked.h"
 #include "drill/ChoiceQues.h"
@@ -88,7 +88,11 @@ bool CountPass(DrillState& d) {
 void EndPass(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
   const bool wrong = CountPass(d);
-  if (!d.Review) ShowScore(ctx);
+  if (!d.Review) {
+    // The first pass's score steers the next batch's scan.
+    d.BatchScore = BatchScoreOf(d);
+    ShowScore(ctx);
+  }
   if (!wrong) {
     d.InBatch = false;
     ctx.frmQues.AnnounceNextBatch();
@@ -110,6 +114,15 @@ void StartReview(const DrillContext& ctx) {
 }
 
 }  // namespace
+
+std::int32_t BatchScoreOf(const DrillState& d) {
+  return d.BatchCount > 0 ? d.OkCnt * 100 / d.BatchCount : d.BatchScore;
+}
+
+void BeginRound(const DrillContext& ctx) {
+  ++ctx.drill.TestNo;
+  ShowRound(ctx);
+}
 
 void NextBatch(const DrillContext& ctx) {
   DrillState& d = ctx.drill;
@@ -153,10 +166,10 @@ void CountRight(const DrillContext& ctx) {
   Record& r = ctx.rec;
   if (r.FreeMode == 0) {
     std::int32_t& level = At(r.OkLevel, q, "問題");
-    if (level == -1 || level == 0)
-      level = 1;
-    else if (level == 1)
-      level = 2;
+    if (level == kLevelUnanswered || level == kLevelWrong)
+      level = kLevelOnce;
+    else if (level == kLevelOnce)
+      level = kLevelMastered;
     ++At(r.AnsCount, q, "問題");
   }
   ++ctx.OkSum;
@@ -167,7 +180,7 @@ void CountWrong(const DrillContext& ctx) {
   const std::int32_t q = CurrentQuestion(ctx.drill);
   Record& r = ctx.rec;
   if (r.FreeMode == 0) {
-    At(r.OkLevel, q, "問題") = 0;
+    At(r.OkLevel, q, "問題") = kLevelWrong;
     ++At(r.AnsCount, q, "問題");
   }
   ++ctx.NgSum;

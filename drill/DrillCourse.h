@@ -3,9 +3,19 @@
 // question's level and answer count and to the running counters.
 #pragma once
 
+#include <cstdint>
+
 namespace vcq {
 
 struct DrillContext;
+struct DrillState;
+
+// The percentage of the batch right in its first pass, its fraction
+// dropped; a batch of no questions keeps the score before it.
+std::int32_t BatchScoreOf(const DrillState& d);
+
+// Counts the round about to start and shows it in the caption.
+void BeginRound(const DrillContext& ctx);
 
 // Starts the next batch, or ends the drill with the congratulations window.
 void NextBatch(const DrillContext& ctx);
