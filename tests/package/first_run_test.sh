@@ -42,9 +42,14 @@ fi
 exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-read -r -t 20 d <&"$fd"
+# On a loaded machine (a build beside the tests) the server may take a while.
+read -r -t 60 d <&"$fd" || fail "Xvfb named no display within 60 s"
 export DISPLAY=:$d
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+for i in $(seq 300); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  [ "$i" -eq 300 ] && fail "the X server on $DISPLAY did not answer within 30 s"
+  sleep 0.1
+done
 
 start() {  # start [ARGS...]: the program in the home folder, as from the menu
   (cd "$home" && env -i PATH=/usr/bin:/bin DISPLAY=$DISPLAY HOME="$home" LANG=C.UTF-8 \
@@ -55,7 +60,7 @@ start() {  # start [ARGS...]: the program in the home folder, as from the menu
   sleep 2  # the start-up sequence: the commands appear after 1.3 s
 }
 await_window() {
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return
     sleep 0.1
   done
