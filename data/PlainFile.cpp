@@ -14,14 +14,17 @@ namespace vcq {
 
 namespace {
 
+Said KindOfFile(mode_t mode) {
+  if (S_ISDIR(mode)) return {"a folder", "フォルダです"};
+  if (S_ISFIFO(mode)) return {"a named pipe", "名前付きパイプです"};
+  if (S_ISSOCK(mode)) return {"a socket", "ソケットです"};
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return {"a device", "装置です"};
+  return {"a special file", "特殊なファイルです"};
+}
+
 Text NotPlain(const std::string& path, mode_t mode) {
-  const Said what = S_ISDIR(mode)    ? Said{"a folder", "フォルダです"}
-                    : S_ISFIFO(mode) ? Said{"a named pipe", "名前付きパイプです"}
-                    : S_ISSOCK(mode) ? Said{"a socket", "ソケットです"}
-                    : S_ISCHR(mode) || S_ISBLK(mode) ? Said{"a device", "装置です"}
-                                                     : Said{"a special file", "特殊なファイルです"};
   return Say({"'{}' is not a plain file ({})", "「{}」は通常のファイルではありません ({})"},
-             {path, what});
+             {path, KindOfFile(mode)});
 }
 
 Text TooLarge(const std::string& path, std::size_t limit) {

@@ -36,10 +36,12 @@ class TfrmOption;
 // An on/off option of the record, shown as a radio group of two items: the
 // view's name for the group, the group, and the record's value it sets. A
 // new one is a row of TfrmOption::Choices, its group and its value.
+using ChoiceGroup = RadioGroup TfrmOption::*;
+using ChoiceValue = std::int32_t RecordOptions::*;
 struct OptionChoice {
   const char* name;
-  RadioGroup TfrmOption::*group;
-  std::int32_t RecordOptions::*value;
+  ChoiceGroup group;
+  ChoiceValue value;
 };
 
 class TfrmOption {

@@ -62,7 +62,8 @@ TEST(Cp932Test, Utf8TextInCp932) {
   const Utf8Text t = Utf8ToCp932(utf8);
   EXPECT_EQ(t.cp932, Sj("英語～－ｱ a") + "?b?");
   ASSERT_EQ(t.bad.size(), 2u);
-  EXPECT_EQ(DescribeBadChar(utf8, t.bad[0]).ja, "「😀」(U+1F600) は Shift-JIS (CP932) で表せません");
+  const std::string emoji = "「😀」(U+1F600) は Shift-JIS (CP932) で表せません";
+  EXPECT_EQ(DescribeBadChar(utf8, t.bad[0]).ja, emoji);
   EXPECT_EQ(utf8.substr(t.bad[1].pos, 1), "\xFF");
   EXPECT_EQ(DescribeBadChar(utf8, t.bad[1]).ja, "UTF-8 として読めないバイト 0xFF があります");
   // Every character CP932 holds comes back as the code iconv gives it.
