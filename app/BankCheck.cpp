@@ -197,7 +197,7 @@ class Checker {
     if (answer.empty()) return;
     // Each choice as its panel shows it, judged as a pick is.
     for (int i = 0; i < items.Count(); ++i)
-      if (SameAnswer(CutBytes(UnderToBlank(items.Words[i]), kChoiceBytes), answer)) return;
+      if (SameAnswer(ShownChoice(items.Words[i]), answer)) return;
     Add(line, Say({"question {}: the answer '{}' is not among the choices",
                    "問題 {} の答「{}」が選択肢にありません"},
                   {std::to_string(q), ToUtf8(answer)}));

@@ -25,6 +25,10 @@ bool SameAnswer(std::string_view a, std::string_view b) {
   return LowerCp932(a) == LowerCp932(b);
 }
 
+std::string ShownChoice(std::string_view item) {
+  return std::string(CutBytes(UnderToBlank(item), kChoiceBytes));
+}
+
 std::string ExpectedPick(const Fields& words) {
   std::string expected;
   for (int i = 0; i < words.Count(); ++i)

@@ -17,6 +17,10 @@ bool IsAnswerChar(char ch);
 // matters, nothing else is forgiven.
 bool SameAnswer(std::string_view a, std::string_view b);
 
+// A choice as its panel shows it: underscores as blanks, cut to a choice's
+// limit.
+std::string ShownChoice(std::string_view item);
+
 // The phrase a pick is judged against, from the answer sentence's words:
 // the last gap's word, underscores as blanks, cut to a text's limit. Empty
 // without a gap.

@@ -16,20 +16,16 @@ namespace vcq {
 
 namespace {
 
-// A list item as its panel shows it.
-std::string Shown(std::string_view item) {
-  return std::string(CutBytes(UnderToBlank(item), kChoiceBytes));
-}
-
 // With more than nine items the shuffle may leave the expected one off the
 // panels: it then takes the place of a shown one, drawn from the same seed
 // as the shuffle so that a fixed clock fixes the place.
 void KeepAnswerShown(DrillState& d, const Fields& items, const TimeOfDay& now) {
   for (std::int32_t i = 0; i < d.ChoiceCnt; ++i)
-    if (SameAnswer(Shown(At(items.Words, At(d.ChoiceOrd, i, "選択肢の順"), "選択肢")), d.AnsWord))
+    if (SameAnswer(ShownChoice(At(items.Words, At(d.ChoiceOrd, i, "選択肢の順"), "選択肢")),
+                   d.AnsWord))
       return;
   for (std::int32_t item = 0; item < items.Count(); ++item) {
-    if (!SameAnswer(Shown(At(items.Words, item, "選択肢")), d.AnsWord)) continue;
+    if (!SameAnswer(ShownChoice(At(items.Words, item, "選択肢")), d.AnsWord)) continue;
     Lcg rng(Lcg::SeedFrom(now));
     At(d.ChoiceOrd, rng.Draw(static_cast<std::uint32_t>(d.ChoiceCnt)), "選択肢の順") = item;
     return;
@@ -52,7 +48,7 @@ void DealChoices(const DrillContext& ctx, std::string_view list) {
   KeepAnswerShown(d, items, now);
   for (std::int32_t i = 0; i < d.ChoiceCnt; ++i)
     At(d.ChoiceItem, i, "選択肢") =
-        Shown(At(items.Words, At(d.ChoiceOrd, i, "選択肢の順"), "選択肢"));
+        ShownChoice(At(items.Words, At(d.ChoiceOrd, i, "選択肢の順"), "選択肢"));
 }
 
 // The dealt choices on their panels; the rest stay hidden and disabled.
