@@ -34,7 +34,6 @@ struct QuesLines {
       if (texts[static_cast<std::size_t>(i)] == t) return true;
     return false;
   }
-  int Lines() const { return (numbers > 0 ? 1 : 0) + count; }
 };
 
 // The lines of a question in a known layout (IsKnownLayout).
