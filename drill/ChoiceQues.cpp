@@ -68,7 +68,11 @@ void PickChoice(const DrillContext& ctx, int i) {
   DrillState& d = ctx.drill;
   if (i < 0 || i >= d.ChoiceCnt) return;
   const std::string item = At(d.ChoiceItem, i, "選択肢");
-  LogChoice(ctx, item);
+  if (!d.AnsLogged) {  // the first pick of the answer goes into the list
+    d.AnsLog = item;
+    d.AnsLogged = true;
+  }
+  ShowAnsLog(ctx);
   ShowPicked(ctx, item);
   const bool right = SameAnswer(item, d.AnsWord);
   if (right)

@@ -21,7 +21,7 @@ constexpr std::size_t kLineBytes = kTextBytes;  // a built line
 // piece from the index and the word without the "@".
 template <typename GapPiece>
 void PutAnsLine(const DrillContext& ctx, GapPiece gap) {
-  DrillState& d = ctx.drill;
+  const DrillState& d = ctx.drill;
   std::string line;
   for (std::int32_t i = 0; i < d.WordCnt; ++i) {
     const std::string& word = At(d.Words.Words, i, "語");
@@ -192,29 +192,14 @@ void ShowKeyIn(const DrillContext& ctx) {
   ctx.frmQues.w2.Caption = ctx.drill.KeyIn;
 }
 
-void LogKeyIn(const DrillContext& ctx) {
-  DrillState& d = ctx.drill;
+void ShowAnsLog(const DrillContext& ctx) {
   Control& row = AnswerRow(ctx);
-  if (!d.AnsLogged) {
-    d.AnsLog = std::string(CutBytes(d.AnsLog + " " + d.KeyIn, kLineBytes));
-    row.Caption = d.AnsLog;
-    d.AnsLogged = true;
-  }
+  row.Caption = ctx.drill.AnsLog;
   row.Visible = true;
 }
 
 void ShowPicked(const DrillContext& ctx, const std::string& text) {
   ctx.frmQues.w2.Caption = text;
-}
-
-void LogChoice(const DrillContext& ctx, const std::string& text) {
-  DrillState& d = ctx.drill;
-  Control& row = AnswerRow(ctx);
-  if (!d.AnsLogged) {
-    row.Caption = text;
-    d.AnsLogged = true;
-  }
-  row.Visible = true;
 }
 
 void ShowMark(const DrillContext& ctx) {

@@ -36,10 +36,9 @@ void ShowChoiceResult(const DrillContext& ctx);
 
 void ShowOneLetter(const DrillContext& ctx);
 void ShowKeyIn(const DrillContext& ctx);
-void LogKeyIn(const DrillContext& ctx);
+// The current question's row of the answer list: what was answered, AnsLog.
+void ShowAnsLog(const DrillContext& ctx);
 void ShowPicked(const DrillContext& ctx, const std::string& text);
-// The first pick of the question into the answer list.
-void LogChoice(const DrillContext& ctx, const std::string& text);
 
 // The mark of the question at BatchPos: right unless it was answered wrong
 // in this pass. Counting it is the course's (DrillCourse).

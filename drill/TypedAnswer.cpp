@@ -1,6 +1,7 @@
 #include "drill/TypedAnswer.h"
 
 #include "data/Cp932.h"
+#include "data/Limits.h"
 #include "data/TextUtil.h"
 #include "drill/Checked.h"
 #include "drill/DrillContext.h"
@@ -16,6 +17,7 @@ namespace vcq {
 namespace {
 
 bool NextGap(const DrillContext& ctx);
+void LogKeyIn(const DrillContext& ctx);
 bool AfterWord(const DrillContext& ctx, bool right);
 void GapRight(const DrillContext& ctx);
 void GapWrong(const DrillContext& ctx);
@@ -85,6 +87,17 @@ void ClearKeys(const DrillContext& ctx) {
   ctx.drill.KeyIn.clear();
   ctx.drill.KeyLen = 0;
   ShowKeyIn(ctx);
+}
+
+// The gap as typed goes into the answer list once per answer: after a wrong
+// one, the retyped gap is judged but not written again.
+void LogKeyIn(const DrillContext& ctx) {
+  DrillState& d = ctx.drill;
+  if (!d.AnsLogged) {
+    d.AnsLog = std::string(CutBytes(d.AnsLog + " " + d.KeyIn, kTextBytes));
+    d.AnsLogged = true;
+  }
+  ShowAnsLog(ctx);
 }
 
 bool CheckGap(const DrillContext& ctx) {
