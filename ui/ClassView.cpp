@@ -16,7 +16,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <map>
 
 #include "app/ClassCommand.h"
 #include "platform/Error.h"
@@ -70,7 +69,7 @@ QWidget* Legend() {
 }  // namespace
 
 ClassView::ClassView(std::vector<std::string> places, ClassTable table, QWidget* parent)
-    : QWidget(parent, Qt::Window), places_(std::move(places)), table_(std::move(table)) {
+    : QWidget(parent, Qt::Window), window_(std::move(places), std::move(table)) {
   setObjectName("frmClass");
   setWindowTitle(QStringLiteral("クラスの成績"));
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -111,24 +110,23 @@ int ClassView::Current() const {
 
 void ClassView::Fill() {
   const int keep = tabs_->currentIndex();
+  const ClassTable& table = window_.Table();
   head_->setText(QStringLiteral("<b>クラスの成績</b>　%1 件の成績　%2")
-                     .arg(table_.records)
-                     .arg(U(PlacesText(table_)).toHtmlEscaped()));
+                     .arg(table.records)
+                     .arg(U(PlacesText(table)).toHtmlEscaped()));
   while (tabs_->count() > 0) {
     QWidget* w = tabs_->widget(0);
     tabs_->removeTab(0);
     delete w;
   }
   grids_.clear();
-  sortColumn_.assign(table_.sections.size(), -1);
-  sortDescending_.assign(table_.sections.size(), false);
-  if (const std::string none = NoRecordMessage(table_); !none.empty()) {
+  if (const std::string none = NoRecordMessage(table); !none.empty()) {
     auto* message = new QLabel(U(none));
     message->setAlignment(Qt::AlignCenter);
     tabs_->addTab(message, QStringLiteral("成績なし"));
   }
-  for (std::size_t i = 0; i < table_.sections.size(); ++i) {
-    const ClassSection& s = table_.sections[i];
+  for (std::size_t i = 0; i < table.sections.size(); ++i) {
+    const ClassSection& s = table.sections[i];
     auto* split = new QSplitter(Qt::Vertical);
     auto* grid = new QTableWidget;
     grid->setObjectName("grdClass");
@@ -179,7 +177,7 @@ void ClassView::Fill() {
 }
 
 void ClassView::FillSection(int index) {
-  const ClassSection& s = table_.sections[index];
+  const ClassSection& s = window_.Table().sections[index];
   QTableWidget* grid = grids_[index];
   const int cols = ColumnCount(s);
   int rows = 0;
@@ -228,51 +226,27 @@ void ClassView::FillSection(int index) {
   // Messages span the row; their length must not widen the first column.
   grid->setColumnWidth(0, std::min(grid->columnWidth(0), 220));
   grid->resizeRowsToContents();
-  if (sortColumn_[index] >= 0)
-    grid->horizontalHeader()->setSortIndicator(
-        sortColumn_[index], sortDescending_[index] ? Qt::DescendingOrder : Qt::AscendingOrder);
-  else
-    grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  const ClassWindow::Sort sort = window_.SortOf(index);
+  grid->horizontalHeader()->setSortIndicator(
+      sort.column, sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void ClassView::SortBy(int column) {
   const int i = Current();
-  if (i < 0 || i >= static_cast<int>(grids_.size())) return;
-  if (column >= ColumnCount(table_.sections[i])) return;
-  const bool descending = sortColumn_[i] == column && !sortDescending_[i];
-  sortColumn_[i] = column;
-  sortDescending_[i] = descending;
-  SortRows(table_.sections[i], column, descending);
-  FillSection(i);
+  if (window_.SortBy(i, column)) FillSection(i);
 }
 
 void ClassView::SortByKey(bool descending) {
   const int i = Current();
   if (i < 0 || i >= static_cast<int>(grids_.size())) return;
-  const int column = std::clamp(grids_[i]->currentColumn(), 0, ColumnCount(table_.sections[i]) - 1);
-  sortColumn_[i] = column;
-  sortDescending_[i] = descending;
-  SortRows(table_.sections[i], column, descending);
+  const int column = window_.SortByKey(i, grids_[i]->currentColumn(), descending);
   FillSection(i);
   grids_[i]->setCurrentCell(0, column);
 }
 
 void ClassView::Reread() {
-  // Each bank's table stays sorted as it was.
-  std::map<std::string, std::pair<int, bool>> sorted;
-  for (std::size_t i = 0; i < table_.sections.size(); ++i)
-    if (sortColumn_[i] >= 0)
-      sorted[table_.sections[i].bankPath] = {sortColumn_[i], sortDescending_[i]};
-  table_ = ReadClass(places_);
+  window_.Reread();
   Fill();
-  for (std::size_t i = 0; i < table_.sections.size(); ++i) {
-    const auto kept = sorted.find(table_.sections[i].bankPath);
-    if (kept == sorted.end() || kept->second.first >= ColumnCount(table_.sections[i])) continue;
-    sortColumn_[i] = kept->second.first;
-    sortDescending_[i] = kept->second.second;
-    SortRows(table_.sections[i], sortColumn_[i], sortDescending_[i]);
-    FillSection(static_cast<int>(i));
-  }
 }
 
 void ClassView::SaveCsv() {
@@ -281,7 +255,7 @@ void ClassView::SaveCsv() {
                                    QStringLiteral("class.csv"), QStringLiteral("CSV (*.csv)"));
   if (path.isEmpty()) return;
   try {
-    WriteClassCsv(table_, path.toStdString(), false);
+    WriteClassCsv(window_.Table(), path.toStdString(), false);
   } catch (const Error& e) {
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
   }
@@ -294,7 +268,7 @@ void ClassView::Print() {
   printer.setDocName(QStringLiteral("クラスの成績"));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  PrintClass(printer, table_, QDate::currentDate().toString(Qt::ISODate));
+  PrintClass(printer, window_.Table(), QDate::currentDate().toString(Qt::ISODate));
 }
 
 void AskForClass(QWidget* parent) {

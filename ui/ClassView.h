@@ -1,13 +1,14 @@
-// The class window: the class table of each bank on a tab of its own, with
-// the questions the class gets wrong below it, the heat map's legend, and
-// the commands to read again, save as CSV and print. It only reads.
+// The class window's view (screens/ClassWindow.h): the class table of each
+// bank on a tab of its own, with the questions the class gets wrong below
+// it, the heat map's legend, and the commands to read again, save as CSV
+// and print. It only reads.
 #pragma once
 
 #include <QWidget>
 #include <string>
 #include <vector>
 
-#include "screens/ClassTable.h"
+#include "screens/ClassWindow.h"
 
 class QLabel;
 class QTabWidget;
@@ -33,10 +34,7 @@ class ClassView : public QWidget {
   // Ctrl+Up, Ctrl+Down: the current cell's column, rising or falling.
   void SortByKey(bool descending);
 
-  std::vector<std::string> places_;
-  ClassTable table_;
-  std::vector<int> sortColumn_;
-  std::vector<bool> sortDescending_;
+  ClassWindow window_;
   QLabel* head_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   std::vector<QTableWidget*> grids_;

@@ -9,6 +9,7 @@
 #include "platform/Error.h"
 #include "screens/ClassCsv.h"
 #include "screens/ClassTable.h"
+#include "screens/ClassWindow.h"
 #include "tests/support/TextFiles.h"
 
 namespace vcq {
@@ -128,6 +129,33 @@ TEST_F(ClassFolder, TalliesEveryLearnerAsTheScoreTableAndTheClassAsAWhole) {
   SortRows(sorted, 1, false);
   EXPECT_EQ(sorted.rows[0].player, "alice");
   EXPECT_EQ(sorted.rows[1].fileName, "b.ret");
+}
+
+// A second click on a header sorts falling; reading the folder again keeps
+// the bank's sort over rows that changed meanwhile.
+TEST_F(ClassFolder, TheWindowKeepsEachBanksSortWhenReadAgain) {
+  const std::vector<std::string> places{dir.path().string()};
+  ClassWindow w(places, ReadClass(places));
+  const int rate = 2 + 2 + 2;  // 習得率, after the two lessons
+  ASSERT_TRUE(w.SortBy(0, rate));
+  ASSERT_TRUE(w.SortBy(0, rate));
+  EXPECT_TRUE(w.SortOf(0).descending);
+  // The other bob masters everything: 100 goes above alice's 60 and bob's 40.
+  WriteBytes(dir / "c.RET",
+             LessonRecord(dir / "eigo.dat", "bob", {"2,2", "2,2", "2,2", "2,2", "2,2"}));
+  w.Reread();
+  const auto files = [&] {
+    std::vector<std::string> out;
+    for (const ClassRow& r : w.Table().sections.at(0).rows) out.push_back(r.fileName);
+    return out;
+  };
+  EXPECT_EQ(files(), (std::vector<std::string>{"c.RET", "a.ret", "b.ret"}));
+  EXPECT_EQ(w.SortOf(0).column, rate);
+  // No column past the last; the keys with no current cell sort by the first.
+  EXPECT_FALSE(w.SortBy(0, ColumnCount(w.Table().sections[0])));
+  EXPECT_FALSE(w.SortBy(1, 0));
+  EXPECT_EQ(w.SortByKey(0, -1, false), 0);
+  EXPECT_EQ(files().front(), "a.ret");
 }
 
 // Whatever is wrong with a record, it gets its own row saying why in one
