@@ -187,16 +187,17 @@ void LoadBank(Bank& bank, LessonFlags& LesSel) {
   }
 }
 
-void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::string_view bytes,
-                        const std::string& fileName, const FileStamp& stamp) {
-  if (count < 1 || count > kBatchSize)
-    throw RangeError("出題の組の問題数 " + std::to_string(count) + " が範囲外です");
+void ReadBankTextsFrom(const Bank& bank, std::int32_t end,
+                       const std::function<bool(std::int32_t)>& wanted,
+                       const std::function<void(std::int32_t, BankTexts&&)>& take,
+                       std::string_view bytes, const std::string& fileName,
+                       const FileStamp& stamp) {
   // A bank may end before the lines of its last question (an editor that drops
   // a trailing empty line); only a file that changed since it was loaded
   // shows by its end that the texts are no longer where the load found them.
   const bool unchanged = stamp.Known() && stamp == bank.LoadedStamp;
   // The UTF-8 file the load converted whole, unchanged since, has the same
-  // lines and every character a CP932 form: only the batch's texts are
+  // lines and every character a CP932 form: only the wanted texts are
   // converted, each then cut to its limit. Any other file is converted whole.
   const bool utf8Lines = unchanged && bank.LoadedUtf8;
   std::string converted;
@@ -215,33 +216,52 @@ void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::str
   CheckUnchanged(bank, in, in.NextView(lineLimit));
   if (HasLessons(form))
     for (std::int32_t i = 0; i < bank.LesLines; ++i) in.NextView(lineLimit);
-  if (!IsKnownLayout(form)) {
-    for (int j = 0; j < count; ++j)
-      bank.BatchSent[j] = bank.BatchPrompt[j] = bank.BatchNote[j] = bank.BatchChoice[j] = {};
-    return;
+  if (!IsKnownLayout(form)) return;
+  const QuesLines lines = QuesLinesOf(form);
+  end = std::min(end, bank.QuesCount);
+  for (std::int32_t q = 0; q < end; ++q) {
+    if (lines.numbers > 0) in.NextView(lineLimit);
+    // Views into `bytes`: only the wanted texts are copied.
+    std::array<std::string_view, kQuesTexts> texts{};
+    for (int k = 0; k < lines.count; ++k) texts[lines.texts[k]] = in.NextView(textLimit);
+    if (!wanted(q)) continue;
+    if (in.PastEnd() && !unchanged)
+      throw IoError(in.Here().ja + "問題 " + std::to_string(q) +
+                    " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
+                    "います。成績を開き直してください。");
+    take(q, BankTexts{keep(texts[kSentText]), keep(texts[kPromptText]), keep(texts[kNoteText]),
+                      keep(texts[kChoiceText])});
   }
+}
+
+void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::string_view bytes,
+                        const std::string& fileName, const FileStamp& stamp) {
+  if (count < 1 || count > kBatchSize)
+    throw RangeError("出題の組の問題数 " + std::to_string(count) + " が範囲外です");
+  const bool choices = QuesLinesOf(bank.DataForm).Has(kChoiceText);
   // No question after the last one of the batch can fill a slot.
   std::int32_t last = -1;
   for (int j = 0; j < count; ++j) last = std::max(last, Batch[j]);
-  const std::int32_t end = std::min(bank.QuesCount, last + 1);
-  const QuesLines lines = QuesLinesOf(form);
-  for (std::int32_t q = 0; q < end; ++q) {
-    if (lines.numbers > 0) in.NextView(lineLimit);
-    // Views into `bytes`: only the texts of the batch are copied.
-    std::array<std::string_view, kQuesTexts> texts{};
-    for (int k = 0; k < lines.count; ++k) texts[lines.texts[k]] = in.NextView(textLimit);
-    for (int j = 0; j < count; ++j) {
-      if (Batch[j] != q) continue;
-      if (in.PastEnd() && !unchanged)
-        throw IoError(in.Here().ja + "問題 " + std::to_string(q) +
-                      " の途中でファイルが終わっています。問題ファイルが開いた時から変わって"
-                      "います。成績を開き直してください。");
-      bank.BatchSent[j] = keep(texts[kSentText]);
-      bank.BatchPrompt[j] = keep(texts[kPromptText]);
-      bank.BatchNote[j] = keep(texts[kNoteText]);
-      if (lines.Has(kChoiceText)) bank.BatchChoice[j] = keep(texts[kChoiceText]);
-    }
-  }
+  const auto inBatch = [&](std::int32_t q) {
+    for (int j = 0; j < count; ++j)
+      if (Batch[j] == q) return true;
+    return false;
+  };
+  ReadBankTextsFrom(
+      bank, last + 1, inBatch,
+      [&](std::int32_t q, BankTexts&& texts) {
+        for (int j = 0; j < count; ++j) {
+          if (Batch[j] != q) continue;
+          bank.BatchSent[j] = texts.sent;
+          bank.BatchPrompt[j] = texts.prompt;
+          bank.BatchNote[j] = texts.note;
+          if (choices) bank.BatchChoice[j] = texts.choice;
+        }
+      },
+      bytes, fileName, stamp);
+  if (!IsKnownLayout(bank.DataForm))
+    for (int j = 0; j < count; ++j)
+      bank.BatchSent[j] = bank.BatchPrompt[j] = bank.BatchNote[j] = bank.BatchChoice[j] = {};
 }
 
 void ReadBatchTexts(Bank& bank, const BatchSlots& Batch, int count) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -97,5 +98,18 @@ void LoadBankText(Bank& bank, LessonFlags& LesSel, std::string_view bytes,
 void ReadBatchTexts(Bank& bank, const BatchSlots& Batch, int count);
 void ReadBatchTextsFrom(Bank& bank, const BatchSlots& Batch, int count, std::string_view bytes,
                         const std::string& fileName, const FileStamp& stamp = {});
+
+// A question's texts as the drill shows them: CP932, each cut to its limit.
+struct BankTexts {
+  std::string sent, prompt, note, choice;
+};
+// The same rules in one pass over the file for any questions: `take(q,
+// texts)` for each question q below `end` that is `wanted`, in bank order.
+// A layout that is not known has no texts to take.
+void ReadBankTextsFrom(const Bank& bank, std::int32_t end,
+                       const std::function<bool(std::int32_t)>& wanted,
+                       const std::function<void(std::int32_t, BankTexts&&)>& take,
+                       std::string_view bytes, const std::string& fileName,
+                       const FileStamp& stamp = {});
 
 }  // namespace vcq

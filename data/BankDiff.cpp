@@ -11,21 +11,19 @@ namespace vcq {
 std::vector<QuestionKey> ReadQuestionKeys(std::string_view bytes, const std::string& fileName) {
   Bank bank;
   LessonFlags sel{};
-  // One made-up stamp for the load and the batches: the same bytes, so a
+  // One made-up stamp for the load and the texts: the same bytes, so a
   // short end is the author's.
   FileStamp same;
   same.exists = true;
   LoadBankText(bank, sel, bytes, fileName, same);
-  std::vector<QuestionKey> keys;
-  keys.reserve(static_cast<std::size_t>(bank.QuesCount));
-  for (int first = 0; first < bank.QuesCount; first += kBatchSize) {
-    const int count = std::min(kBatchSize, bank.QuesCount - first);
-    BatchSlots slots{};
-    for (int k = 0; k < count; ++k) slots[static_cast<std::size_t>(k)] = first + k;
-    ReadBatchTextsFrom(bank, slots, count, bytes, fileName, same);
-    for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k)
-      keys.push_back({bank.BatchSent[k], bank.BatchPrompt[k]});
-  }
+  // A layout that is not known has no texts: every key is empty.
+  std::vector<QuestionKey> keys(static_cast<std::size_t>(bank.QuesCount));
+  ReadBankTextsFrom(
+      bank, bank.QuesCount, [](std::int32_t) { return true; },
+      [&](std::int32_t q, BankTexts&& t) {
+        keys[static_cast<std::size_t>(q)] = {std::move(t.sent), std::move(t.prompt)};
+      },
+      bytes, fileName, same);
   return keys;
 }
 
