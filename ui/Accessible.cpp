@@ -115,6 +115,18 @@ class GapAccessible : public QAccessibleWidget, public QAccessibleTextInterface 
 // the map as it is when asked.
 class MapAccessible;
 
+// A part of the score map where it is on the screen.
+QRect OnScreen(const QWidget* view, const MapRect& r) {
+  return {view->mapToGlobal(QPoint(r.left, r.top)), QSize(r.right - r.left, r.bottom - r.top)};
+}
+
+// The map and its cells are read, never changed, by the learner.
+QAccessible::State ReadOnly() {
+  QAccessible::State s;
+  s.readOnly = true;
+  return s;
+}
+
 class CellAccessible : public QAccessibleInterface {
  public:
   CellAccessible(MapAccessible* map, MainWindowView* view, std::size_t index)
@@ -134,16 +146,10 @@ class CellAccessible : public QAccessibleInterface {
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    if (!isValid()) return {};
-    const MapRect& r = view_->Map().cells[index_].place;
-    return {view_->mapToGlobal(QPoint(r.left, r.top)), QSize(r.right - r.left, r.bottom - r.top)};
+    return isValid() ? OnScreen(view_, view_->Map().cells[index_].place) : QRect();
   }
   QAccessible::Role role() const override { return QAccessible::ListItem; }
-  QAccessible::State state() const override {
-    QAccessible::State s;
-    s.readOnly = true;
-    return s;
-  }
+  QAccessible::State state() const override { return ReadOnly(); }
 
  private:
   MapAccessible* map_;
@@ -194,17 +200,9 @@ class MapAccessible : public QAccessibleInterface {
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override {
-    if (!view_) return {};
-    return {view_->mapToGlobal(QPoint(kMapArea.left, kMapArea.top)),
-            QSize(kMapArea.right - kMapArea.left, kMapArea.bottom - kMapArea.top)};
-  }
+  QRect rect() const override { return view_ ? OnScreen(view_, kMapArea) : QRect(); }
   QAccessible::Role role() const override { return QAccessible::List; }
-  QAccessible::State state() const override {
-    QAccessible::State s;
-    s.readOnly = true;
-    return s;
-  }
+  QAccessible::State state() const override { return ReadOnly(); }
 
  private:
   QPointer<MainWindowView> view_;
