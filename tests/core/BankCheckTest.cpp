@@ -7,14 +7,6 @@
 namespace vcq {
 namespace {
 
-TEST(BankCheckTest, TheSampleBanksAreClean) {
-  std::vector<std::string> files;
-  for (const char* name : {"eigo0.dat", "eigo1.dat", "eigo2.dat", "eigo3.dat"})
-    files.push_back(std::string(VCQ_ASSETS) + "/banks/" + name);
-  std::string out;
-  EXPECT_EQ(RunBankCheck(files, out), 0) << out;
-}
-
 // Given a bank with one of each mistake, every one is reported at its line.
 TEST(BankCheckTest, ReportsEachProblemAtItsLine) {
   std::string sentence19 = "@a";
