@@ -10,11 +10,10 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 chmod 755 "$work"
-xvfb=
 pid=
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -37,19 +36,8 @@ if [ "$(id -u)" -eq 0 ]; then
   as_learner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
 
-# The server picks a free display itself, so that X servers started by other
-# tests at the same moment never race for one.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-# On a loaded machine (a build beside the tests) the server may take a while.
-read -r -t 60 d <&"$fd" || fail "Xvfb named no display within 60 s"
-export DISPLAY=:$d
-for i in $(seq 300); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  [ "$i" -eq 300 ] && fail "the X server on $DISPLAY did not answer within 30 s"
-  sleep 0.1
-done
+. "$(dirname "$0")/../x11/private-xvfb.sh"
+start_private_xvfb || fail "no X server could be started"
 
 start() {  # start [ARGS...]: the program in the home folder, as from the menu
   (cd "$home" && env -i PATH=/usr/bin:/bin DISPLAY=$DISPLAY HOME="$home" LANG=C.UTF-8 \
